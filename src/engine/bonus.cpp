@@ -1,0 +1,107 @@
+#include <string>
+#include <utility>
+
+#include "engine/credits.h"
+#include "engine/machine.h"
+
+namespace zorva {
+
+namespace {
+
+constexpr int32_t FreshBonusPool = 100;
+constexpr int ShuffleRounds = 1001;
+
+} // namespace
+
+void TSlotMachine::BonusPoolAward() {
+    Host.Play(SoundId::Pool);
+    for (int globes = 1; globes <= 3; ++globes) {
+        Session.Globes = globes;
+        Host.DrawMeter(TMeter::GlobeRow);
+        Host.Play(SoundId::Globe);
+    }
+    const int32_t pool = Session.BonusPool;
+    Session.SpinWinnings = SaturatingAdd(Session.SpinWinnings, pool);
+    AppendSummary("Won the Bonus Pool Worth " + std::to_string(pool) + "\r\n");
+    Session.BonusPoolWon = SaturatingAdd(Session.BonusPoolWon, pool);
+    Session.BonusPool = FreshBonusPool;
+    Host.RepaintAll();
+}
+
+void TSlotMachine::FreeSpinAward() {
+    for (int dollars = 1; dollars <= 6; ++dollars) {
+        Session.Dollars = dollars;
+        Host.DrawMeter(TMeter::DollarRow);
+        Host.Play(SoundId::Dollar);
+    }
+    Session.FreeSpinsLeft += 3;
+}
+
+void TSlotMachine::ShowFreeSpins() {
+    FreeSpinBlinkPhase = !FreeSpinBlinkPhase;
+    Host.DrawFreeSpinsCount(FreeSpinBlinkPhase);
+}
+
+void TSlotMachine::StartMysteryBonus() {
+    FillMysteryPrizes();
+    MysteryPick = Rng.Random(MysteryBoxCount);
+    Host.DrawWinnings(false);
+    if (Session.AutoSpin) {
+        MysteryLit[MysteryPick] = true;
+        Host.DrawMysteryBox(MysteryPick);
+        AwardMystery(MysteryPick);
+        Pause(1);
+        return;
+    }
+    Host.Play(SoundId::Chaser);
+    EnableTimer(TimerId::Timer1, true);
+    EnableTimer(TimerId::Timer2, true);
+}
+
+// The prizes are dealt before the chaser runs; stopping it only picks a box.
+void TSlotMachine::FillMysteryPrizes() {
+    Randomize();
+    const int32_t c = Session.CoinsPerLine;
+    MysteryPrizes = {100 * c, 25 * c, 25 * c, 10 * c, 10 * c, 10 * c, 10 * c, 10 * c};
+    for (int round = 0; round < ShuffleRounds; ++round)
+        for (int i = 0; i < MysteryBoxCount; ++i)
+            std::swap(MysteryPrizes[i], MysteryPrizes[Rng.Random(MysteryBoxCount)]);
+}
+
+void TSlotMachine::StepMystery() {
+    MysteryLit[MysteryPick] = false;
+    Host.DrawMysteryBox(MysteryPick);
+    MysteryPick = (MysteryPick + 1) % MysteryBoxCount;
+    MysteryLit[MysteryPick] = true;
+    Host.DrawMysteryBox(MysteryPick);
+}
+
+void TSlotMachine::AwardMystery(int box) {
+    Host.Play(SoundId::MysteryAward);
+    EnableTimer(TimerId::Timer1, false);
+    EnableTimer(TimerId::Timer2, false);
+    for (int i = 0; i < MysteryBoxCount; ++i)
+        Host.DrawMysteryPrize(i, i == box);
+
+    const int32_t prize = MysteryPrizes[box];
+    Session.SpinWinnings = prize;
+    Host.DrawWinnings(true);
+    AppendSummary("\r\nWon " + std::to_string(prize) + " credit bonus.");
+    Session.MysteryBonus = SaturatingAdd(Session.MysteryBonus, prize);
+    PaySpinWinnings();
+}
+
+void TSlotMachine::DoubleOrNothingHandOff(bool afterNormalSpin) {
+    Session.ReopenDoubleGame = true;
+    while (Session.ReopenDoubleGame) {
+        const bool pyramid = Session.BonusGame;
+        // Each game clears the flag as it opens; clearing it here as well means a game
+        // window that never opens cannot keep the machine in this loop.
+        Session.ReopenDoubleGame = false;
+        Host.OpenDoubleGame(pyramid);
+        if (afterNormalSpin && pyramid && Session.SpinWinnings == 0 && HasWinningsText(Geometry))
+            Host.FillBlack(WinningsTextRect(Geometry));
+    }
+}
+
+} // namespace zorva

@@ -1,0 +1,155 @@
+#include <algorithm>
+#include <string>
+
+#include "engine/credits.h"
+#include "engine/machine.h"
+#include "engine/payoffs.h"
+
+namespace zorva {
+
+namespace {
+
+constexpr int PoolFeedPerWild = 3;
+constexpr const char* NoWinningLines = "There were no winning lines on the last spin.";
+
+} // namespace
+
+void TSlotMachine::AppendSummary(const std::string& text) {
+    auto& summary = Session.LastSpinSummary;
+    summary += text;
+    if (summary.size() > MaxSummaryLength)
+        summary.resize(MaxSummaryLength);
+}
+
+void TSlotMachine::AddWinningLine(int lineIndex, int32_t payoff) {
+    AppendSummary("Line " + std::to_string(lineIndex + 1) + " paid " + std::to_string(payoff) + ".\r\n");
+    if (FlashLine == -1)
+        FlashLine = lineIndex;
+    Session.SpinWinnings = SaturatingAdd(Session.SpinWinnings, payoff);
+}
+
+void TSlotMachine::EvaluateSpin() {
+    Randomize();
+    FlashTicks = 0;
+    FlashLine = -1;
+    Session.LastSpinSummary.clear();
+
+    // Every wild in sight feeds the pool, whatever lines are played.
+    int wilds = 0;
+    for (int w = 0; w < WheelCount; ++w)
+        wilds += SymbolAt(w) == Wild ? 1 : 0;
+    const int32_t feed = PoolFeedPerWild * wilds;
+    if (feed > 0) {
+        Session.BonusPool = SaturatingAdd(Session.BonusPool, feed);
+        Host.DrawMeter(TMeter::BonusPool);
+        Session.LastSpinSummary = std::to_string(feed) + " credits added to the bonus pool.\r\n";
+    }
+
+    const int lines = std::clamp(Session.LinesPlayed, 0, LineCount);
+    for (int line = 0; line < lines; ++line)
+        EvaluateLine(line);
+
+    if (Session.Globes < 1)
+        BonusPoolAward();
+    if (Session.Dollars < 1)
+        FreeSpinAward();
+
+    if (Session.SpinWinnings > 0) {
+        Host.DrawWinnings(true);
+        Host.Play(SoundId::Win);
+        if (Session.Double)
+            DoubleOrNothingHandOff(true);
+        Host.DrawWinnings(true);
+        if (FlashLine >= 0 && !Session.AutoSpin)
+            EnableTimer(TimerId::Timer4, true);
+        PaySpinWinnings();
+    }
+    if (Session.LastSpinSummary.empty())
+        Session.LastSpinSummary = NoWinningLines;
+}
+
+void TSlotMachine::EvaluateLine(int lineIndex) {
+    const TLineSymbols symbols = LineSymbols(Strips, Stops, lineIndex);
+    const TLinePayoff payoff = NormalLinePayoff(symbols);
+
+    // A globe line takes its globe whether or not a richer rule pays the line.
+    if (IsGlobeLine(symbols)) {
+        Session.Globes -= 1;
+        Host.DrawMeter(TMeter::GlobeRow);
+        Host.Play(SoundId::Globe);
+    }
+    if (payoff.Symbol == Dollar && Session.Dollars > 0) {
+        Session.Dollars -= 1;
+        Host.DrawMeter(TMeter::DollarRow);
+        Host.Play(SoundId::Dollar);
+    }
+
+    const int32_t win = SaturatingMultiply(Session.CoinsPerLine, payoff.Total());
+    Session.LineWins[lineIndex] = win;
+    if (win > 0)
+        AddWinningLine(lineIndex, win);
+}
+
+void TSlotMachine::EvaluateFreeSpin() {
+    FlashTicks = 0;
+    FlashLine = -1;
+    Session.LastSpinSummary.clear();
+
+    const int lines = std::clamp(Session.LinesPlayed, 0, LineCount);
+    for (int line = 0; line < lines; ++line) {
+        const int32_t win =
+            SaturatingMultiply(Session.CoinsPerLine, FreeSpinLinePayoff(LineSymbols(Strips, Stops, line)));
+        Session.LineWins[line] = win;
+        if (win > 0)
+            AddWinningLine(line, win);
+    }
+
+    if (Session.SpinWinnings > 0) {
+        Host.DrawWinnings(true);
+        Host.Play(SoundId::Win);
+        // Here the lines already flash behind the double-or-nothing window.
+        if (FlashLine >= 0 && !Session.AutoSpin)
+            EnableTimer(TimerId::Timer4, true);
+        if (Session.Double)
+            DoubleOrNothingHandOff(false);
+        Host.DrawWinnings(true);
+        // Booked before paying: the count-off empties SpinWinnings.
+        Session.BonusRollWon = SaturatingAdd(Session.BonusRollWon, Session.SpinWinnings);
+        PaySpinWinnings();
+    }
+    if (Session.LastSpinSummary.empty())
+        Session.LastSpinSummary = NoWinningLines;
+}
+
+void TSlotMachine::ShowLine(int lineIndex, bool on) {
+    if (on) {
+        Host.HatchLine(lineIndex);
+        return;
+    }
+    for (int wheel : Paylines[lineIndex]) {
+        Host.ClearWheel(wheel);
+        Host.DrawWheel(wheel);
+    }
+}
+
+// Each winning line blinks for six ticks, then the next winning line in order takes over.
+void TSlotMachine::FlashWinningLines() {
+    if (FlashLine < 0)
+        return;
+    if (FlashTicks > 5) {
+        ShowLine(FlashLine, false);
+        FlashTicks = 0;
+        int next = FlashLine;
+        for (int tries = 0; tries < LineCount; ++tries) {
+            next = (next + 1) % LineCount;
+            if (Session.LineWins[next] > 0)
+                break;
+        }
+        FlashLine = next;
+    }
+    FlashPhase = !FlashPhase;
+    ShowLine(FlashLine, FlashPhase);
+    FlashTicks += 1;
+}
+
+} // namespace zorva

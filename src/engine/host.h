@@ -1,0 +1,59 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "engine/geometry.h"
+#include "engine/sounds.h"
+
+namespace zorva {
+
+enum class TimerId { Timer1, Timer2, Timer4, Timer5 };
+inline constexpr int TimerCount = 4;
+
+enum class TMeter { Credits, BonusPool, LinesPlayed, CoinsPerLine, CoinsPlayed, GlobeRow, DollarRow };
+
+// Everything the engine needs from its window. The window paints each element from the
+// engine's and the session's state; the engine only says which element, plus the few
+// values that live nowhere else (a blur offset, a bounce shift).
+class THost {
+  public:
+    virtual ~THost() = default;
+
+    // Drawing
+    virtual void DrawWheel(int wheel) = 0;
+    virtual void ClearWheel(int wheel) = 0;
+    virtual void DrawBlur(int wheel, int offset) = 0;
+    virtual void CaptureBounce(int wheel) = 0; // read the wheel's bounce rectangle back from the canvas
+    virtual void DrawBounce(int wheel, int shift) = 0;
+    virtual void HatchLine(int lineIndex) = 0;
+    virtual void DrawMeter(TMeter meter) = 0;
+    virtual void DrawWinnings(bool show) = 0;
+    virtual void DrawMysteryBox(int box) = 0;
+    virtual void DrawMysteryPrize(int box, bool chosen) = 0;
+    virtual void DrawStopButton(bool dark) = 0;
+    virtual void DrawFreeSpinsCount(bool red) = 0;
+    virtual void DrawOptionCaptions() = 0;
+    virtual void FillBlack(const TRect& rect) = 0;
+    virtual void RepaintAll() = 0;
+
+    // A host that does not animate gets no blur, click or bounce of the spinning wheels.
+    virtual bool Animates() const { return true; }
+
+    // Sound; each sound's play mode is its own (see sounds.h).
+    virtual void Play(SoundId sound) = 0;
+
+    // Time: a millisecond tick counter and the UTC time of day that seeds the generator.
+    virtual uint32_t TickCount() = 0;
+    virtual uint32_t UtcMillisecondOfDay() = 0;
+    // Handles pending window events, sleeping at most until the tick counter reaches deadline.
+    virtual void HandleEvents(uint32_t deadline) = 0;
+
+    // Timers; their tick handlers are the engine's (TSlotMachine::OnTimer).
+    virtual void SetTimer(TimerId timer, bool enabled) = 0;
+
+    // Dialogs, modal.
+    virtual void ShowInformation(const std::string& text) = 0;
+    virtual void OpenDoubleGame(bool pyramid) = 0;
+};
+
+} // namespace zorva

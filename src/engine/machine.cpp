@@ -1,0 +1,48 @@
+#include "engine/machine.h"
+
+namespace zorva {
+
+TSlotMachine::TSlotMachine(TGameSession& session, THost& host) : Session(session), Host(host) {
+    BuildStrips(Strips);
+}
+
+void TSlotMachine::EnableTimer(TimerId timer, bool enabled) {
+    TimerOn[static_cast<int>(timer)] = enabled;
+    Host.SetTimer(timer, enabled);
+}
+
+void TSlotMachine::OnTimer(TimerId timer) {
+    if (!TimerEnabled(timer))
+        return; // a tick already queued when the timer was stopped
+    switch (timer) {
+    case TimerId::Timer1:
+        StepMystery();
+        break;
+    case TimerId::Timer2:
+        BlinkStop();
+        break;
+    case TimerId::Timer4:
+        FlashWinningLines();
+        break;
+    case TimerId::Timer5:
+        ShowFreeSpins();
+        break;
+    }
+}
+
+void TSlotMachine::Randomize() { Rng.Randomize(Host.UtcMillisecondOfDay()); }
+
+void TSlotMachine::Pause(double seconds) {
+    const uint32_t start = Host.TickCount();
+    const auto length = static_cast<uint32_t>(seconds * 1000.0);
+    // Unsigned differences keep the wait right when the tick counter wraps.
+    while (Host.TickCount() - start < length)
+        Host.HandleEvents(start + length);
+}
+
+void TSlotMachine::NewGame() {
+    NewGameReset(Session);
+    Host.RepaintAll();
+}
+
+} // namespace zorva

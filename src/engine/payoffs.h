@@ -1,0 +1,56 @@
+#pragma once
+#include <array>
+#include <cstdint>
+
+#include "engine/symbols.h"
+
+namespace zorva {
+
+struct TPayoffRule {
+    uint8_t Symbol; // every symbol of the line is this one or wild
+    int PerCoin;
+};
+
+// Normal spins: the first rule that matches pays; three wilds come first.
+inline constexpr int ThreeWildsPerCoin = 150;
+inline constexpr std::array<TPayoffRule, 6> NormalPayoffRules{{
+    {Symbol1, 25},
+    {Globe, 20},
+    {Symbol3, 15},
+    {Symbol4, 15},
+    {Dollar, 10},
+    {Symbol6, 5},
+}};
+
+// Free spins: no wilds, no multiplier; any mix of 7, 8 and 9 still pays.
+inline constexpr std::array<TPayoffRule, 4> FreeSpinPayoffRules{{
+    {Symbol1, 100},
+    {Symbol7, 50},
+    {Symbol8, 25},
+    {Symbol9, 15},
+}};
+inline constexpr int FreeSpinMixPerCoin = 10;
+
+struct TLinePayoff {
+    int PerCoin = 0;    // from the table, before the wild multiplier
+    int Multiplier = 1; // Double Payoffs: ×2 per wild, ×1 again for three wilds
+    uint8_t Symbol = Blank; // the symbol the line paid on (Wild for three wilds)
+
+    int Total() const { return PerCoin * Multiplier; }
+};
+
+using TLineSymbols = std::array<uint8_t, 3>;
+
+TLinePayoff NormalLinePayoff(const TLineSymbols& line);
+bool IsGlobeLine(const TLineSymbols& line);
+bool IsFreeSpinSymbol(uint8_t symbol);
+int FreeSpinLinePayoff(const TLineSymbols& line);
+
+TLineSymbols LineSymbols(const TStrips& strips, const TStops& stops, int lineIndex);
+
+// Sum of the per-coin payoff of one payline over all 20³ stop combinations of its wheels;
+// divided by 8000 it is the exact expected return per coin of that line.
+int64_t LinePayoffOverAllStops(const TStrips& strips, int lineIndex, bool freeSpin);
+inline constexpr int64_t StopCombinationsPerLine = int64_t{StripLength} * StripLength * StripLength;
+
+} // namespace zorva

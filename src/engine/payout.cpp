@@ -1,0 +1,31 @@
+#include "engine/credits.h"
+#include "engine/machine.h"
+
+namespace zorva {
+
+void TSlotMachine::PaySpinWinnings() {
+    if (Session.PayMode) {
+        if (Session.SpinWinnings > 0)
+            CountOffCredits();
+        return;
+    }
+    Session.Credits = SaturatingAdd(Session.Credits, Session.SpinWinnings);
+    Host.DrawMeter(TMeter::Credits);
+    if (Session.SpinWinnings > 0)
+        Host.Play(SoundId::Payoff);
+}
+
+// Big wins move in big steps, small ones credit by credit, one tick every tenth of a second.
+void TSlotMachine::CountOffCredits() {
+    while (Session.SpinWinnings > 0) {
+        const int32_t left = Session.SpinWinnings;
+        const int32_t step = left >= 1000 ? 25 : left >= 100 ? 10 : left >= 25 ? 5 : 1;
+        Session.Credits = SaturatingAdd(Session.Credits, step);
+        Session.SpinWinnings -= step;
+        Host.Play(SoundId::CountOffTick);
+        Host.DrawMeter(TMeter::Credits);
+        Pause(0.1);
+    }
+}
+
+} // namespace zorva

@@ -1,0 +1,210 @@
+#include "engine/credits.h"
+#include "engine/machine.h"
+
+namespace zorva {
+
+namespace {
+
+constexpr int LastTick = 101;
+constexpr uint32_t TickLength = 25;
+constexpr int BlurStep = 61;
+constexpr int MotionStripHeight = 576;
+// Vertical shifts of a stopped wheel's bounce, one per tick after the first drop of 1 pixel.
+constexpr std::array<int, 7> BounceShifts{2, 1, 0, -1, -2, -1, 0};
+
+} // namespace
+
+bool TSlotMachine::SpinIfBetAccepted() {
+    const int32_t bet = Session.Bet();
+    const char* refusal = nullptr;
+    if (bet <= 0)
+        refusal = "You must place a bet first.";
+    else if (Session.Credits < bet)
+        refusal = "You do not have enough credits for that bet,";
+    if (refusal) {
+        Host.ShowInformation(refusal);
+        Session.AutoSpin = false;
+        Host.DrawOptionCaptions();
+        return false;
+    }
+    Spin();
+    return true;
+}
+
+void TSlotMachine::RequestSpin() {
+    do {
+        if (!SpinIfBetAccepted())
+            return;
+    } while (Session.AutoSpin);
+}
+
+void TSlotMachine::Spin() {
+    PrepareSpin();
+    DrawStops();
+    StopRequested = false;
+    if (!FreeSpinMode)
+        Session.Spins = SaturatingAdd(Session.Spins, 1);
+
+    if (Host.Animates()) {
+        AnimateWheels();
+        if (StopRequested)
+            QuickStop();
+    } else {
+        for (int w = 0; w < WheelCount; ++w) {
+            Host.ClearWheel(w);
+            Host.DrawWheel(w);
+        }
+    }
+
+    if (FreeSpinMode)
+        EvaluateFreeSpin();
+    else
+        EvaluateSpin();
+    Session.Spinning = false;
+
+    if (SymbolAt(4) == Mystery)
+        StartMysteryBonus();
+    // Free spins run one after another from the paid spin that won them.
+    if (!FreeSpinMode)
+        PlayFreeSpins();
+    EnableTimer(TimerId::Timer5, false);
+}
+
+// Everything a spin does before its wheels are drawn: flags, timers, the debit.
+void TSlotMachine::PrepareSpin() {
+    Randomize();
+    Session.Spinning = true;
+    EnableTimer(TimerId::Timer4, false);
+    EnableTimer(TimerId::Timer1, false);
+    EnableTimer(TimerId::Timer2, false);
+    if (FlashLine >= 0)
+        ShowLine(FlashLine, false);
+    if (HasWinningsText(Geometry))
+        Host.FillBlack(WinningsTextRect(Geometry));
+    StopBlinkPhase = false;
+    BlinkStop();
+    for (int box = 0; box < MysteryBoxCount; ++box) {
+        MysteryLit[box] = false;
+        Host.DrawMysteryBox(box);
+    }
+    if (RestoreStrips) {
+        BuildStrips(Strips);
+        Stops = SavedStops;
+        RestoreStrips = false;
+        Host.RepaintAll();
+    }
+    if (FreeSpinMode) {
+        EnableTimer(TimerId::Timer5, true);
+    } else {
+        const int32_t bet = Session.Bet();
+        Session.Credits -= bet;
+        Session.TotalBets = SaturatingAdd(Session.TotalBets, bet);
+    }
+    Host.DrawMeter(TMeter::Credits);
+    Host.DrawWinnings(false);
+}
+
+// The outcome is fixed here, before anything moves; the animation only shows it.
+void TSlotMachine::DrawStops() {
+    for (int w = 0; w < WheelCount; ++w) {
+        Motion[w].BlurOffset = Rng.Random(MotionStripHeight);
+        Stops[w] = Rng.Random(StripLength);
+        Motion[w].Done = false;
+    }
+    Session.LineWins.fill(0);
+    Session.SpinWinnings = 0;
+}
+
+void TSlotMachine::AnimateWheels() {
+    int tick = 0;
+    uint32_t lastTick = Host.TickCount();
+    while (tick < LastTick && !StopRequested) {
+        if (Host.TickCount() - lastTick >= TickLength) {
+            lastTick = Host.TickCount();
+            ++tick;
+            for (int w = 0; w < WheelCount && !StopRequested; ++w)
+                AnimateWheel(w, tick - 9 * w);
+        }
+        if (StopRequested)
+            break;
+        Host.HandleEvents(lastTick + TickLength);
+    }
+}
+
+// Wheel w blurs until its phase reaches 20, stops at 21, then bounces until 29.
+void TSlotMachine::AnimateWheel(int wheel, int phase) {
+    auto& motion = Motion[wheel];
+    if (phase <= 20) {
+        Host.DrawBlur(wheel, motion.BlurOffset);
+        motion.BlurOffset -= BlurStep;
+        if (motion.BlurOffset < 0)
+            motion.BlurOffset += MotionStripHeight;
+    } else if (phase == 21) {
+        Host.Play(SoundId::Click);
+        Host.ClearWheel(wheel);
+        Host.DrawWheel(wheel);
+    } else if (phase == 22) {
+        Host.CaptureBounce(wheel);
+        Host.DrawBounce(wheel, 1);
+    } else if (phase <= 29) {
+        Host.DrawBounce(wheel, BounceShifts[phase - 23]);
+        if (phase == 29)
+            motion.Done = true;
+    }
+}
+
+void TSlotMachine::QuickStop() {
+    for (int step = 0; step <= 8; ++step) {
+        for (int w = 0; w < WheelCount; ++w) {
+            if (Motion[w].Done)
+                continue;
+            if (step == 0) {
+                Host.Play(SoundId::Click);
+                Host.ClearWheel(w);
+                Host.DrawWheel(w);
+            } else if (step == 1) {
+                Host.CaptureBounce(w);
+                Host.DrawBounce(w, 1);
+            } else {
+                Host.DrawBounce(w, BounceShifts[step - 2]);
+                if (step == 8)
+                    Motion[w].Done = true;
+            }
+        }
+        Pause(0.02);
+    }
+}
+
+void TSlotMachine::PlayFreeSpins() {
+    while (Session.FreeSpinsLeft > 0) {
+        Session.FreeSpinsLeft -= 1;
+        Session.NumberOfBonusRolls = SaturatingAdd(Session.NumberOfBonusRolls, 1);
+        if (!FreeSpinMode)
+            BuildFreeSpinStrips(Strips, Stops, SavedStops);
+        FreeSpinMode = true;
+        Spin();
+        if (Session.FreeSpinsLeft == 0) {
+            FreeSpinMode = false;
+            RestoreStrips = true;
+        }
+    }
+}
+
+void TSlotMachine::PressStop() {
+    if (TimerEnabled(TimerId::Timer1)) {
+        Host.Play(SoundId::Click);
+        AwardMystery(MysteryPick);
+    }
+    EnableTimer(TimerId::Timer1, false);
+    EnableTimer(TimerId::Timer2, false);
+    StopBlinkPhase = false;
+    BlinkStop();
+    StopRequested = true;
+}
+
+void TSlotMachine::BlinkStop() {
+    Host.DrawStopButton(StopBlinkPhase);
+    StopBlinkPhase = !StopBlinkPhase;
+}
+
+} // namespace zorva

@@ -1,0 +1,70 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "engine/host.h"
+
+namespace zorva {
+
+class TSlotMachine;
+
+// A recording host on a virtual clock: waiting advances time at once, enabled timers tick
+// on schedule while the engine waits, and scripted actions run at their virtual moment.
+class TFakeHost : public THost {
+  public:
+    TSlotMachine* Machine = nullptr; // receives the timer ticks
+    std::vector<std::string> Log;
+    bool LogDrawing = true;
+    bool Animated = true;
+    uint32_t Now = 0;
+    uint32_t TimeOfDay = 12345;
+    std::array<bool, TimerCount> Timers{};
+    std::array<uint32_t, TimerCount> TimerDue{};
+    std::function<void(bool pyramid)> DoubleGame;
+
+    // Runs action once virtual time reaches at (checked while the engine waits).
+    void At(uint32_t at, std::function<void()> action);
+
+    std::vector<std::string> Entries(const std::string& prefix) const;
+    int Count(const std::string& entry) const;
+
+    void DrawWheel(int wheel) override { Draw("DrawWheel " + std::to_string(wheel)); }
+    void ClearWheel(int wheel) override { Draw("ClearWheel " + std::to_string(wheel)); }
+    void DrawBlur(int wheel, int offset) override;
+    void CaptureBounce(int wheel) override { Draw("Capture " + std::to_string(wheel)); }
+    void DrawBounce(int wheel, int shift) override;
+    void HatchLine(int line) override { Draw("Hatch " + std::to_string(line)); }
+    void DrawMeter(TMeter meter) override;
+    void DrawWinnings(bool show) override { Draw(show ? "Winnings show" : "Winnings blank"); }
+    void DrawMysteryBox(int box) override { Draw("Box " + std::to_string(box)); }
+    void DrawMysteryPrize(int box, bool chosen) override;
+    void DrawStopButton(bool dark) override { Draw(dark ? "Stop dark" : "Stop plain"); }
+    void DrawFreeSpinsCount(bool red) override { Draw(red ? "FreeSpins red" : "FreeSpins yellow"); }
+    void DrawOptionCaptions() override { Log.push_back("OptionCaptions"); }
+    void FillBlack(const TRect& rect) override;
+    void RepaintAll() override { Log.push_back("RepaintAll"); }
+    bool Animates() const override { return Animated; }
+    void Play(SoundId sound) override { Log.push_back("Play " + std::to_string(static_cast<int>(sound))); }
+    uint32_t TickCount() override { return Now; }
+    uint32_t UtcMillisecondOfDay() override { return TimeOfDay; }
+    void HandleEvents(uint32_t deadline) override;
+    void SetTimer(TimerId timer, bool enabled) override;
+    void ShowInformation(const std::string& text) override { Log.push_back("Message " + text); }
+    void OpenDoubleGame(bool pyramid) override;
+
+  private:
+    struct TAction {
+        uint32_t At;
+        std::function<void()> Run;
+    };
+    std::vector<TAction> Actions;
+    void Draw(const std::string& entry);
+    void RunDue(uint32_t until);
+};
+
+std::string SoundEntry(SoundId sound);
+
+} // namespace zorva

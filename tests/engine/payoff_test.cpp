@@ -1,0 +1,103 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <numeric>
+
+#include "engine/payoffs.h"
+#include "engine/symbols.h"
+
+namespace zorva {
+namespace {
+
+struct TFraction {
+    int64_t Numerator;
+    int64_t Denominator;
+};
+
+// Exact expected return per coin of each payline, Double Payoffs included. A wrong strip
+// character or payoff rule anywhere moves at least one of these.
+TEST(LinePayoffs, EveryPaylineReturnsItsExactExpectationOverAllStopCombinations) {
+    const TFraction expected[LineCount] = {{663, 800},  {127, 160},  {333, 400}, {1387, 1600},
+                                           {123, 160},  {659, 800},  {661, 800}, {1929, 1600}};
+    TStrips strips{};
+    BuildStrips(strips);
+    int64_t total = 0;
+    for (int line = 0; line < LineCount; ++line) {
+        const int64_t sum = LinePayoffOverAllStops(strips, line, false);
+        EXPECT_EQ(sum * expected[line].Denominator, expected[line].Numerator * StopCombinationsPerLine)
+            << "line " << line + 1 << " pays " << sum << "/8000 per coin";
+        total += sum;
+    }
+    EXPECT_EQ(total * 800, 5557 * StopCombinationsPerLine) << "all eight lines: " << total << "/8000";
+}
+
+TEST(LinePayoffs, FreeSpinLinePaysExactly2Point593125PerCoin) {
+    TStrips strips{};
+    TStops saved{};
+    BuildFreeSpinStrips(strips, InitialStops, saved);
+    for (int line = 0; line < LineCount; ++line)
+        EXPECT_EQ(LinePayoffOverAllStops(strips, line, true), 20745) << "line " << line + 1; // 2.593125 × 8000
+}
+
+TEST(LinePayoffs, NormalTableRulesAndWildMultiplier) {
+    auto pays = [](uint8_t a, uint8_t b, uint8_t c) { return NormalLinePayoff({a, b, c}).Total(); };
+    EXPECT_EQ(pays(Wild, Wild, Wild), 150) << "three wilds pay 150 with no multiplier";
+    EXPECT_EQ(pays(Globe, Wild, Wild), 80) << "globe with two wilds: 20 × 4";
+    EXPECT_EQ(pays(Wild, Symbol1, Wild), 100) << "two wilds with a 1: 25 × 4, less than three wilds";
+    EXPECT_EQ(pays(Wild, Symbol1, Symbol3), 0) << "no rule matches whatever the multiplier";
+    EXPECT_EQ(pays(Symbol6, Wild, Symbol6), 10);
+    EXPECT_EQ(pays(Dollar, Dollar, Dollar), 10);
+    EXPECT_EQ(pays(Symbol3, Symbol3, Symbol3), 15);
+    EXPECT_EQ(pays(Symbol4, Symbol4, Wild), 30);
+    EXPECT_EQ(pays(Mystery, Wild, Wild), 0) << "the mystery symbol matches no rule";
+    EXPECT_EQ(pays(Blank, Blank, Blank), 0);
+    EXPECT_TRUE(IsGlobeLine({Wild, Wild, Wild})) << "three wilds take a globe too";
+    EXPECT_FALSE(IsGlobeLine({Globe, Globe, Dollar}));
+}
+
+TEST(LinePayoffs, FreeSpinTable) {
+    EXPECT_EQ(FreeSpinLinePayoff({Symbol1, Symbol1, Symbol1}), 100);
+    EXPECT_EQ(FreeSpinLinePayoff({Symbol7, Symbol7, Symbol7}), 50);
+    EXPECT_EQ(FreeSpinLinePayoff({Symbol8, Symbol8, Symbol8}), 25);
+    EXPECT_EQ(FreeSpinLinePayoff({Symbol9, Symbol9, Symbol9}), 15);
+    EXPECT_EQ(FreeSpinLinePayoff({Symbol7, Symbol9, Symbol8}), 10);
+    EXPECT_EQ(FreeSpinLinePayoff({Symbol7, Symbol1, Symbol8}), 0);
+    EXPECT_EQ(FreeSpinLinePayoff({Blank, Blank, Blank}), 0);
+}
+
+TEST(Strips, DecodeToTheirCodesWithMysteryOnlyOnTheCentreWheel) {
+    TStrips strips{};
+    BuildStrips(strips);
+    EXPECT_EQ(strips[7], strips[5]) << "wheels 5 and 7 share a strip";
+    for (int a = 0; a < WheelCount; ++a)
+        for (int b = a + 1; b < WheelCount; ++b) {
+            if (!(a == 5 && b == 7)) {
+                EXPECT_NE(strips[a], strips[b]) << a << " vs " << b;
+            }
+        }
+    for (int w = 0; w < WheelCount; ++w) {
+        EXPECT_EQ(std::count(strips[w].begin(), strips[w].end(), Wild), 1) << "wheel " << w;
+        EXPECT_EQ(std::count(strips[w].begin(), strips[w].end(), Mystery), w == 4 ? 1 : 0) << "wheel " << w;
+    }
+    EXPECT_EQ(strips[4][19], Mystery);
+    for (int w : {2, 4, 6})
+        EXPECT_EQ(std::count(strips[w].begin(), strips[w].end(), Blank), 0) << "wheel " << w;
+    // The opening stops show 2 1 3 / 4 4 5 / 1 0 6.
+    const uint8_t shown[WheelCount] = {2, 1, 3, 4, 4, 5, 1, 0, 6};
+    for (int w = 0; w < WheelCount; ++w)
+        EXPECT_EQ(strips[w][InitialStops[w]], shown[w]) << "wheel " << w;
+}
+
+TEST(Strips, FreeSpinStripIgnoresTheTwentyFirstCharacterAndSavesTheStops) {
+    TStrips strips{};
+    TStops stops{1, 2, 3, 4, 5, 6, 7, 8, 9};
+    TStops saved{};
+    BuildFreeSpinStrips(strips, stops, saved);
+    const TStrip expected{1, 1, 7, 7, 7, 8, 8, 8, 8, 9, 9, 9, 9, 9, 11, 11, 11, 11, 11, 11};
+    for (int w = 0; w < WheelCount; ++w)
+        EXPECT_EQ(strips[w], expected);
+    EXPECT_EQ(saved, stops);
+}
+
+} // namespace
+} // namespace zorva
