@@ -77,6 +77,12 @@ void TFakeHost::FillBlack(const TRect& r) {
                   "," + std::to_string(r.Bottom));
 }
 
+void TFakeHost::RepaintAll() {
+    Log.push_back("RepaintAll");
+    if (OnRepaintAll)
+        OnRepaintAll();
+}
+
 void TFakeHost::SetTimer(TimerId timer, bool enabled) {
     const int t = static_cast<int>(timer);
     if (enabled && !Timers[t])

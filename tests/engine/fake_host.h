@@ -21,9 +21,11 @@ class TFakeHost : public THost {
     bool Animated = true;
     uint32_t Now = 0;
     uint32_t TimeOfDay = 12345;
+    bool TimeOfDayFollowsClock = false; // else every Randomize sees the same moment
     std::array<bool, TimerCount> Timers{};
     std::array<uint32_t, TimerCount> TimerDue{};
     std::function<void(bool pyramid)> DoubleGame;
+    std::function<void()> OnRepaintAll;
 
     // Runs action once virtual time reaches at (checked while the engine waits).
     void At(uint32_t at, std::function<void()> action);
@@ -45,11 +47,11 @@ class TFakeHost : public THost {
     void DrawFreeSpinsCount(bool red) override { Draw(red ? "FreeSpins red" : "FreeSpins yellow"); }
     void DrawOptionCaptions() override { Log.push_back("OptionCaptions"); }
     void FillBlack(const TRect& rect) override;
-    void RepaintAll() override { Log.push_back("RepaintAll"); }
+    void RepaintAll() override;
     bool Animates() const override { return Animated; }
     void Play(SoundId sound) override { Log.push_back("Play " + std::to_string(static_cast<int>(sound))); }
     uint32_t TickCount() override { return Now; }
-    uint32_t UtcMillisecondOfDay() override { return TimeOfDay; }
+    uint32_t UtcMillisecondOfDay() override { return TimeOfDayFollowsClock ? TimeOfDay + Now : TimeOfDay; }
     void HandleEvents(uint32_t deadline) override;
     void SetTimer(TimerId timer, bool enabled) override;
     void ShowInformation(const std::string& text) override { Log.push_back("Message " + text); }

@@ -1,0 +1,155 @@
+#include "machine_fixture.h"
+
+namespace zorva {
+namespace {
+
+// Evaluates a hand-set screen: each wheel's stop is the first place of its strip showing the symbol.
+class Evaluation : public MachineTest {
+  protected:
+    Evaluation() {
+        Session.PayMode = false;
+        Session.Double = false;
+    }
+
+    void Show(std::array<uint8_t, WheelCount> symbols) {
+        for (int w = 0; w < WheelCount; ++w) {
+            const auto& strip = Machine.Strips[w];
+            const auto at = std::find(strip.begin(), strip.end(), symbols[w]);
+            ASSERT_NE(at, strip.end()) << "wheel " << w << " has no symbol " << int(symbols[w]);
+            Machine.Stops[w] = static_cast<int>(at - strip.begin());
+        }
+    }
+};
+
+TEST_F(Evaluation, WildsOutsideThePlayedLinesStillFeedThePool) {
+    Session.LinesPlayed = 1;
+    Show({3, 4, 6, 6, 6, 1, 5, 6, Wild});
+    Machine.EvaluateSpin();
+    EXPECT_EQ(Session.BonusPool, 103);
+    EXPECT_EQ(Session.SpinWinnings, 0);
+    EXPECT_EQ(Session.LastSpinSummary, "3 credits added to the bonus pool.\r\n")
+        << "a feed alone is not 'no winning lines'";
+}
+
+TEST_F(Evaluation, PaysEachPlayedLineWithDoublePayoffsAndWritesTheSummary) {
+    Session.CoinsPerLine = 2;
+    // Top row 1 W 1 pays 25 × 2 a coin, the middle row 6 6 6 pays 5; nothing else matches.
+    Show({1, Wild, 1, 6, 6, 6, 1, 3, 4});
+    Machine.EvaluateSpin();
+    EXPECT_EQ(Session.LineWins[0], 2 * 25 * 2);
+    EXPECT_EQ(Session.LineWins[1], 2 * 5);
+    EXPECT_EQ(Session.LineWins[4], 0) << "W 6 3 matches no rule";
+    EXPECT_EQ(Session.LastSpinSummary.substr(0, 35), "3 credits added to the bonus pool.\r");
+    EXPECT_NE(Session.LastSpinSummary.find("Line 1 paid 100.\r\nLine 2 paid 10.\r\n"), std::string::npos);
+    EXPECT_EQ(Machine.FlashLine, 0);
+    EXPECT_EQ(Host.Count(SoundEntry(SoundId::Win)), 1);
+    EXPECT_EQ(Session.Credits, 1000 + Session.SpinWinnings) << "instant payoff";
+    EXPECT_EQ(Host.Count(SoundEntry(SoundId::Payoff)), 1);
+}
+
+TEST_F(Evaluation, TwoGlobeLinesWithOneGlobeLeftWinThePoolOnceAndRefillTheRow) {
+    Session.Globes = 1;
+    Session.BonusPool = 250;
+    Show({Globe, Globe, Globe, Globe, 6, 1, Globe, 3, 4});
+    Machine.EvaluateSpin();
+    EXPECT_EQ(Session.Globes, 3);
+    EXPECT_EQ(Session.BonusPoolWon, 250);
+    EXPECT_EQ(Session.BonusPool, 100);
+    EXPECT_EQ(Session.SpinWinnings, 20 + 20 + 250);
+    // Two line globes, the pool fanfare, the three refills, then the win.
+    const std::vector<std::string> sounds = Host.Entries("Play");
+    EXPECT_EQ(sounds, (std::vector<std::string>{"Play 4", "Play 4", "Play 10", "Play 4", "Play 4", "Play 4",
+                                                "Play 9", "Play 6"}));
+    EXPECT_NE(Session.LastSpinSummary.find("Won the Bonus Pool Worth 250\r\n"), std::string::npos);
+    EXPECT_EQ(Host.Count("RepaintAll"), 1);
+}
+
+TEST_F(Evaluation, ThreeWildsPay150AndTakeAGlobe) {
+    Session.LinesPlayed = 1;
+    Show({Wild, Wild, Wild, 6, 6, 1, 1, 3, 4});
+    Machine.EvaluateSpin();
+    EXPECT_EQ(Session.LineWins[0], 150);
+    EXPECT_EQ(Session.Globes, 2);
+    EXPECT_EQ(Session.BonusPool, 109);
+}
+
+TEST_F(Evaluation, ASecondDollarLineFindsNoDollarLeftAndFreeSpinsComeOnce) {
+    Session.Dollars = 1;
+    Show({Dollar, Dollar, Dollar, Dollar, 6, 1, Dollar, 3, 4});
+    Machine.EvaluateSpin();
+    EXPECT_EQ(Session.Dollars, 6);
+    EXPECT_EQ(Session.FreeSpinsLeft, 3);
+    EXPECT_EQ(Host.Count(SoundEntry(SoundId::Dollar)), 1 + 6);
+    EXPECT_EQ(Session.SpinWinnings, 20);
+}
+
+TEST_F(Evaluation, FreeSpinTableHasNoWildsNoFeedAndBooksTheWinnings) {
+    TStops saved{};
+    BuildFreeSpinStrips(Machine.Strips, Machine.Stops, saved);
+    Machine.Stops = {0, 0, 0, 2, 5, 9, 14, 14, 14}; // 1 1 1 / 7 8 9 / blanks
+    Machine.EvaluateFreeSpin();
+    EXPECT_EQ(Session.LineWins[0], 100);
+    EXPECT_EQ(Session.LineWins[1], 10);
+    EXPECT_EQ(Session.BonusRollWon, 110);
+    EXPECT_EQ(Session.BonusPool, 100);
+    EXPECT_EQ(Session.LastSpinSummary, "Line 1 paid 100.\r\nLine 2 paid 10.\r\n");
+}
+
+TEST_F(Evaluation, WinningLinesFlashSixTicksEachInLineOrder) {
+    Show({1, Wild, 1, 6, 6, 6, 1, 3, 4});
+    Machine.EvaluateSpin();
+    ASSERT_TRUE(Machine.TimerEnabled(TimerId::Timer4));
+    Host.Log.clear();
+    Host.HandleEvents(Host.Now + 400 * 7);
+    EXPECT_EQ(Host.Entries("Hatch"), (std::vector<std::string>{"Hatch 0", "Hatch 0", "Hatch 0", "Hatch 1"}));
+    EXPECT_EQ(Machine.FlashLine, 1);
+}
+
+TEST_F(Evaluation, AutoSpinDoesNotFlashTheWinningLines) {
+    Session.AutoSpin = true;
+    Show({1, Wild, 1, 6, 6, 6, 1, 3, 4});
+    Machine.EvaluateSpin();
+    EXPECT_GT(Session.SpinWinnings, 0);
+    EXPECT_FALSE(Machine.TimerEnabled(TimerId::Timer4));
+}
+
+TEST_F(Evaluation, DoubleOrNothingTakesTheStakeAndCanSwitchGames) {
+    Session.Double = true;
+    Machine.Geometry = {800, 100, 0, 64};
+    int opened = 0;
+    Host.DoubleGame = [&](bool pyramid) {
+        if (++opened == 1) { // the Pyramid loses, then hands over to the cards... with nothing left
+            EXPECT_TRUE(pyramid);
+            Session.DoubleOrNothingWon -= Session.SpinWinnings;
+            Session.SpinWinnings = 0;
+        }
+    };
+    Show({1, Wild, 1, 6, 6, 6, 1, 3, 4});
+    Machine.EvaluateSpin();
+    EXPECT_EQ(opened, 1);
+    EXPECT_EQ(Session.Credits, 1000);
+    EXPECT_LT(Session.DoubleOrNothingWon, 0);
+    EXPECT_EQ(Host.Count("Black 100,0,400,44"), 1) << "a lost Pyramid wipes the medium layout's text";
+
+    opened = 0;
+    int32_t stake = 0;
+    Host.DoubleGame = [&](bool pyramid) {
+        if (++opened == 1) { // the Pyramid hands the stake over to the cards
+            stake = Session.SpinWinnings;
+            Session.BonusGame = false;
+            Session.ReopenDoubleGame = true;
+        } else {
+            EXPECT_FALSE(pyramid);
+            Session.SpinWinnings *= 2;
+        }
+    };
+    Session.BonusGame = true;
+    Host.Log.clear();
+    Machine.EvaluateSpin();
+    EXPECT_EQ(Host.Entries("Open"), (std::vector<std::string>{"Open Pyramid", "Open Cards"}));
+    EXPECT_EQ(stake, 50 + 5) << "one coin: 25 × 2 for the wild line, 5 for the sixes";
+    EXPECT_EQ(Session.Credits, 1000 + 2 * stake);
+}
+
+} // namespace
+} // namespace zorva
