@@ -4,11 +4,10 @@
 
 namespace zorva {
 
-const char* const SimUsage =
-    "usage: zorva-sim --lines L --coins C --spins N [--json] [--seed S]\n"
-    "  L, C  1 to 8: paylines played and coins per line\n"
-    "  N     number of paid spins, at least 1\n"
-    "  S     seed of the simulated player's timing (default 1)\n";
+const char* const SimUsage = "usage: zorva-sim --lines L --coins C --spins N [--json] [--seed S]\n"
+                             "  L, C  1 to 8: paylines played and coins per line\n"
+                             "  N     number of paid spins, at least 1\n"
+                             "  S     seed of the simulated player's timing (default 1)\n";
 
 namespace {
 

@@ -30,6 +30,13 @@ double TParSheet::SdPerSpin() const {
     return std::sqrt(std::max(0.0, SumOfSquares / double(Spins) - mean * mean));
 }
 
+double TParSheet::LineReturnError() const {
+    if (Spins < 2)
+        return 0.0;
+    const double mean = double(ReturnLines) / double(Spins);
+    return std::sqrt(std::max(0.0, SumOfSquaresLines / double(Spins) - mean * mean) / double(Spins));
+}
+
 TParSheet RunParSheet(const TParSheetRequest& request) {
     TGameSession session;
     TSilentHost host(request.Seed);
@@ -60,7 +67,9 @@ TParSheet RunParSheet(const TParSheetRequest& request) {
         sheet.ReturnPool += pool;
         sheet.ReturnFreeSpins += free;
         sheet.ReturnMystery += mystery;
-        sheet.ReturnLines += returned - pool - free - mystery;
+        const int64_t lines = returned - pool - free - mystery;
+        sheet.ReturnLines += lines;
+        sheet.SumOfSquaresLines += double(lines) * double(lines);
         sheet.Hits += returned > 0 ? 1 : 0;
         sheet.SumOfSquares += double(returned) * double(returned);
     }
@@ -95,8 +104,9 @@ std::string FormatText(const TParSheetRequest& r, const TParSheet& s) {
                   "  sd per spin          %15.4f credits\n"
                   "  spins per second     %15.0f\n",
                   r.Lines, r.Coins, static_cast<long long>(s.Spins), static_cast<long long>(s.Bet),
-                  static_cast<long long>(s.ReturnLines), row(s.ReturnLines), static_cast<long long>(s.ReturnPool),
-                  row(s.ReturnPool), static_cast<long long>(s.ReturnFreeSpins), row(s.ReturnFreeSpins),
+                  static_cast<long long>(s.ReturnLines), row(s.ReturnLines),
+                  static_cast<long long>(s.ReturnPool), row(s.ReturnPool),
+                  static_cast<long long>(s.ReturnFreeSpins), row(s.ReturnFreeSpins),
                   static_cast<long long>(s.ReturnMystery), row(s.ReturnMystery),
                   static_cast<long long>(s.ReturnTotal()), row(s.ReturnTotal()), s.HitFrequency() * 100.0,
                   s.SdPerSpin(), s.SpinsPerSecond());

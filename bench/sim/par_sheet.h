@@ -22,12 +22,15 @@ struct TParSheet {
     int64_t ReturnMystery = 0;
     int64_t Hits = 0;
     double SumOfSquares = 0.0;
+    double SumOfSquaresLines = 0.0;
     double Seconds = 0.0;
 
     int64_t ReturnTotal() const { return ReturnLines + ReturnPool + ReturnFreeSpins + ReturnMystery; }
     double Share(int64_t amount) const { return Bet > 0 ? double(amount) / double(Bet) : 0.0; }
     double HitFrequency() const { return Spins > 0 ? double(Hits) / double(Spins) : 0.0; }
     double SdPerSpin() const;
+    // Standard error of the mean line return per paid spin.
+    double LineReturnError() const;
     double SpinsPerSecond() const { return Seconds > 0 ? double(Spins) / Seconds : 0.0; }
 };
 

@@ -31,7 +31,9 @@ class TSilentHost final : public THost {
     bool Animates() const override { return false; }
     void Play(SoundId) override {}
     uint32_t TickCount() override { return Now; }
-    uint32_t UtcMillisecondOfDay() override { return static_cast<uint32_t>(TimeOfDay() % MillisecondsPerDay); }
+    uint32_t UtcMillisecondOfDay() override {
+        return static_cast<uint32_t>(TimeOfDay() % MillisecondsPerDay);
+    }
     void HandleEvents(uint32_t deadline) override { Now = deadline; }
     void SetTimer(TimerId, bool) override {}
     void ShowInformation(const std::string&) override {}

@@ -110,11 +110,12 @@ void TSlotMachine::EvaluateFreeSpin() {
         // Here the lines already flash behind the double-or-nothing window.
         if (FlashLine >= 0 && !Session.AutoSpin)
             EnableTimer(TimerId::Timer4, true);
+        // The free spin's own winnings; a double-or-nothing result is booked by the game
+        // itself, and counting it here too would count it twice in the statistics.
+        Session.BonusRollWon = SaturatingAdd(Session.BonusRollWon, Session.SpinWinnings);
         if (Session.Double)
             DoubleOrNothingHandOff(false);
         Host.DrawWinnings(true);
-        // Booked before paying: the count-off empties SpinWinnings.
-        Session.BonusRollWon = SaturatingAdd(Session.BonusRollWon, Session.SpinWinnings);
         PaySpinWinnings();
     }
     if (Session.LastSpinSummary.empty())

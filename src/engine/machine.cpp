@@ -30,7 +30,9 @@ void TSlotMachine::OnTimer(TimerId timer) {
     }
 }
 
-void TSlotMachine::Randomize() { Rng.Randomize(Host.UtcMillisecondOfDay()); }
+void TSlotMachine::Randomize() {
+    Rng.Randomize(Host.UtcMillisecondOfDay());
+}
 
 void TSlotMachine::Pause(double seconds) {
     const uint32_t start = Host.TickCount();

@@ -23,9 +23,13 @@ TLinePayoff NormalLinePayoff(const TLineSymbols& line) {
     return {0, multiplier, Blank};
 }
 
-bool IsGlobeLine(const TLineSymbols& line) { return EachIsOrWild(line, Globe); }
+bool IsGlobeLine(const TLineSymbols& line) {
+    return EachIsOrWild(line, Globe);
+}
 
-bool IsFreeSpinSymbol(uint8_t symbol) { return symbol == Symbol7 || symbol == Symbol8 || symbol == Symbol9; }
+bool IsFreeSpinSymbol(uint8_t symbol) {
+    return symbol == Symbol7 || symbol == Symbol8 || symbol == Symbol9;
+}
 
 int FreeSpinLinePayoff(const TLineSymbols& line) {
     for (const auto& rule : FreeSpinPayoffRules)

@@ -32,8 +32,8 @@ inline constexpr std::array<TPayoffRule, 4> FreeSpinPayoffRules{{
 inline constexpr int FreeSpinMixPerCoin = 10;
 
 struct TLinePayoff {
-    int PerCoin = 0;    // from the table, before the wild multiplier
-    int Multiplier = 1; // Double Payoffs: ×2 per wild, ×1 again for three wilds
+    int PerCoin = 0;        // from the table, before the wild multiplier
+    int Multiplier = 1;     // Double Payoffs: ×2 per wild, ×1 again for three wilds
     uint8_t Symbol = Blank; // the symbol the line paid on (Wild for three wilds)
 
     int Total() const { return PerCoin * Multiplier; }

@@ -32,9 +32,13 @@ const char* MeterName(TMeter meter) {
 
 } // namespace
 
-std::string SoundEntry(SoundId sound) { return "Play " + std::to_string(static_cast<int>(sound)); }
+std::string SoundEntry(SoundId sound) {
+    return "Play " + std::to_string(static_cast<int>(sound));
+}
 
-void TFakeHost::At(uint32_t at, std::function<void()> action) { Actions.push_back({at, std::move(action)}); }
+void TFakeHost::At(uint32_t at, std::function<void()> action) {
+    Actions.push_back({at, std::move(action)});
+}
 
 std::vector<std::string> TFakeHost::Entries(const std::string& prefix) const {
     std::vector<std::string> found;
@@ -73,8 +77,8 @@ void TFakeHost::DrawMysteryPrize(int box, bool chosen) {
 }
 
 void TFakeHost::FillBlack(const TRect& r) {
-    Log.push_back("Black " + std::to_string(r.Left) + "," + std::to_string(r.Top) + "," + std::to_string(r.Right) +
-                  "," + std::to_string(r.Bottom));
+    Log.push_back("Black " + std::to_string(r.Left) + "," + std::to_string(r.Top) + "," +
+                  std::to_string(r.Right) + "," + std::to_string(r.Bottom));
 }
 
 void TFakeHost::RepaintAll() {

@@ -62,7 +62,9 @@ class MachineTest : public ::testing::Test {
     }
 
     // Sets the moment the next spin reads, so that it draws the stops wanted.
-    void NextSpinDraws(const std::function<bool(const TStops&)>& wanted) { Host.TimeOfDay = SeedWhere(wanted); }
+    void NextSpinDraws(const std::function<bool(const TStops&)>& wanted) {
+        Host.TimeOfDay = SeedWhere(wanted);
+    }
 };
 
 } // namespace zorva

@@ -17,8 +17,8 @@ struct TFraction {
 // Exact expected return per coin of each payline, Double Payoffs included. A wrong strip
 // character or payoff rule anywhere moves at least one of these.
 TEST(LinePayoffs, EveryPaylineReturnsItsExactExpectationOverAllStopCombinations) {
-    const TFraction expected[LineCount] = {{663, 800},  {127, 160},  {333, 400}, {1387, 1600},
-                                           {123, 160},  {659, 800},  {661, 800}, {1929, 1600}};
+    const TFraction expected[LineCount] = {{663, 800}, {127, 160}, {333, 400}, {1387, 1600},
+                                           {123, 160}, {659, 800}, {661, 800}, {1929, 1600}};
     TStrips strips{};
     BuildStrips(strips);
     int64_t total = 0;
@@ -36,7 +36,8 @@ TEST(LinePayoffs, FreeSpinLinePaysExactly2Point593125PerCoin) {
     TStops saved{};
     BuildFreeSpinStrips(strips, InitialStops, saved);
     for (int line = 0; line < LineCount; ++line)
-        EXPECT_EQ(LinePayoffOverAllStops(strips, line, true), 20745) << "line " << line + 1; // 2.593125 × 8000
+        EXPECT_EQ(LinePayoffOverAllStops(strips, line, true), 20745)
+            << "line " << line + 1; // 2.593125 × 8000
 }
 
 TEST(LinePayoffs, NormalTableRulesAndWildMultiplier) {

@@ -97,7 +97,8 @@ TEST_F(SpinCycle, WheelsStopLeftToRightTopToBottomWithAClickAndABounce) {
         bounce.push_back(e.substr(9));
     EXPECT_EQ(bounce, (std::vector<std::string>{"1", "2", "1", "0", "-1", "-2", "-1", "0"}));
     for (int w = 0; w < WheelCount; ++w)
-        EXPECT_EQ(Host.Entries("Blur " + std::to_string(w) + " ").size(), size_t(20 + 9 * w)) << "wheel " << w;
+        EXPECT_EQ(Host.Entries("Blur " + std::to_string(w) + " ").size(), size_t(20 + 9 * w))
+            << "wheel " << w;
     EXPECT_GE(Host.Now - start, 101u * 25u) << "101 ticks of 25 ms";
 }
 
