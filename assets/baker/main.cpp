@@ -1,0 +1,127 @@
+// Bakes every picture of the game: the program folder's BMP files and the
+// built-in pictures that are compiled into the executable.
+#include "bank_art.h"
+#include "bitmap_files.h"
+#include "card_art.h"
+#include "machine_face.h"
+#include "mystery_art.h"
+#include "panel_art.h"
+#include "paychart.h"
+#include "symbol_art.h"
+
+#include "art/builtin_art.h"
+#include "art/program_art.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QImage>
+
+#include <cstdio>
+#include <exception>
+
+using namespace zorva;
+using namespace zorva::bake;
+
+namespace {
+
+struct TFolders {
+    QString Svg;
+    QString Program;
+    QString Builtin;
+};
+
+// Both colour sets of one picture: the 24-bit file and its quantised 8-bit twin.
+void SaveBothSets(const QImage& image, const TFolders& f, const char* normalName, const char* name256) {
+    SaveBmp24(image, QDir(f.Program).filePath(normalName));
+    SaveBmp8(image, QDir(f.Program).filePath(name256));
+}
+
+void BakeMachine(const TFolders& f) {
+    SaveBothSets(MachineFace(SmallFace()), f, "Inter.bmp", "Inter256.bmp");
+    SaveBothSets(MachineFace(LargeFace()), f, "Interbig.bmp", "Inbig256.bmp");
+    SaveBothSets(SymbolSheet(f.Svg, 64), f, "Zorva64.bmp", "Zor64256.bmp");
+    SaveBothSets(SymbolSheet(f.Svg, 96), f, "Zorva96.bmp", "Zor96256.bmp");
+    SaveBothSets(MotionStrip(f.Svg, 64, art::MotionStripRows), f, "Motion2.bmp", "Moti2256.bmp");
+    SaveBothSets(MotionStrip(f.Svg, 96, art::MotionStripRows), f, "Motion.bmp", "Motio256.bmp");
+    SaveBothSets(MysteryArtwork(art::SmallMysteryCellWidth, art::SmallMysteryCellHeight), f, "Barsml.bmp",
+                 "Barsm256.bmp");
+    SaveBothSets(MysteryArtwork(art::LargeMysteryCellWidth, art::LargeMysteryCellHeight), f, "BigBar.bmp",
+                 "Bigb256.bmp");
+}
+
+void BakeOptionalPictures(const TFolders& f) {
+    SaveBothSets(OptionButton(62, 20), f, "Box.bmp", "Box256.bmp");
+    SaveBothSets(BigButton(TButtonLook::Spin, 124, 72), f, "Spin.bmp", "Spin256.bmp");
+    SaveBothSets(BigButton(TButtonLook::Stop, 124, 72), f, "Stop.bmp", "Stop256.bmp");
+    SaveBothSets(BigButton(TButtonLook::StopDark, 124, 72), f, "StopOff.bmp", "StOff256.bmp");
+    SaveBothSets(Logo(f.Svg, 150, 169), f, "Logo.bmp", "Logo256.bmp");
+    SaveBmp24(BonusIcons(f.Svg, 32), QDir(f.Program).filePath("Bonus32.bmp"));
+    SaveBmp24(BonusIcons(f.Svg, 16), QDir(f.Program).filePath("Bonus16.bmp"));
+    SaveBmp24(PayoffChart(f.Svg, 632, 413), QDir(f.Program).filePath("Paychart.bmp"));
+}
+
+void SaveBuiltin(const QImage& image, const art::TBuiltinPicture& picture, const TFolders& f) {
+    // ":/art/x/y.png" lands in <builtin>/x/y.png.
+    const QString relative = QString(picture.Path).mid(6);
+    if (image.width() != picture.Width || image.height() != picture.Height)
+        throw std::runtime_error("wrong size for " + relative.toStdString());
+    SavePng(image.format() == QImage::Format_Indexed8 ? image : Flatten(image),
+            QDir(f.Builtin).filePath(relative));
+}
+
+void BakeBuiltin(const TFolders& f) {
+    SaveBuiltin(BigButton(TButtonLook::Spin, 124, 72), art::SpinBtn, f);
+    SaveBuiltin(BigButton(TButtonLook::Stop, 124, 72), art::StopBtn, f);
+    SaveBuiltin(BigButton(TButtonLook::StopDark, 124, 72), art::Stop2, f);
+    SaveBuiltin(OptionButton(62, 20), art::Options, f);
+    SaveBuiltin(DigitStrip(188, 16, 21, false), art::DigitsSmall, f);
+    SaveBuiltin(DigitStrip(188, 16, 21, true), art::GreenSmall, f);
+    SaveBuiltin(DigitStrip(376, 32, 42, false), art::DigitsLarge, f);
+    SaveBuiltin(DigitStrip(376, 32, 42, true), art::GreenLarge, f);
+    SaveBuiltin(AdjusterPair(30, 15), art::PlusSmall, f);
+    SaveBuiltin(AdjusterPair(62, 31), art::PlusMinus, f);
+    SaveBuiltin(BonusIcons(f.Svg, 16), art::Bonus16, f);
+    SaveBuiltin(BonusIcons(f.Svg, 32), art::Bonus, f);
+    SaveBuiltin(Logo(f.Svg, 200, 225), art::Logo, f);
+
+    SaveBuiltin(CardBlank(), art::cards::Pos, f);
+    SaveBuiltin(CardMask(), art::cards::Neg, f);
+    SaveBuiltin(CardBack(), art::cards::back, f);
+    SaveBuiltin(CardJoker(), art::cards::Joker, f);
+    SaveBuiltin(CourtPictures(), art::cards::Royal, f);
+    SaveBuiltin(SuitSigns(15), art::cards::Suits, f);
+    SaveBuiltin(SuitSigns(11), art::cards::SuitSm, f);
+    SaveBuiltin(RankSigns(false), art::cards::Black, f);
+    SaveBuiltin(RankSigns(true), art::cards::Red, f);
+
+    SaveBuiltin(PyramidSquare(QColor(0x1a, 0x9a, 0x3a), 64), art::pyramid::BlueBox, f);
+    SaveBuiltin(PyramidSquare(QColor(0xc8, 0x16, 0x20), 64), art::pyramid::Red, f);
+
+    SaveBuiltin(Chip("$1,000", QColor(0x1e, 0x4c, 0xd8), 66, 42), art::chips::Chip1000, f);
+    SaveBuiltin(Chip("$100", QColor(0xd0, 0x14, 0x20), 66, 42), art::chips::Chip100, f);
+    SaveBuiltin(Chip("$10", QColor(0x18, 0x9a, 0x30), 66, 42), art::chips::Chip10, f);
+    SaveBuiltin(Chip("$1", QColor(0x1c, 0x1c, 0x22), 66, 42), art::chips::Chip1, f);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // Fonts need a GUI application; the offscreen platform needs no display.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: zorva-bake-art <svg folder> <program folder> <built-in art folder>\n");
+        return 2;
+    }
+    const TFolders folders{QString::fromLocal8Bit(argv[1]), QString::fromLocal8Bit(argv[2]),
+                           QString::fromLocal8Bit(argv[3])};
+    try {
+        BakeMachine(folders);
+        BakeOptionalPictures(folders);
+        BakeBuiltin(folders);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "zorva-bake-art: %s\n", e.what());
+        return 1;
+    }
+    return 0;
+}
