@@ -1,0 +1,75 @@
+#include <QTemporaryDir>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include "fake_sound_backend.h"
+#include "platform/sound_player.h"
+#include "platform/sound_player_qsoundeffect.h"
+
+namespace zorva {
+namespace {
+
+using testing::SilentWave;
+using testing::WriteFile;
+
+QByteArray WithChunkBeforeData(const QByteArray& wave, const QByteArray& chunkId, const QByteArray& body) {
+    QByteArray chunk = chunkId;
+    const auto size = static_cast<uint32_t>(body.size());
+    for (int i = 0; i < 4; ++i)
+        chunk.append(static_cast<char>((size >> (8 * i)) & 0xFF));
+    chunk.append(body);
+    if (body.size() % 2 == 1)
+        chunk.append('\0');
+    QByteArray result = wave;
+    result.insert(result.indexOf("data"), chunk);
+    return result;
+}
+
+// Guards against a wrong length from the header, which would make synchronous sounds end
+// early or drag, or a file the device cannot play being taken as playable.
+TEST(WaveLength, IsReadFromTheHeader) {
+    EXPECT_EQ(WaveLengthMilliseconds(SilentWave(250)), 250);
+    EXPECT_EQ(WaveLengthMilliseconds(WithChunkBeforeData(SilentWave(250), "LIST", "odd")), 250)
+        << "other chunks, padded to an even size, come before the samples";
+
+    QByteArray oneSample = SilentWave(0);
+    oneSample.append(QByteArray(2, '\0'));
+    oneSample[40] = 2;
+    EXPECT_EQ(WaveLengthMilliseconds(oneSample), 1) << "a part of a millisecond counts as a whole one";
+
+    QByteArray cutShort = SilentWave(250);
+    cutShort.chop(2000);
+    EXPECT_EQ(WaveLengthMilliseconds(cutShort), 125) << "a file cut short plays only what it holds";
+
+    QByteArray floatingPoint = SilentWave(250);
+    floatingPoint[20] = 3;
+    EXPECT_EQ(WaveLengthMilliseconds(floatingPoint), std::nullopt);
+    EXPECT_EQ(WaveLengthMilliseconds("RIFF....AVI LIST"), std::nullopt);
+    EXPECT_EQ(WaveLengthMilliseconds(QByteArray()), std::nullopt);
+}
+
+// Guards against the real device player blocking forever or crashing where there is no
+// sound device, or a missing file: every kind of play returns, and a synchronous one
+// keeps the event loop turning while it waits.
+TEST(QSoundEffectBackend, PlaysWithoutHangingWhateverTheDeviceOrFiles) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    ASSERT_TRUE(WriteFile(folder.path(), "short.wav", SilentWave(60)));
+    TQSoundEffectBackend backend;
+    TSoundPlayer player(backend);
+
+    bool timerRan = false;
+    QTimer::singleShot(0, [&timerRan] { timerRan = true; });
+    player.PlayFile(folder.filePath("short.wav"), TPlayMode::Synchronous);
+    EXPECT_TRUE(timerRan) << "a synchronous sound must keep the window alive while it plays";
+
+    player.PlayFile(folder.filePath("short.wav"), TPlayMode::Looping);
+    player.PlayFile(folder.filePath("absent.wav"), TPlayMode::Synchronous);
+    player.PlayFromMemory(SilentWave(30));
+    player.PlayFromMemory(SilentWave(40));
+    player.PlayFile(folder.filePath("short.wav"), TPlayMode::Asynchronous);
+    player.Stop();
+}
+
+} // namespace
+} // namespace zorva
