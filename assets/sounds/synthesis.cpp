@@ -55,7 +55,9 @@ TSamples RenderNote(const TNote& note) {
         if (note.VibratoHz > 0.0)
             pitch *= 1.0 + note.VibratoDepth * std::sin(TwoPi * note.VibratoHz * t);
         samples[i] = Envelope(note, t) * TimbreSample(note.Timbre, phase, pitch);
-        phase = std::fmod(phase + TwoPi * pitch / SampleRate, TwoPi);
+        // The phase is never wrapped: the bell partial is no whole multiple of it, and
+        // wrapping would jolt that partial once every cycle.
+        phase += TwoPi * pitch / SampleRate;
     }
     return samples;
 }
