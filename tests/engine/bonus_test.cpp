@@ -119,6 +119,15 @@ TEST_F(Bonus, FreeSpinsAbandonAWaitingMysteryChaserWithoutPayingIt) {
     EXPECT_EQ(Session.NumberOfBonusRolls, 3);
 }
 
+// Pins the deal of a known moment, so a faster shuffle can never quietly deal differently.
+TEST_F(Bonus, MysteryPrizesOfAKnownMomentAreDealtTheSameEveryTime) {
+    Host.TimeOfDay = MillisecondOfDay(12, 34, 56, 789);
+    Session.CoinsPerLine = 3;
+    Machine.FillMysteryPrizes();
+    EXPECT_EQ(Machine.MysteryPrizes, (std::array<int32_t, 8>{300, 75, 30, 30, 30, 30, 75, 30}));
+    EXPECT_EQ(Machine.Rng.Seed, 1'171'901'922u) << "8008 draws, no more, no fewer";
+}
+
 TEST_F(Bonus, StopBeforeTheFirstChaserStepPaysTheStartingBoxWithAllBoxesUnlit) {
     NextSpinDraws([&](const TStops& s) { return MysteryShows(s) && !DollarLineWins(s); });
     Machine.RequestSpin();
