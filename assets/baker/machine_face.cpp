@@ -83,9 +83,9 @@ void PaintReelPanel(QPainter& p, const TFaceLayout& f) {
 void PaintWindows(QPainter& p, const TFaceLayout& f) {
     const qreal s = f.SymbolSize / 64.0;
     for (int w = 0; w < 9; ++w) {
-        const QRect window = f.Window(w);
-        PaintChromeFrame(p, window, qRound(5 * s), 3 * s);
-        p.fillRect(window, Qt::white);
+        const QRect glass = f.Glass(w);
+        PaintChromeFrame(p, glass, qRound(5 * s), 3 * s);
+        p.fillRect(glass, Qt::white);
     }
 }
 
@@ -132,6 +132,12 @@ void PaintPaylineBadges(QPainter& p, const TFaceLayout& f) {
 }
 
 } // namespace
+
+QRect TFaceLayout::Glass(int wheel) const {
+    // The large wheels are wiped white from 4 pixels left of their window, so their glass starts there.
+    const int wipedLeft = SymbolSize == 64 ? 0 : 4;
+    return Window(wheel).adjusted(-wipedLeft, 0, 0, 0);
+}
 
 QRect TFaceLayout::Cell(int wheel) const {
     // The resting symbol sits 14 (or 24) pixels below the window's top.

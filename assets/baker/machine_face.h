@@ -20,6 +20,8 @@ struct TFaceLayout {
         return {WindowLeft + PitchX * (wheel % 3), WindowTop + PitchY * (wheel / 3), WindowWidth,
                 WindowHeight};
     }
+    // The white glass of a wheel: its window and whatever the wheel's clearing paints white.
+    QRect Glass(int wheel) const;
     // The symbol cell inside the window, where a resting wheel is drawn.
     QRect Cell(int wheel) const;
 };

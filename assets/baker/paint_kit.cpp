@@ -80,7 +80,7 @@ void PaintChromeFrame(QPainter& p, const QRectF& inner, qreal thickness, qreal r
     p.setPen(QColor(0x30, 0x30, 0x40));
     p.drawLine(in.left() - 1, in.top() - 1, in.right() + 1, in.top() - 1);
     p.drawLine(in.left() - 1, in.top() - 1, in.left() - 1, in.bottom() + 1);
-    p.setPen(QColor(0xf8, 0xf8, 0xff));
+    p.setPen(QColor(0xc8, 0xcc, 0xda));
     p.drawLine(in.left() - 1, in.bottom() + 1, in.right() + 1, in.bottom() + 1);
     p.drawLine(in.right() + 1, in.top() - 1, in.right() + 1, in.bottom() + 1);
     p.restore();
