@@ -8,7 +8,7 @@ namespace zorva::sounds {
 
 const std::array<TSoundDesign, 11> SoundDesigns{{
     {0, "click", 0.018, 0.50, false},
-    {1, "refusal", 0.34, 0.55, false},
+    {1, "refusal", 0.34, 0.40, false},
     {2, "mystery award", 0.90, 0.60, false},
     {4, "globe", 0.20, 0.50, false},
     {5, "dollar", 0.16, 0.50, false},
@@ -17,7 +17,7 @@ const std::array<TSoundDesign, 11> SoundDesigns{{
     {8, "count-off tick", 0.040, 0.35, false},
     {9, "win", 0.95, 0.70, false},
     {10, "pool", 1.50, 0.70, false},
-    {11, "loss", 0.90, 0.55, false},
+    {11, "loss", 0.90, 0.45, false},
 }};
 
 namespace {
