@@ -12,7 +12,8 @@ namespace {
 void PaintBox(QPainter& p, const QRectF& cell, int index, bool lit) {
     // Each box has its own hue around the colour wheel; the plain box is a neutral plum.
     const QColor hue = index < 8 ? QColor::fromHsv(index * 45, 210, 235) : QColor(0x8a, 0x3c, 0xc8);
-    const QColor base = lit ? hue : QColor::fromHsv(hue.hue(), 120, 70);
+    // Unlit boxes are all the same dark glass; only the "?" keeps a hint of the box's colour.
+    const QColor base = lit ? hue : QColor(0x2c, 0x1e, 0x58);
     p.fillRect(cell, Qt::black);
     const qreal inset = qMax(1.5, cell.width() * 0.05);
     const QRectF box = cell.adjusted(inset, inset, -inset, -inset);
@@ -29,7 +30,8 @@ void PaintBox(QPainter& p, const QRectF& cell, int index, bool lit) {
     p.drawRoundedRect(box.adjusted(2, 2, -2, -2), radius * 0.7, radius * 0.7);
     if (index < 8) {
         const QFont font = ArtFont(box.height() * 0.7);
-        PaintEmbossedText(p, box, "?", font, lit ? QColor(0xff, 0xf2, 0x60) : QColor(0x9a, 0x86, 0x40),
+        PaintEmbossedText(p, box, "?", font,
+                          lit ? QColor(0xff, 0xf2, 0x60) : QColor::fromHsv(hue.hue(), 110, 150),
                           lit ? QColor(0x60, 0x20, 0x00) : QColor(0x20, 0x10, 0x08), cell.width() / 30.0);
     }
 }

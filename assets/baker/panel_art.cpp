@@ -104,7 +104,8 @@ QImage DigitStrip(int width, int glyphWidth, int glyphHeight, bool green) {
     p.setRenderHint(QPainter::Antialiasing);
     const QColor lit = green ? QColor(0x4d, 0xff, 0x5c) : QColor(0xff, 0xd2, 0x2a);
     const QColor core = green ? QColor(0xd8, 0xff, 0xd0) : QColor(0xff, 0xf6, 0xc8);
-    const QColor ghost = green ? QColor(0x0c, 0x26, 0x0e) : QColor(0x2a, 0x1e, 0x04);
+    // Unlit segments are only a hint, so a 1 never reads as an 8.
+    const QColor ghost = green ? QColor(0x03, 0x10, 0x05) : QColor(0x12, 0x0c, 0x02);
     for (int glyph = 0; glyph < int(LitSegments.size()); ++glyph) {
         const QRectF cell(glyph * glyphWidth, 0, glyphWidth, glyphHeight);
         if (cell.right() > width)

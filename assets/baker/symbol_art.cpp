@@ -60,7 +60,8 @@ QImage MotionStrip(const QString& svgFolder, int size, int rows) {
             p.drawImage(QRect(0, i * size, size, size), cell);
         }
     }
-    return WrappedVerticalBlur(strip, size / 6);
+    // Two passes of a wrapped box blur: a soft smear with no seam where the strip joins.
+    return WrappedVerticalBlur(WrappedVerticalBlur(strip, size / 6), size / 6);
 }
 
 } // namespace zorva::bake
