@@ -8,6 +8,7 @@
 
 #include "bank/game_section.h"
 #include "platform/profile_file.h"
+#include "saved_fields.h"
 
 namespace {
 
@@ -33,13 +34,6 @@ std::array<TGameSession, SavedGameSlots + 1> ReadAll(const TProfileFile& file) {
         ReadGameSection(file, sessions[slot], slot, "01/02/03");
     }
     return sessions;
-}
-
-auto SavedFields(const TGameSession& s) {
-    return std::make_tuple(s.GameName, s.GameDate, s.Credits, s.Borrowed, s.Dollars, s.Globes, s.BonusPool,
-                           s.Spins, s.LinesPlayed, s.CoinsPerLine, s.BonusPoolWon, s.DoubleOrNothingWon,
-                           s.BonusRollWon, s.NumberOfBonusRolls, s.GotBonusCount, s.MysteryBonus, s.TotalBets,
-                           s.Sound, s.Double, s.PayMode, s.AutoSave, s.BonusGame);
 }
 
 } // namespace
