@@ -111,10 +111,12 @@ std::optional<std::string> LinkUnderTemporaryName(int file, int folder, const st
 void RemoveLeftovers(const std::filesystem::path& target) {
     const std::string prefix = TemporaryPrefix(target.filename().string());
     std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(target.parent_path(), error)) {
-        const std::string name = entry.path().filename().string();
+    for (std::filesystem::directory_iterator entry(target.parent_path(), error), end; !error && entry != end;
+         entry.increment(error)) {
+        const std::string name = entry->path().filename().string();
         if (name.size() == prefix.size() + 6 && name.starts_with(prefix)) {
-            std::filesystem::remove(entry.path(), error);
+            std::error_code ignored;
+            std::filesystem::remove(entry->path(), ignored);
         }
     }
 }
