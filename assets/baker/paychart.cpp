@@ -3,6 +3,7 @@
 #include "paint_kit.h"
 #include "symbol_art.h"
 
+#include "engine/bonus_rules.h"
 #include "engine/payoffs.h"
 #include "engine/symbols.h"
 
@@ -151,16 +152,24 @@ QImage PayoffChart(const QString& svgFolder, int width, int height) {
                           .arg(ThreeWildsPerCoin));
     painter.Paragraph(
         QRectF(text.left(), text.top() + step, text.width(), step), "BONUS POOL:",
-        "every WILD showing after a paid spin adds 3 credits to the pool. Each winning globe line "
-        "takes one of the 3 globes; take the last one and the whole pool is yours.");
+        QString("every WILD showing after a paid spin adds %1 credits to the pool. Each winning globe line "
+                "takes one of the %2 globes; take the last one and the whole pool is yours.")
+            .arg(PoolFeedPerWild)
+            .arg(FullGlobeRow));
     painter.Paragraph(
         QRectF(text.left(), text.top() + 2 * step, text.width(), step), "FREE SPINS:",
-        "each winning dollar line takes one of the 6 dollars; take the last one for 3 FREE spins on "
-        "the special wheels, paid by the table on the right.");
+        QString(
+            "each winning dollar line takes one of the %1 dollars; take the last one for %2 FREE spins on "
+            "the special wheels, paid by the table on the right.")
+            .arg(FullDollarRow)
+            .arg(FreeSpinsPerAward));
     painter.Paragraph(
         QRectF(text.left(), text.top() + 3 * step, text.width(), step), "MYSTERY BONUS:",
-        "a ? box on the centre wheel starts the chaser. Stop it to open a box worth 10, 25 or 100 "
-        "times your coins per line.");
+        QString("a ? box on the centre wheel starts the chaser. Stop it to open a box worth %1, %2 or %3 "
+                "times your coins per line.")
+            .arg(MysteryPrizeTimesCoins.back())
+            .arg(MysteryPrizeTimesCoins[1])
+            .arg(MysteryPrizeTimesCoins.front()));
     return chart;
 }
 

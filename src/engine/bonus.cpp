@@ -1,6 +1,7 @@
 #include <string>
 #include <utility>
 
+#include "engine/bonus_rules.h"
 #include "engine/credits.h"
 #include "engine/machine.h"
 
@@ -8,14 +9,13 @@ namespace zorva {
 
 namespace {
 
-constexpr int32_t FreshBonusPool = 100;
 constexpr int ShuffleRounds = 1001;
 
 } // namespace
 
 void TSlotMachine::BonusPoolAward() {
     Host.Play(SoundId::Pool);
-    for (int globes = 1; globes <= 3; ++globes) {
+    for (int globes = 1; globes <= FullGlobeRow; ++globes) {
         Session.Globes = globes;
         Host.DrawMeter(TMeter::GlobeRow);
         Host.Play(SoundId::Globe);
@@ -29,12 +29,12 @@ void TSlotMachine::BonusPoolAward() {
 }
 
 void TSlotMachine::FreeSpinAward() {
-    for (int dollars = 1; dollars <= 6; ++dollars) {
+    for (int dollars = 1; dollars <= FullDollarRow; ++dollars) {
         Session.Dollars = dollars;
         Host.DrawMeter(TMeter::DollarRow);
         Host.Play(SoundId::Dollar);
     }
-    Session.FreeSpinsLeft += 3;
+    Session.FreeSpinsLeft += FreeSpinsPerAward;
 }
 
 void TSlotMachine::ShowFreeSpins() {
@@ -62,7 +62,8 @@ void TSlotMachine::StartMysteryBonus() {
 void TSlotMachine::FillMysteryPrizes() {
     Randomize();
     const int32_t c = Session.CoinsPerLine;
-    MysteryPrizes = {100 * c, 25 * c, 25 * c, 10 * c, 10 * c, 10 * c, 10 * c, 10 * c};
+    for (int i = 0; i < MysteryBoxCount; ++i)
+        MysteryPrizes[i] = MysteryPrizeTimesCoins[i] * c;
     for (int round = 0; round < ShuffleRounds; ++round)
         for (int i = 0; i < MysteryBoxCount; ++i)
             std::swap(MysteryPrizes[i], MysteryPrizes[Rng.Random(MysteryBoxCount)]);

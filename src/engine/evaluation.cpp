@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <string>
 
+#include "engine/bonus_rules.h"
 #include "engine/credits.h"
 #include "engine/machine.h"
 #include "engine/payoffs.h"
@@ -9,7 +10,6 @@ namespace zorva {
 
 namespace {
 
-constexpr int PoolFeedPerWild = 3;
 constexpr const char* NoWinningLines = "There were no winning lines on the last spin.";
 
 } // namespace
