@@ -166,16 +166,22 @@ void PaintCourtHalf(QPainter& p, const QRectF& r, int court, bool red) {
     p.drawEllipse(QPointF(cx, r.top() + 6), 1.3, 1.3);
 }
 
-} // namespace
-
-QImage CardBlank() {
+// Every card: a white face painted by the caller, the outline, and black outside the rounded shape.
+template <typename Face> QImage PaintCard(Face face) {
     QImage card = NewCanvas(CardWidth, CardHeight, Qt::white);
     {
         QPainter p(&card);
+        face(p);
         PaintCardOutline(p);
     }
     FillOutside(card, CardShape(), Qt::black);
     return card;
+}
+
+} // namespace
+
+QImage CardBlank() {
+    return PaintCard([](QPainter&) {});
 }
 
 QImage CardMask() {
@@ -185,9 +191,7 @@ QImage CardMask() {
 }
 
 QImage CardBack() {
-    QImage card = NewCanvas(CardWidth, CardHeight, Qt::white);
-    {
-        QPainter p(&card);
+    return PaintCard([](QPainter& p) {
         p.setRenderHint(QPainter::Antialiasing);
         const QRectF field(5, 5, CardWidth - 10, CardHeight - 10);
         p.setPen(Qt::NoPen);
@@ -212,16 +216,11 @@ QImage CardBack() {
         p.drawEllipse(field.center(), 16, 16);
         PaintEmbossedText(p, QRectF(field.center() - QPointF(14, 14), QSizeF(28, 28)), "Z", ArtFont(26),
                           palette::Gold, QColor(0x30, 0x10, 0x00), 1);
-        PaintCardOutline(p);
-    }
-    FillOutside(card, CardShape(), Qt::black);
-    return card;
+    });
 }
 
 QImage CardJoker() {
-    QImage card = NewCanvas(CardWidth, CardHeight, Qt::white);
-    {
-        QPainter p(&card);
+    return PaintCard([](QPainter& p) {
         p.setRenderHint(QPainter::Antialiasing);
         // A jester's cap of three coloured points, each with a gold bell.
         const std::array<QColor, 3> colours{QColor(0xd0, 0x10, 0x20), QColor(0x20, 0x9a, 0x30),
@@ -262,10 +261,7 @@ QImage CardJoker() {
         p.rotate(180);
         p.drawText(QRectF(0, 3, CardWidth, 12), Qt::AlignCenter, "JOKER");
         p.restore();
-        PaintCardOutline(p);
-    }
-    FillOutside(card, CardShape(), Qt::black);
-    return card;
+    });
 }
 
 QImage CourtPictures() {
