@@ -7,18 +7,14 @@
 
 namespace zorva {
 
-namespace {
-
-std::string TodayText() {
+std::string TodaysGameDate() {
     const TCalendarDate today = Today();
     return FormatGameDate(today.Year, today.Month, today.Day, DateSeparator());
 }
 
-} // namespace
-
 void ReadGame(TGameSession& session, int slot) {
     const TFileContents contents = ReadWholeFile(SavedGameFilePath());
-    ReadGameSection(TProfileFile::Parse(contents.Text), session, slot, TodayText());
+    ReadGameSection(TProfileFile::Parse(contents.Text), session, slot, TodaysGameDate());
 }
 
 bool WriteGame(const TGameSession& session, int slot, const std::string& name) {
@@ -28,7 +24,7 @@ bool WriteGame(const TGameSession& session, int slot, const std::string& name) {
     bool written = contents.State != TFileState::Unreadable;
     if (written) {
         TProfileFile file = TProfileFile::Parse(contents.Text);
-        WriteGameSection(file, session, slot, name, TodayText());
+        WriteGameSection(file, session, slot, name, TodaysGameDate());
         written = ReplaceFileAtomically(path, file.Serialise());
     }
     if (!written) {

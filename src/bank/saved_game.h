@@ -14,4 +14,7 @@ void ReadGame(TGameSession& session, int slot);
 // refuses the write the player is told once, nothing of this save is written and false comes back.
 bool WriteGame(const TGameSession& session, int slot, const std::string& name);
 
+// Today as a save is stamped with it: "mm/dd/yy" with the locale's separator.
+std::string TodaysGameDate();
+
 } // namespace zorva

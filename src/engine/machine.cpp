@@ -44,6 +44,7 @@ void TSlotMachine::Pause(double seconds) {
 
 void TSlotMachine::NewGame() {
     NewGameReset(Session);
+    Session.CreditHistory.Mark(TCreditEvent::NewGame, Session.Credits);
     Host.RepaintAll();
 }
 

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/credit_history.h"
+
 namespace zorva {
 
 // The one record of the game in progress. The saved fields come first, in the order
@@ -39,6 +41,7 @@ struct TGameSession {
     bool AutoSpin = false;
     bool Spinning = false;
     bool ReopenDoubleGame = false;
+    TCreditHistory CreditHistory; // the credits over this run, for the statistics plot
 
     int32_t Bet() const { return CoinsPerLine * LinesPlayed; }
 };

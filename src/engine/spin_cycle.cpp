@@ -68,6 +68,8 @@ void TSlotMachine::Spin() {
     if (!FreeSpinMode)
         PlayFreeSpins();
     EnableTimer(TimerId::Timer5, false);
+    if (!FreeSpinMode)
+        Session.CreditHistory.AddSpin(Session.Credits);
 }
 
 // Everything a spin does before its wheels are drawn: flags, timers, the debit.

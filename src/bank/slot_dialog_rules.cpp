@@ -1,0 +1,68 @@
+#include "bank/slot_dialog_rules.h"
+
+#include "bank/game_section.h"
+#include "platform/text_input.h"
+
+namespace zorva {
+
+TSlotDialogRules::TSlotDialogRules(TGameSession& session, TSlotDialogMode mode)
+    : session_(session), mode_(mode) {}
+
+void TSlotDialogRules::Start() {
+    if (!WriteGame(session_, CurrentGameSlot, CurrentGameName)) {
+        return;
+    }
+    started_ = true;
+    WriteGameSection(startingGame_, session_, CurrentGameSlot, CurrentGameName, TodaysGameDate());
+    // Each slot is read into a record of its own, so the main window behind the dialog never
+    // shows another game's figures.
+    for (int slot = 0; slot < SavedGameSlots; ++slot) {
+        TGameSession saved;
+        ReadGame(saved, slot);
+        panels_[slot] = {saved.GameName, saved.GameDate, saved.Credits, saved.Borrowed};
+    }
+}
+
+void TSlotDialogRules::Choose(int panel, const std::string& nameField) {
+    if (!started_ || panel < 1 || panel > SlotPanelCount) {
+        return;
+    }
+    if (mode_ == TSlotDialogMode::Save) {
+        SaveInto(panel - 1, nameField);
+    } else {
+        OpenFrom(panel - 1);
+    }
+}
+
+void TSlotDialogRules::SaveInto(int slot, const std::string& proposedName) {
+    const std::optional<std::string> name =
+        AskText({"Name for this saved game?", "", proposedName, MaxTypedGameName});
+    if (!name) {
+        return;
+    }
+    ReadGame(session_, CurrentGameSlot);
+    writeRefused_ = !WriteGame(session_, slot, *name) || writeRefused_;
+}
+
+void TSlotDialogRules::OpenFrom(int slot) {
+    ReadGame(session_, slot);
+    opened_ = WriteGame(session_, CurrentGameSlot, CurrentGameName);
+    writeRefused_ = !opened_ || writeRefused_;
+}
+
+void TSlotDialogRules::Finish() {
+    if (!started_) {
+        return;
+    }
+    // After a refused write the file may not give the game back; the copy taken at the start does.
+    if (writeRefused_) {
+        ReadGameSection(startingGame_, session_, CurrentGameSlot, TodaysGameDate());
+    } else {
+        ReadGame(session_, CurrentGameSlot);
+    }
+    if (opened_) {
+        session_.CreditHistory.Mark(TCreditEvent::LoadedGame, session_.Credits);
+    }
+}
+
+} // namespace zorva
