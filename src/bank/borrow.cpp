@@ -1,0 +1,147 @@
+#include "bank/borrow.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "art/builtin_art.h"
+#include "bank/window_kit.h"
+#include "platform/help_viewer.h"
+#include "platform/messages.h"
+
+namespace zorva {
+
+namespace {
+
+constexpr QSize ClientSize(582, 300);
+constexpr std::array<int, 4> ChipButtonLefts{89, 201, 313, 425};
+constexpr std::array<art::TBuiltinPicture, 4> ChipPictures{art::chips::Chip1000, art::chips::Chip100,
+                                                           art::chips::Chip10, art::chips::Chip1};
+
+const char* const HelpMessage = "Use this screen to borrow credits or pay back credits that you borrowed "
+                                "previously.  Click on the button representing the amount to borrow (or pay "
+                                "back).\r\n\r\nTo switch between \"borrow\" and \"pay back\" select the mode.";
+
+// The chips are sixteen-colour pictures whose bottom-left colour stands for "no paint".
+QPixmap ChipPicture(const art::TBuiltinPicture& picture) {
+    QImage image = QImage(picture.Path).convertToFormat(QImage::Format_ARGB32);
+    const QRgb key = image.pixel(0, image.height() - 1);
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if (line[x] == key) {
+                line[x] = qRgba(0, 0, 0, 0);
+            }
+        }
+    }
+    return QPixmap::fromImage(image);
+}
+
+} // namespace
+
+void OpenBorrowDialog(TGameSession& session, int screenWidth, QWidget* parent) {
+    TBorrowC dialog(session, screenWidth, parent);
+    dialog.exec();
+}
+
+TBorrowC::TBorrowC(TGameSession& session, int screenWidth, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), session_(session),
+      digits_(DigitStripsFor(screenWidth)) {
+    setWindowTitle(QStringLiteral("Use this form to borrow or pay back credits"));
+    setFixedSize(ClientSize);
+    setFont(SansFont(10));
+    QPalette yellow = palette();
+    yellow.setColor(QPalette::Window, Qt::yellow);
+    setPalette(yellow);
+    setAutoFillBackground(true);
+
+    for (std::size_t tag = 0; tag < AmountButtons.size(); ++tag) {
+        auto* button = new QPushButton(this);
+        button->setGeometry(ChipButtonLefts[tag], 104, 80, 57);
+        button->setIcon(ChipPicture(ChipPictures[tag]));
+        button->setIconSize(QSize(ChipPictures[tag].Width, ChipPictures[tag].Height));
+        button->setAutoDefault(false);
+        button->setProperty("tag", static_cast<int>(tag));
+        button->setAccessibleName(QString::number(ChipAmounts[tag]));
+        connect(button, &QPushButton::clicked, this, [this, tag] { BitBtn1Click(static_cast<int>(tag)); });
+        AmountButtons[tag] = button;
+    }
+
+    Label1 = new QLabel(QStringLiteral("Mode:"), this);
+    Label1->setFont(SansFont(14));
+    Label1->move(56, 192);
+    Label1->adjustSize();
+    QPalette red = Label1->palette();
+    red.setColor(QPalette::WindowText, Qt::red);
+    Label1->setPalette(red);
+
+    RadioButton1 = new QRadioButton(QStringLiteral("Borrow Credits"), this);
+    RadioButton1->setGeometry(147, 192, 190, 33);
+    RadioButton1->setFont(SansFont(12));
+    RadioButton1->setChecked(true);
+    RadioButton2 = new QRadioButton(QStringLiteral("Pay Back Credits"), this);
+    RadioButton2->setGeometry(355, 192, 190, 33);
+    RadioButton2->setFont(SansFont(12));
+
+    OKBtn = new QPushButton(CheckMarkIcon(), QStringLiteral("&OK"), this);
+    OKBtn->setGeometry(442, 246, 127, 46);
+    OKBtn->setDefault(true);
+    connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
+    BitBtn7 = new QPushButton(QuestionIcon(), QStringLiteral("&Help"), this);
+    BitBtn7->setGeometry(10, 246, 127, 46);
+    BitBtn7->setAutoDefault(false);
+    connect(BitBtn7, &QPushButton::clicked, this, &TBorrowC::BitBtn7Click);
+
+    CentreOnScreen(*this);
+}
+
+TBankMode TBorrowC::Mode() const {
+    return RadioButton1->isChecked() ? TBankMode::Borrow : TBankMode::PayBack;
+}
+
+int TBorrowC::HelpTopic() const {
+    return Mode() == TBankMode::Borrow ? BorrowHelpTopic : PayBackHelpTopic;
+}
+
+void TBorrowC::paintEvent(QPaintEvent* event) {
+    QDialog::paintEvent(event);
+    QPainter canvas(this);
+    FormPaint(canvas);
+}
+
+void TBorrowC::FormPaint(QPainter& canvas) {
+    canvas.setFont(SansFont(10, true));
+    canvas.setPen(palette().color(QPalette::ButtonText));
+    const QFontMetrics metrics(canvas.font());
+    const QString creditsCaption = QStringLiteral("Credits:");
+    const int captionTop = 20 + metrics.ascent();
+    canvas.drawText(width() - 35 - metrics.horizontalAdvance(creditsCaption), captionTop, creditsCaption);
+    canvas.drawText(20, captionTop, QStringLiteral("Borrowed:"));
+
+    DrawNumber(canvas, digits_, session_.Credits, width() - 30, 40, false, true, false);
+    DrawNumber(canvas, digits_, session_.Borrowed, 20, 40, true, false, false);
+}
+
+void TBorrowC::BitBtn1Click(int tag) {
+    const std::string notice = PressAmount(session_, Mode(), ChipAmounts[tag]);
+    update();
+    if (!notice.empty()) {
+        ShowInformation(notice);
+    }
+}
+
+void TBorrowC::BitBtn7Click() {
+    ShowInformation(HelpMessage);
+}
+
+void TBorrowC::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1) {
+        ShowHelpTopic(HelpTopic(), this);
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+} // namespace zorva

@@ -1,0 +1,51 @@
+#pragma once
+#include <QDialog>
+#include <array>
+
+#include "bank/borrow_rules.h"
+#include "engine/session.h"
+#include "mainwindow/draw_number.h"
+
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+namespace zorva {
+
+// The bank: borrows credits or pays them back in amounts of 1000, 100, 10 and 1. Every press
+// changes the session at once. Returns when the dialog has closed.
+void OpenBorrowDialog(TGameSession& session, int screenWidth, QWidget* parent);
+
+inline constexpr int BorrowHelpTopic = 41003;
+inline constexpr int PayBackHelpTopic = 41005;
+
+class TBorrowC : public QDialog {
+    Q_OBJECT
+
+  public:
+    TBorrowC(TGameSession& session, int screenWidth, QWidget* parent = nullptr);
+
+    std::array<QPushButton*, ChipAmounts.size()> AmountButtons{}; // BitBtn1 … BitBtn4, tags 0 to 3
+    QLabel* Label1 = nullptr;
+    QRadioButton* RadioButton1 = nullptr; // "Borrow Credits"
+    QRadioButton* RadioButton2 = nullptr; // "Pay Back Credits"
+    QPushButton* OKBtn = nullptr;
+    QPushButton* BitBtn7 = nullptr; // "&Help"
+
+    TBankMode Mode() const;
+    int HelpTopic() const;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    void FormPaint(QPainter& canvas);
+    void BitBtn1Click(int tag);
+    void BitBtn7Click();
+
+    TGameSession& session_;
+    TDigitStrips digits_;
+};
+
+} // namespace zorva

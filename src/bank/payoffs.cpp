@@ -1,0 +1,58 @@
+#include "bank/payoffs.h"
+
+#include <QDir>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPixmap>
+
+#include "bank/window_kit.h"
+#include "platform/help_viewer.h"
+#include "platform/messages.h"
+
+namespace zorva {
+
+namespace {
+
+constexpr QSize DesignClientSize(632, 413);
+
+} // namespace
+
+void OpenPaychart(const QString& programFolder, QWidget* parent) {
+    TPaychart chart(programFolder, parent);
+    chart.exec();
+}
+
+TPaychart::TPaychart(const QString& programFolder, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
+    setWindowTitle(QStringLiteral("Payoff Chart"));
+    Image1 = new QLabel(this);
+    Image1->move(0, 0);
+    FormCreate(programFolder);
+    CentreOnScreen(*this);
+}
+
+void TPaychart::FormCreate(const QString& programFolder) {
+    setUpdatesEnabled(false);
+    const QString fileName = QDir(programFolder).absoluteFilePath(QStringLiteral("Paychart.bmp"));
+    const QPixmap chart(fileName);
+    if (chart.isNull()) {
+        ShowError("Cannot open file " + QDir::toNativeSeparators(fileName).toStdString());
+        setFixedSize(DesignClientSize);
+    } else {
+        Image1->setPixmap(chart);
+        Image1->resize(chart.size());
+        setFixedSize(Image1->size());
+    }
+    setUpdatesEnabled(true);
+}
+
+void TPaychart::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1) {
+        ShowHelpTopic(PaychartHelpTopic, this);
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+} // namespace zorva

@@ -1,0 +1,30 @@
+#pragma once
+#include <QDialog>
+#include <QString>
+
+class QLabel;
+
+namespace zorva {
+
+// The payoff chart: the picture "Paychart.bmp" from the program folder in a window fitted to it.
+// Returns when the window has closed.
+void OpenPaychart(const QString& programFolder, QWidget* parent);
+
+inline constexpr int PaychartHelpTopic = 41010;
+
+class TPaychart : public QDialog {
+    Q_OBJECT
+
+  public:
+    TPaychart(const QString& programFolder, QWidget* parent = nullptr);
+
+    QLabel* Image1 = nullptr;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    void FormCreate(const QString& programFolder);
+};
+
+} // namespace zorva

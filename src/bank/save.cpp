@@ -1,0 +1,137 @@
+#include "bank/save.h"
+
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "bank/window_kit.h"
+#include "platform/help_viewer.h"
+
+namespace zorva {
+
+namespace {
+
+constexpr QSize ClientSize(616, 360);
+constexpr QSize PanelSize(289, 65);
+constexpr std::array<int, 2> PanelColumns{16, 312};
+constexpr std::array<int, 4> PanelRows{16, 88, 160, 232};
+
+QLabel* PanelLabel(QWidget* panel, const QRect& place, Qt::Alignment alignment) {
+    auto* label = new QLabel(panel);
+    label->setGeometry(place);
+    label->setFont(SansFont(8));
+    label->setAlignment(alignment | Qt::AlignTop);
+    return label;
+}
+
+QPushButton* KindButton(QWidget* parent, const QString& caption, const QIcon& icon, const QRect& place) {
+    auto* button = new QPushButton(icon, caption, parent);
+    button->setGeometry(place);
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+void OpenSlotDialog(TGameSession& session, TSlotDialogMode mode, QWidget* parent) {
+    TLoadSave dialog(session, mode, parent);
+    dialog.exec();
+}
+
+TLoadSave::TLoadSave(TGameSession& session, TSlotDialogMode mode, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), rules_(session, mode) {
+    setFixedSize(ClientSize);
+    setFont(SansFont(8, true));
+    setWindowTitle(mode == TSlotDialogMode::Save ? QStringLiteral("Save a Game -- Select Game Slot")
+                                                 : QStringLiteral("Open a Game -- Select Game Slot"));
+
+    auto* bevel = new QFrame(this);
+    bevel->setGeometry(0, 8, 617, 297);
+    bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    for (int panel = 1; panel <= SlotPanelCount; ++panel) {
+        BuildPanel(panel);
+    }
+    CancelBtn = KindButton(this, QStringLiteral("&Cancel"), CrossIcon(), QRect(508, 316, 97, 37));
+    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+    HelpBtn = KindButton(this, QStringLiteral("&Help"), QuestionIcon(), QRect(8, 316, 97, 37));
+    connect(HelpBtn, &QPushButton::clicked, this, [this] { ShowHelpTopic(SlotDialogHelpTopic, this); });
+
+    FormCreate();
+    CentreOnScreen(*this);
+}
+
+void TLoadSave::BuildPanel(int panel) {
+    const int i = panel - 1;
+    auto* frame = new QFrame(this);
+    frame->setGeometry(QRect(QPoint(PanelColumns[i / 4], PanelRows[i % 4]), PanelSize));
+    frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
+
+    Name[i] = new QLineEdit(frame);
+    Name[i]->setGeometry(8, 8, 233, 20);
+    Name[i]->setFont(SansFont(8));
+    Name[i]->setFrame(false);
+    QPalette face = Name[i]->palette();
+    face.setColor(QPalette::Base, face.color(QPalette::Button));
+    Name[i]->setPalette(face);
+
+    Game[i] = PanelLabel(frame, QRect(8, 28, 129, 13), Qt::AlignLeft);
+    date[i] = PanelLabel(frame, QRect(168, 28, 57, 13), Qt::AlignRight);
+    credits[i] = PanelLabel(frame, QRect(8, 48, 105, 13), Qt::AlignLeft);
+    borrowed[i] = PanelLabel(frame, QRect(112, 48, 113, 13), Qt::AlignRight);
+
+    SlotButtons[i] = KindButton(frame, QStringLiteral("OK"), CheckMarkIcon(), QRect(232, 16, 49, 37));
+    SlotButtons[i]->setProperty("tag", panel);
+    connect(SlotButtons[i], &QPushButton::clicked, this, [this, panel] { BitBtn7Click(panel); });
+}
+
+void TLoadSave::FormCreate() {
+    rules_.Start();
+    // Without the opening save no slot was read: the panels stay blank and cannot be chosen.
+    for (int panel = 1; panel <= SlotPanelCount; ++panel) {
+        if (rules_.HasPanels()) {
+            FillPanel(panel, rules_.Panels()[panel - 1]);
+        } else {
+            Name[panel - 1]->setEnabled(false);
+            SlotButtons[panel - 1]->setEnabled(false);
+        }
+    }
+}
+
+void TLoadSave::FillPanel(int panel, const TSlotPanel& slot) {
+    const int i = panel - 1;
+    Name[i]->setText(QString::fromStdString(slot.Name));
+    Name[i]->setCursorPosition(0);
+    Game[i]->setText(QStringLiteral("Zorva Slots"));
+    date[i]->setText(QString::fromStdString(slot.Date));
+    credits[i]->setText(QString::number(slot.Credits) + QStringLiteral(" Credits"));
+    borrowed[i]->setText(QString::number(slot.Borrowed) + QStringLiteral(" Borrowed"));
+}
+
+void TLoadSave::BitBtn7Click(int tag) {
+    rules_.Choose(tag, Name[tag - 1]->text().toStdString());
+    accept();
+}
+
+void TLoadSave::done(int result) {
+    if (!closed_) {
+        closed_ = true;
+        FormClose();
+    }
+    QDialog::done(result);
+}
+
+void TLoadSave::FormClose() {
+    rules_.Finish();
+}
+
+void TLoadSave::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1) {
+        ShowHelpTopic(SlotDialogHelpTopic, this);
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+} // namespace zorva

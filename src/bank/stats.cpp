@@ -1,0 +1,130 @@
+#include "bank/stats.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+
+#include "bank/credit_plot.h"
+#include "bank/statistics.h"
+#include "bank/window_kit.h"
+#include "platform/help_viewer.h"
+
+namespace zorva {
+
+namespace {
+
+// The figures keep their design area; the plot of the run sits below them.
+constexpr int FiguresHeight = 252;
+constexpr QRect PlotPlace(12, FiguresHeight, 608, 212);
+constexpr QSize ClientSize(632, FiguresHeight + PlotPlace.height() + 8);
+
+} // namespace
+
+void OpenStatistics(const TGameSession& session, QWidget* parent) {
+    TStatsForm form(session, QLocale::system(), parent);
+    form.exec();
+}
+
+TStatsForm::TStatsForm(const TGameSession& session, const QLocale& locale, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), locale_(locale) {
+    setWindowTitle(QStringLiteral("Your Game Statistics"));
+    setFixedSize(ClientSize);
+    setFont(SansFont(10));
+    QPalette black = palette();
+    black.setColor(QPalette::WindowText, Qt::black);
+    setPalette(black);
+
+    BitBtn1 = new QPushButton(CheckMarkIcon(), QStringLiteral("OK"), this);
+    BitBtn1->setGeometry(528, 192, 89, 33);
+    BitBtn1->setDefault(true);
+    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
+
+    FormCreate(session);
+    CentreOnScreen(*this);
+}
+
+void TStatsForm::FormCreate(const TGameSession& session) {
+    const TStatistics s = ComputeStatistics(session);
+    const std::string separator = locale_.groupSeparator().toStdString();
+    const auto figure = [&separator](int64_t value) { return QString::fromStdString(FormatFigure(value, separator)); };
+
+    Caption("Label1", "Spins:", {12, 14});
+    Value("Label11", figure(s.Spins), {225, 14}, 56, true);
+    Caption("Label34", "Regular Spins:", {28, 38});
+    Value("Label37", figure(s.RegularSpins), {147, 38}, 110, false);
+    Caption("Label36", "Free Spins:", {28, 62});
+    Value("Label39", figure(s.FreeSpins), {147, 62}, 110, false);
+    Caption("Label2", "Credits:", {12, 110});
+    Value("Label12", figure(s.Credits), {225, 110}, 56, true);
+    Caption("Label3", "Borrowed:", {12, 142});
+    Value("Label13", figure(s.Borrowed), {225, 142}, 56, true);
+
+    Caption("Label26", "Total Bets:", {340, 14});
+    Value("Label27", figure(s.TotalBets), {553, 14}, 56, true);
+    Caption("Label4", "Payoffs:", {340, 46});
+    Value("Label14", figure(s.Payoffs), {553, 46}, 56, true);
+    Caption("Label21", "Normal:", {364, 70});
+    Value("Label22", figure(s.Normal), {475, 70}, 110, false);
+    Caption("Label6", "Free Spins:", {364, 94});
+    Value("Label16", figure(s.FreeSpinWinnings), {475, 94}, 110, false);
+    Caption("Label7", "Bonus Pool:", {364, 118});
+    Value("Label17", figure(s.BonusPool), {475, 118}, 110, false);
+    Caption("Label8", "Double or Nothing:", {364, 142});
+    Value("Label18", figure(s.DoubleOrNothing), {475, 142}, 110, false);
+    Caption("Label5", "Mystery Bonus:", {364, 166});
+    Value("Label9", figure(s.MysteryBonus), {475, 166}, 110, false);
+
+    Caption("Label23", "Overall Payoff Percentage:", {12, 190}, true);
+    const std::string point = locale_.decimalPoint().toStdString();
+    QLabel* percentage =
+        Value("Label25", QString::fromStdString(FormatPercentage(s.Percentage, point)), {217, 190}, 56, true);
+    QPalette red = percentage->palette();
+    red.setColor(QPalette::WindowText, Qt::red);
+    percentage->setPalette(red);
+
+    auto* footnote =
+        new QLabel(QStringLiteral("(Does not include money won/lost on the double-or-nothing game)."), this);
+    footnote->setObjectName(QStringLiteral("Label24"));
+    footnote->setFont(SansFont(8));
+    footnote->setWordWrap(true);
+    footnote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    footnote->setGeometry(16, 208, 465, 41);
+
+    Plot = new TCreditPlot(session.CreditHistory, session.Credits, locale_, this);
+    Plot->setGeometry(PlotPlace);
+}
+
+QLabel* TStatsForm::Caption(const char* name, const QString& text, QPoint at, bool bold) {
+    auto* label = new QLabel(text, this);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setFont(SansFont(10, bold));
+    label->move(at);
+    label->adjustSize();
+    return label;
+}
+
+// A value keeps its design right edge and grows to the left as far as its text needs.
+QLabel* TStatsForm::Value(const char* name, const QString& text, QPoint at, int width, bool bold) {
+    auto* label = new QLabel(text, this);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setFont(SansFont(10, bold));
+    label->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    const QFontMetrics metrics(label->font());
+    const int needed = std::max(width, metrics.horizontalAdvance(text.trimmed()));
+    label->setGeometry(at.x() + width - needed, at.y(), needed, metrics.height());
+    return label;
+}
+
+QLabel* TStatsForm::Label(const char* name) const {
+    return findChild<QLabel*>(QString::fromLatin1(name));
+}
+
+void TStatsForm::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1) {
+        ShowHelpTopic(StatisticsHelpTopic, this);
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+} // namespace zorva

@@ -1,0 +1,43 @@
+#pragma once
+#include <QDialog>
+#include <QLocale>
+
+#include "engine/session.h"
+
+class QLabel;
+class QPushButton;
+
+namespace zorva {
+
+class TCreditPlot;
+
+// The statistics window: the running totals of the game in progress, the payoff percentage and a
+// plot of the credits over this run. Returns when the window has closed.
+void OpenStatistics(const TGameSession& session, QWidget* parent);
+
+inline constexpr int StatisticsHelpTopic = 41009;
+
+class TStatsForm : public QDialog {
+    Q_OBJECT
+
+  public:
+    // Figures are written with the locale's thousands separator and decimal point.
+    TStatsForm(const TGameSession& session, const QLocale& locale, QWidget* parent = nullptr);
+
+    // Captions and values carry their design names ("Label11" …) as object names.
+    QLabel* Label(const char* name) const;
+    QPushButton* BitBtn1 = nullptr;
+    TCreditPlot* Plot = nullptr;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    void FormCreate(const TGameSession& session);
+    QLabel* Caption(const char* name, const QString& text, QPoint at, bool bold = false);
+    QLabel* Value(const char* name, const QString& text, QPoint at, int width, bool bold);
+
+    QLocale locale_;
+};
+
+} // namespace zorva

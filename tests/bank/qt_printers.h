@@ -1,0 +1,8 @@
+#pragma once
+#include <QString>
+#include <ostream>
+
+// Failure messages show Qt strings as text rather than as bytes.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
