@@ -32,7 +32,7 @@ void PlayDemoRun(TGameSession& session) {
             session.Credits -= bet;
             session.TotalBets += bet;
             session.Spins += 1;
-            const int32_t won = rng.Random(100) < 30 + bias ? static_cast<int32_t>(rng.Random(5) * bet) : 0;
+            const int32_t won = rng.Random(100) < 25 + bias ? static_cast<int32_t>(rng.Random(8) * bet) : 0;
             session.Credits += won;
             session.CreditHistory.AddSpin(session.Credits);
         }
@@ -62,7 +62,8 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("Zorva Slots"));
     QCommandLineParser parser;
-    parser.addPositionalArgument(QStringLiteral("window"), QStringLiteral("save, open, borrow, stats or paychart"));
+    parser.addPositionalArgument(QStringLiteral("window"),
+                                 QStringLiteral("save, open, borrow, stats or paychart"));
     parser.addOption({QStringLiteral("screen-width"), QStringLiteral("Screen width for the digits."),
                       QStringLiteral("pixels"), QStringLiteral("800")});
     parser.addOption({QStringLiteral("demo"), QStringLiteral("Give the session a made-up run.")});
@@ -90,7 +91,8 @@ int main(int argc, char** argv) {
     }
 
     if (window == QLatin1String("save") || window == QLatin1String("open")) {
-        OpenSlotDialog(session, window == QLatin1String("save") ? TSlotDialogMode::Save : TSlotDialogMode::Open,
+        OpenSlotDialog(session,
+                       window == QLatin1String("save") ? TSlotDialogMode::Save : TSlotDialogMode::Open,
                        nullptr);
     } else if (window == QLatin1String("borrow")) {
         OpenBorrowDialog(session, parser.value(QStringLiteral("screen-width")).toInt(), nullptr);

@@ -20,9 +20,10 @@ constexpr std::array<int, 4> ChipButtonLefts{89, 201, 313, 425};
 constexpr std::array<art::TBuiltinPicture, 4> ChipPictures{art::chips::Chip1000, art::chips::Chip100,
                                                            art::chips::Chip10, art::chips::Chip1};
 
-const char* const HelpMessage = "Use this screen to borrow credits or pay back credits that you borrowed "
-                                "previously.  Click on the button representing the amount to borrow (or pay "
-                                "back).\r\n\r\nTo switch between \"borrow\" and \"pay back\" select the mode.";
+const char* const HelpMessage =
+    "Use this screen to borrow credits or pay back credits that you borrowed "
+    "previously.  Click on the button representing the amount to borrow (or pay "
+    "back).\r\n\r\nTo switch between \"borrow\" and \"pay back\" select the mode.";
 
 // The chips are sixteen-colour pictures whose bottom-left colour stands for "no paint".
 QPixmap ChipPicture(const art::TBuiltinPicture& picture) {

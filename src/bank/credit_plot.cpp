@@ -50,10 +50,12 @@ void DrawMark(QPainter& painter, TCreditEvent event, QPointF at) {
         painter.drawEllipse(at, 2, 2);
         break;
     case TCreditEvent::Borrow:
-        painter.drawPolygon(QPolygonF({at + QPointF(0, -r - 1), at + QPointF(r + 1, r), at + QPointF(-r - 1, r)}));
+        painter.drawPolygon(
+            QPolygonF({at + QPointF(0, -r - 1), at + QPointF(r + 1, r), at + QPointF(-r - 1, r)}));
         break;
     case TCreditEvent::PayBack:
-        painter.drawPolygon(QPolygonF({at + QPointF(0, r + 1), at + QPointF(r + 1, -r), at + QPointF(-r - 1, -r)}));
+        painter.drawPolygon(
+            QPolygonF({at + QPointF(0, r + 1), at + QPointF(r + 1, -r), at + QPointF(-r - 1, -r)}));
         break;
     case TCreditEvent::NewGame:
         painter.drawEllipse(at, r, r);
@@ -97,8 +99,10 @@ TCreditPlot::TCreditPlot(const TCreditHistory& history, int32_t currentCredits, 
     spinAxis_.Step = NiceStep(spinAxis_.High);
     spinAxis_.High = std::ceil(spinAxis_.High / spinAxis_.Step) * spinAxis_.Step;
 
-    const auto [lowest, highest] = std::minmax_element(
-        points_.begin(), points_.end(), [](const TCreditPoint& a, const TCreditPoint& b) { return a.Credits < b.Credits; });
+    const auto [lowest, highest] =
+        std::minmax_element(points_.begin(), points_.end(), [](const TCreditPoint& a, const TCreditPoint& b) {
+            return a.Credits < b.Credits;
+        });
     double low = lowest->Credits;
     double high = highest->Credits;
     if (high - low < 10) {
@@ -111,7 +115,8 @@ TCreditPlot::TCreditPlot(const TCreditHistory& history, int32_t currentCredits, 
 }
 
 QRectF TCreditPlot::PlotArea() const {
-    return QRectF(LeftMargin, TopMargin, width() - LeftMargin - RightMargin, height() - TopMargin - BottomMargin);
+    return QRectF(LeftMargin, TopMargin, width() - LeftMargin - RightMargin,
+                  height() - TopMargin - BottomMargin);
 }
 
 QPointF TCreditPlot::Position(const TCreditPoint& point) const {
@@ -159,8 +164,8 @@ void TCreditPlot::DrawAxes(QPainter& painter) const {
         painter.drawLine(QPointF(x, area.top()), QPointF(x, area.bottom()));
         painter.setPen(Qt::black);
         const QString label = locale_.toString(static_cast<qlonglong>(spin));
-        painter.drawText(QRectF(x - 40, area.bottom() + 3, 80, metrics.height()), Qt::AlignHCenter | Qt::AlignTop,
-                         label);
+        painter.drawText(QRectF(x - 40, area.bottom() + 3, 80, metrics.height()),
+                         Qt::AlignHCenter | Qt::AlignTop, label);
     }
     painter.setPen(Qt::black);
     painter.setBrush(Qt::NoBrush);

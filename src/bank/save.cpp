@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 
 #include "bank/window_kit.h"
 #include "platform/help_viewer.h"
@@ -17,6 +18,8 @@ constexpr QSize ClientSize(616, 360);
 constexpr QSize PanelSize(289, 65);
 constexpr std::array<int, 2> PanelColumns{16, 312};
 constexpr std::array<int, 4> PanelRows{16, 88, 160, 232};
+constexpr int CreditsLeft = 8;
+constexpr int CreditsWidth = 105;
 
 QLabel* PanelLabel(QWidget* panel, const QRect& place, Qt::Alignment alignment) {
     auto* label = new QLabel(panel);
@@ -78,7 +81,7 @@ void TLoadSave::BuildPanel(int panel) {
 
     Game[i] = PanelLabel(frame, QRect(8, 28, 129, 13), Qt::AlignLeft);
     date[i] = PanelLabel(frame, QRect(168, 28, 57, 13), Qt::AlignRight);
-    credits[i] = PanelLabel(frame, QRect(8, 48, 105, 13), Qt::AlignLeft);
+    credits[i] = PanelLabel(frame, QRect(CreditsLeft, 48, CreditsWidth, 13), Qt::AlignLeft);
     borrowed[i] = PanelLabel(frame, QRect(112, 48, 113, 13), Qt::AlignRight);
 
     SlotButtons[i] = KindButton(frame, QStringLiteral("OK"), CheckMarkIcon(), QRect(232, 16, 49, 37));
@@ -107,6 +110,13 @@ void TLoadSave::FillPanel(int panel, const TSlotPanel& slot) {
     date[i]->setText(QString::fromStdString(slot.Date));
     credits[i]->setText(QString::number(slot.Credits) + QStringLiteral(" Credits"));
     borrowed[i]->setText(QString::number(slot.Borrowed) + QStringLiteral(" Borrowed"));
+    // The system sans runs wider than the design's font: a long credit figure may take the free room
+    // up to the debt's text instead of being cut.
+    const QFontMetrics metrics(credits[i]->font());
+    const int debtLeft = borrowed[i]->geometry().right() - metrics.horizontalAdvance(borrowed[i]->text());
+    const int needed = metrics.horizontalAdvance(credits[i]->text());
+    credits[i]->resize(std::max(CreditsWidth, std::min(needed, debtLeft - CreditsLeft - 4)),
+                       credits[i]->height());
 }
 
 void TLoadSave::BitBtn7Click(int tag) {

@@ -35,7 +35,8 @@ TStatistics ComputeStatistics(const TGameSession& session) {
     s.MysteryBonus = session.MysteryBonus;
     s.Normal = s.Payoffs - s.DoubleOrNothing - s.BonusPool - s.FreeSpinWinnings - s.MysteryBonus;
     if (s.TotalBets > 0) {
-        s.Percentage = static_cast<double>(s.Payoffs - s.DoubleOrNothing) / static_cast<double>(s.TotalBets) * 100.0;
+        s.Percentage =
+            static_cast<double>(s.Payoffs - s.DoubleOrNothing) / static_cast<double>(s.TotalBets) * 100.0;
     }
     return s;
 }
@@ -58,7 +59,8 @@ std::string FormatPercentage(double percentage, std::string_view decimalPoint) {
     // to_chars, unlike printf, ignores the C locale that Qt sets from the environment. Two decimals
     // always make at least the four characters the figure asks for.
     char number[64];
-    const auto end = std::to_chars(number, number + sizeof number, percentage, std::chars_format::fixed, 2).ptr;
+    const auto end =
+        std::to_chars(number, number + sizeof number, percentage, std::chars_format::fixed, 2).ptr;
     std::string text(number, end);
     if (const auto point = text.find('.'); point != std::string::npos) {
         text.replace(point, 1, decimalPoint);

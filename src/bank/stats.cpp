@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 #include "bank/credit_plot.h"
 #include "bank/statistics.h"
@@ -46,7 +47,9 @@ TStatsForm::TStatsForm(const TGameSession& session, const QLocale& locale, QWidg
 void TStatsForm::FormCreate(const TGameSession& session) {
     const TStatistics s = ComputeStatistics(session);
     const std::string separator = locale_.groupSeparator().toStdString();
-    const auto figure = [&separator](int64_t value) { return QString::fromStdString(FormatFigure(value, separator)); };
+    const auto figure = [&separator](int64_t value) {
+        return QString::fromStdString(FormatFigure(value, separator));
+    };
 
     Caption("Label1", "Spins:", {12, 14});
     Value("Label11", figure(s.Spins), {225, 14}, 56, true);

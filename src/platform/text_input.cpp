@@ -9,6 +9,8 @@ namespace zorva {
 
 namespace {
 
+constexpr int FieldWidth = 330;
+
 TTextInputHook& Hook() {
     static TTextInputHook hook;
     return hook;
@@ -27,6 +29,8 @@ std::optional<std::string> AskText(const TTextRequest& request) {
     box.setTextValue(QString::fromStdString(request.Proposed));
     if (auto* field = box.findChild<QLineEdit*>()) {
         field->setMaxLength(request.MaxLength);
+        // Wide enough to show a name of thirty characters whole.
+        field->setMinimumWidth(FieldWidth);
         // Typing replaces the proposal at once; the field keeps this selection when it takes focus.
         field->selectAll();
     }

@@ -29,7 +29,8 @@ TEST(BorrowRules, PayingBackChecksCreditsFirstThenTheDebtAndChangesNothingWhenRe
     EXPECT_EQ(session.Borrowed, 49);
 
     session = Bank(500, 0);
-    EXPECT_EQ(PressAmount(session, TBankMode::PayBack, 1), "You cannot pay back more credits than you have borrowed!");
+    EXPECT_EQ(PressAmount(session, TBankMode::PayBack, 1),
+              "You cannot pay back more credits than you have borrowed!");
     EXPECT_EQ(session.Credits, 500);
     EXPECT_EQ(session.Borrowed, 0);
 
@@ -62,11 +63,13 @@ TEST(BorrowRules, BorrowingStopsAtTheLargestCountWithANoticeInsteadOfWrapping) {
     constexpr int32_t Most = std::numeric_limits<int32_t>::max();
     TGameSession session = Bank(Most - 400, 1000);
     EXPECT_EQ(PressAmount(session, TBankMode::Borrow, 1000),
-              "The bank lent you only 400 credits: 2,147,483,647 is the most your credits and your debt can reach.");
+              "The bank lent you only 400 credits: 2,147,483,647 is the most your credits and your debt can "
+              "reach.");
     EXPECT_EQ(session.Credits, Most);
     EXPECT_EQ(session.Borrowed, 1400) << "credits less debt stays what it was";
-    EXPECT_EQ(PressAmount(session, TBankMode::Borrow, 1),
-              "The bank cannot lend you any more: 2,147,483,647 is the most your credits and your debt can reach.");
+    EXPECT_EQ(
+        PressAmount(session, TBankMode::Borrow, 1),
+        "The bank cannot lend you any more: 2,147,483,647 is the most your credits and your debt can reach.");
     EXPECT_EQ(session.Credits, Most);
     EXPECT_EQ(session.Borrowed, 1400);
 

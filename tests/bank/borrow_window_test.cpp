@@ -34,8 +34,10 @@ class BorrowWindow : public ::testing::Test {
 
     // True when the window shows the glyph of digit d of the given strip with its top-left at (x, y).
     static bool ShowsGlyph(const QImage& window, const QImage& strip, int glyphWidth, int d, int x, int y) {
-        const QImage expected = strip.copy(d * glyphWidth, 0, glyphWidth, strip.height()).convertToFormat(QImage::Format_RGB32);
-        return window.copy(x, y, glyphWidth, strip.height()).convertToFormat(QImage::Format_RGB32) == expected;
+        const QImage expected =
+            strip.copy(d * glyphWidth, 0, glyphWidth, strip.height()).convertToFormat(QImage::Format_RGB32);
+        return window.copy(x, y, glyphWidth, strip.height()).convertToFormat(QImage::Format_RGB32) ==
+               expected;
     }
 
     TGameSession session_;
@@ -49,8 +51,8 @@ TEST_F(BorrowWindow, OpensInBorrowModeAndEachChipBorrowsItsAmount) {
     EXPECT_EQ(dialog.windowTitle(), "Use this form to borrow or pay back credits");
     EXPECT_EQ(dialog.size(), QSize(582, 300));
     EXPECT_TRUE(dialog.RadioButton1->isChecked());
-    const std::array<QRect, 4> places{QRect(89, 104, 80, 57), QRect(201, 104, 80, 57), QRect(313, 104, 80, 57),
-                                      QRect(425, 104, 80, 57)};
+    const std::array<QRect, 4> places{QRect(89, 104, 80, 57), QRect(201, 104, 80, 57),
+                                      QRect(313, 104, 80, 57), QRect(425, 104, 80, 57)};
     int32_t expected = 1000;
     for (int tag = 0; tag < 4; ++tag) {
         EXPECT_EQ(dialog.AmountButtons[tag]->geometry(), places[tag]);
@@ -91,10 +93,11 @@ TEST_F(BorrowWindow, HelpShowsTheMessageAndF1TheChapterOfTheMode) {
     dialog.show();
     QTest::mouseClick(dialog.BitBtn7, Qt::LeftButton);
     ASSERT_EQ(messages_.size(), 1u);
-    EXPECT_EQ(messages_[0].second,
-              "Use this screen to borrow credits or pay back credits that you borrowed previously.  Click on the "
-              "button representing the amount to borrow (or pay back).\r\n\r\nTo switch between \"borrow\" and "
-              "\"pay back\" select the mode.");
+    EXPECT_EQ(
+        messages_[0].second,
+        "Use this screen to borrow credits or pay back credits that you borrowed previously.  Click on the "
+        "button representing the amount to borrow (or pay back).\r\n\r\nTo switch between \"borrow\" and "
+        "\"pay back\" select the mode.");
     QTest::keyClick(&dialog, Qt::Key_F1);
     dialog.RadioButton2->setChecked(true);
     QTest::keyClick(&dialog, Qt::Key_F1);
@@ -115,12 +118,15 @@ TEST_F(BorrowWindow, TheAmountsArePaintedWithDigitSpritesAtTheirPlaces) {
 
         const int right = 582 - 30;
         for (int i = 0; i < 4; ++i) {
-            EXPECT_TRUE(ShowsGlyph(window, strips.Normal, gw, i + 1, right - (4 - i) * gw, 40)) << "credit digit " << i;
+            EXPECT_TRUE(ShowsGlyph(window, strips.Normal, gw, i + 1, right - (4 - i) * gw, 40))
+                << "credit digit " << i;
         }
-        EXPECT_EQ(window.pixelColor(right - 5 * gw + 1, 41), QColor(Qt::black)) << "one glyph of clearing on the left";
+        EXPECT_EQ(window.pixelColor(right - 5 * gw + 1, 41), QColor(Qt::black))
+            << "one glyph of clearing on the left";
         EXPECT_TRUE(ShowsGlyph(window, strips.Green, gw, 5, 20, 40));
         EXPECT_TRUE(ShowsGlyph(window, strips.Green, gw, 6, 20 + gw, 40));
-        EXPECT_EQ(window.pixelColor(20 + 2 * gw + 1, 41), QColor(Qt::black)) << "one glyph of clearing on the right";
+        EXPECT_EQ(window.pixelColor(20 + 2 * gw + 1, 41), QColor(Qt::black))
+            << "one glyph of clearing on the right";
         EXPECT_EQ(window.pixelColor(300, 90), QColor(Qt::yellow)) << "the yellow background";
     }
 }

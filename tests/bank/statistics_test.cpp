@@ -58,7 +58,8 @@ TEST(Statistics, SumsBeyondThirtyTwoBitsAreShownTrue) {
 TEST(Statistics, FiguresCarryTheLocaleSeparatorAndArePaddedToTenCharacters) {
     EXPECT_EQ(FormatFigure(1'200'000, ","), " 1,200,000");
     EXPECT_EQ(FormatFigure(1'200'000, "."), " 1.200.000");
-    EXPECT_EQ(FormatFigure(1'200'000, "\u202F"), " 1\u202F200\u202F000") << "a separator of several bytes is one character";
+    EXPECT_EQ(FormatFigure(1'200'000, "\u202F"), " 1\u202F200\u202F000")
+        << "a separator of several bytes is one character";
     EXPECT_EQ(FormatFigure(0, ","), "         0");
     EXPECT_EQ(FormatFigure(-40, ","), "       -40");
     EXPECT_EQ(FormatFigure(-1000, ","), "    -1,000");

@@ -33,7 +33,8 @@ TEST(TextInputBox, OffersTheProposalAllSelectedAndTellsConfirmFromCancel) {
     QString selected;
     int maxLength = 0;
     AnswerTheBox(true, &caption, &selected, &maxLength);
-    EXPECT_EQ(AskText({"Name for this saved game?", "", "GameNo3", 255}), std::optional<std::string>("Late night"));
+    EXPECT_EQ(AskText({"Name for this saved game?", "", "GameNo3", 255}),
+              std::optional<std::string>("Late night"));
     EXPECT_EQ(caption, "Name for this saved game?");
     EXPECT_EQ(selected, "GameNo3");
     EXPECT_EQ(maxLength, 255);
