@@ -8,6 +8,7 @@
 
 #include "art/builtin_art.h"
 #include "bank/window_kit.h"
+#include "platform/fonts.h"
 #include "platform/help_viewer.h"
 #include "platform/messages.h"
 
@@ -52,7 +53,7 @@ TBorrowC::TBorrowC(TGameSession& session, int screenWidth, QWidget* parent)
       digits_(DigitStripsFor(screenWidth)) {
     setWindowTitle(QStringLiteral("Use this form to borrow or pay back credits"));
     setFixedSize(ClientSize);
-    setFont(SansFont(10));
+    setFont(GameFont(10));
     QPalette yellow = palette();
     yellow.setColor(QPalette::Window, Qt::yellow);
     setPalette(yellow);
@@ -71,7 +72,7 @@ TBorrowC::TBorrowC(TGameSession& session, int screenWidth, QWidget* parent)
     }
 
     Label1 = new QLabel(QStringLiteral("Mode:"), this);
-    Label1->setFont(SansFont(14));
+    Label1->setFont(GameFont(14));
     Label1->move(56, 192);
     Label1->adjustSize();
     QPalette red = Label1->palette();
@@ -80,11 +81,11 @@ TBorrowC::TBorrowC(TGameSession& session, int screenWidth, QWidget* parent)
 
     RadioButton1 = new QRadioButton(QStringLiteral("Borrow Credits"), this);
     RadioButton1->setGeometry(147, 192, 190, 33);
-    RadioButton1->setFont(SansFont(12));
+    RadioButton1->setFont(GameFont(12));
     RadioButton1->setChecked(true);
     RadioButton2 = new QRadioButton(QStringLiteral("Pay Back Credits"), this);
     RadioButton2->setGeometry(355, 192, 190, 33);
-    RadioButton2->setFont(SansFont(12));
+    RadioButton2->setFont(GameFont(12));
 
     OKBtn = new QPushButton(CheckMarkIcon(), QStringLiteral("&OK"), this);
     OKBtn->setGeometry(442, 246, 127, 46);
@@ -113,7 +114,7 @@ void TBorrowC::paintEvent(QPaintEvent* event) {
 }
 
 void TBorrowC::FormPaint(QPainter& canvas) {
-    canvas.setFont(SansFont(10, true));
+    canvas.setFont(GameFont(10, true));
     canvas.setPen(palette().color(QPalette::ButtonText));
     const QFontMetrics metrics(canvas.font());
     const QString creditsCaption = QStringLiteral("Credits:");

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "bank/window_kit.h"
+#include "platform/fonts.h"
 
 namespace zorva {
 
@@ -146,7 +146,7 @@ void TCreditPlot::paintEvent(QPaintEvent*) {
 void TCreditPlot::DrawAxes(QPainter& painter) const {
     const QRectF area = PlotArea();
     painter.fillRect(area, Qt::white);
-    painter.setFont(SansFont(8));
+    painter.setFont(GameFont(8));
     const QFontMetrics metrics(painter.font());
 
     for (double credits = creditAxis_.Low; credits <= creditAxis_.High + 0.5; credits += creditAxis_.Step) {
@@ -173,11 +173,11 @@ void TCreditPlot::DrawAxes(QPainter& painter) const {
     painter.drawText(QRectF(area.left(), height() - metrics.height() - 1, area.width(), metrics.height()),
                      Qt::AlignHCenter, QStringLiteral("Paid spins in this run of the game"));
 
-    painter.setFont(SansFont(9, true));
+    painter.setFont(GameFont(9, true));
     painter.drawText(QRectF(0, 0, width(), TopMargin - 6), Qt::AlignLeft | Qt::AlignVCenter,
                      QStringLiteral("Credits over this run"));
     if (points_.size() == 1) {
-        painter.setFont(SansFont(9));
+        painter.setFont(GameFont(9));
         painter.setPen(Qt::darkGray);
         painter.drawText(area.adjusted(0, 0, 0, -area.height() / 2), Qt::AlignCenter,
                          QStringLiteral("No paid spins yet in this run."));
@@ -197,7 +197,7 @@ void TCreditPlot::DrawLine(QPainter& painter) const {
 }
 
 void TCreditPlot::DrawLegend(QPainter& painter) const {
-    painter.setFont(SansFont(8));
+    painter.setFont(GameFont(8));
     const QFontMetrics metrics(painter.font());
     constexpr int Swatch = 14;
     constexpr int Gap = 12;

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "bank/window_kit.h"
+#include "platform/fonts.h"
 #include "platform/help_viewer.h"
 
 namespace zorva {
@@ -24,7 +25,7 @@ constexpr int CreditsWidth = 105;
 QLabel* PanelLabel(QWidget* panel, const QRect& place, Qt::Alignment alignment) {
     auto* label = new QLabel(panel);
     label->setGeometry(place);
-    label->setFont(SansFont(8));
+    label->setFont(GameFont(8));
     label->setAlignment(alignment | Qt::AlignTop);
     return label;
 }
@@ -46,7 +47,7 @@ void OpenSlotDialog(TGameSession& session, TSlotDialogMode mode, QWidget* parent
 TLoadSave::TLoadSave(TGameSession& session, TSlotDialogMode mode, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), rules_(session, mode) {
     setFixedSize(ClientSize);
-    setFont(SansFont(8, true));
+    setFont(GameFont(8, true));
     setWindowTitle(mode == TSlotDialogMode::Save ? QStringLiteral("Save a Game -- Select Game Slot")
                                                  : QStringLiteral("Open a Game -- Select Game Slot"));
 
@@ -73,7 +74,7 @@ void TLoadSave::BuildPanel(int panel) {
 
     Name[i] = new QLineEdit(frame);
     Name[i]->setGeometry(8, 8, 233, 20);
-    Name[i]->setFont(SansFont(8));
+    Name[i]->setFont(GameFont(8));
     Name[i]->setFrame(false);
     QPalette face = Name[i]->palette();
     face.setColor(QPalette::Base, face.color(QPalette::Button));

@@ -8,6 +8,7 @@
 #include "bank/credit_plot.h"
 #include "bank/statistics.h"
 #include "bank/window_kit.h"
+#include "platform/fonts.h"
 #include "platform/help_viewer.h"
 
 namespace zorva {
@@ -30,7 +31,7 @@ TStatsForm::TStatsForm(const TGameSession& session, const QLocale& locale, QWidg
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), locale_(locale) {
     setWindowTitle(QStringLiteral("Your Game Statistics"));
     setFixedSize(ClientSize);
-    setFont(SansFont(10));
+    setFont(GameFont(10));
     QPalette black = palette();
     black.setColor(QPalette::WindowText, Qt::black);
     setPalette(black);
@@ -88,7 +89,7 @@ void TStatsForm::FormCreate(const TGameSession& session) {
     auto* footnote =
         new QLabel(QStringLiteral("(Does not include money won/lost on the double-or-nothing game)."), this);
     footnote->setObjectName(QStringLiteral("Label24"));
-    footnote->setFont(SansFont(8));
+    footnote->setFont(GameFont(8));
     footnote->setWordWrap(true);
     footnote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     footnote->setGeometry(16, 208, 465, 41);
@@ -100,7 +101,7 @@ void TStatsForm::FormCreate(const TGameSession& session) {
 QLabel* TStatsForm::Caption(const char* name, const QString& text, QPoint at, bool bold) {
     auto* label = new QLabel(text, this);
     label->setObjectName(QString::fromLatin1(name));
-    label->setFont(SansFont(10, bold));
+    label->setFont(GameFont(10, bold));
     label->move(at);
     label->adjustSize();
     return label;
@@ -110,7 +111,7 @@ QLabel* TStatsForm::Caption(const char* name, const QString& text, QPoint at, bo
 QLabel* TStatsForm::Value(const char* name, const QString& text, QPoint at, int width, bool bold) {
     auto* label = new QLabel(text, this);
     label->setObjectName(QString::fromLatin1(name));
-    label->setFont(SansFont(10, bold));
+    label->setFont(GameFont(10, bold));
     label->setAlignment(Qt::AlignRight | Qt::AlignTop);
     const QFontMetrics metrics(label->font());
     const int needed = std::max(width, metrics.horizontalAdvance(text.trimmed()));

@@ -8,6 +8,8 @@
 #include <QWidget>
 #include <functional>
 
+#include "platform/fonts.h"
+
 namespace zorva {
 
 namespace {
@@ -24,12 +26,6 @@ QIcon Drawn(const std::function<void(QPainter&)>& draw) {
 }
 
 } // namespace
-
-QFont SansFont(int pointSize, bool bold) {
-    QFont font(QStringLiteral("DejaVu Sans"), pointSize, bold ? QFont::Bold : QFont::Normal);
-    font.setStyleHint(QFont::SansSerif);
-    return font;
-}
 
 void CentreOnScreen(QWidget& window) {
     const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
@@ -66,7 +62,7 @@ QIcon QuestionIcon() {
         p.setPen(Qt::NoPen);
         p.drawEllipse(QRectF(0.5, 0.5, 15, 15));
         p.setPen(Qt::white);
-        QFont font = SansFont(8, true);
+        QFont font = GameFont(8, true);
         font.setPixelSize(12);
         p.setFont(font);
         p.drawText(QRectF(0, 0, IconSize, IconSize), Qt::AlignCenter, QStringLiteral("?"));

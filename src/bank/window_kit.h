@@ -1,13 +1,9 @@
 #pragma once
-#include <QFont>
 #include <QIcon>
 
 class QWidget;
 
 namespace zorva {
-
-// The windows' "MS Sans Serif" is the system sans here.
-QFont SansFont(int pointSize, bool bold = false);
 
 // Puts a window of fixed client size in the middle of its screen.
 void CentreOnScreen(QWidget& window);
