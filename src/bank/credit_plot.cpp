@@ -17,6 +17,7 @@ constexpr int RightMargin = 12;
 constexpr int BottomMargin = 36;
 constexpr double MarkSize = 9;
 constexpr int WantedTicks = 5;
+constexpr double SmallestCreditRange = 100;
 const QColor LineColour(31, 78, 156);
 const QColor GridColour(222, 222, 222);
 
@@ -44,10 +45,9 @@ void DrawMark(QPainter& painter, TCreditEvent event, QPointF at) {
     painter.setPen(QPen(Qt::black, 1));
     painter.setBrush(MarkColour(event));
     switch (event) {
-    case TCreditEvent::Spin:
+    case TCreditEvent::Spin: // only the latest spin is marked, with a dot
         painter.setPen(Qt::NoPen);
-        painter.setBrush(LineColour);
-        painter.drawEllipse(at, 2, 2);
+        painter.drawEllipse(at, 3, 3);
         break;
     case TCreditEvent::Borrow:
         painter.drawPolygon(
@@ -94,7 +94,8 @@ std::vector<TCreditPoint> PlottedPoints(const TCreditHistory& history, int32_t c
 
 TCreditPlot::TCreditPlot(const TCreditHistory& history, int32_t currentCredits, const QLocale& locale,
                          QWidget* parent)
-    : QWidget(parent), points_(PlottedPoints(history, currentCredits)), locale_(locale) {
+    : QWidget(parent), points_(PlottedPoints(history, currentCredits)), locale_(locale),
+      spinsPlayed_(history.SpinsSettled() > 0) {
     spinAxis_.High = static_cast<double>(std::max<int64_t>(history.SpinsSettled(), 1));
     spinAxis_.Step = NiceStep(spinAxis_.High);
     spinAxis_.High = std::ceil(spinAxis_.High / spinAxis_.Step) * spinAxis_.Step;
@@ -105,9 +106,11 @@ TCreditPlot::TCreditPlot(const TCreditHistory& history, int32_t currentCredits, 
         });
     double low = lowest->Credits;
     double high = highest->Credits;
-    if (high - low < 10) {
-        low -= 5;
-        high += 5;
+    // A flat run still gets a readable scale around its credits.
+    if (high - low < SmallestCreditRange) {
+        const double widen = (SmallestCreditRange - (high - low)) / 2;
+        low -= widen;
+        high += widen;
     }
     creditAxis_.Step = NiceStep(high - low);
     creditAxis_.Low = std::floor(low / creditAxis_.Step) * creditAxis_.Step;
@@ -176,7 +179,7 @@ void TCreditPlot::DrawAxes(QPainter& painter) const {
     painter.setFont(GameFont(9, true));
     painter.drawText(QRectF(0, 0, width(), TopMargin - 6), Qt::AlignLeft | Qt::AlignVCenter,
                      QStringLiteral("Credits over this run"));
-    if (points_.size() == 1) {
+    if (!spinsPlayed_) {
         painter.setFont(GameFont(9));
         painter.setPen(Qt::darkGray);
         painter.drawText(area.adjusted(0, 0, 0, -area.height() / 2), Qt::AlignCenter,
@@ -189,6 +192,7 @@ void TCreditPlot::DrawLine(QPainter& painter) const {
     painter.setPen(QPen(LineColour, 1.5));
     painter.setBrush(Qt::NoBrush);
     painter.drawPolyline(positions.data(), static_cast<int>(positions.size()));
+    DrawMark(painter, TCreditEvent::Spin, positions.back());
     for (std::size_t i = 0; i < points_.size(); ++i) {
         if (points_[i].Event != TCreditEvent::Spin) {
             DrawMark(painter, points_[i].Event, positions[i]);

@@ -44,6 +44,7 @@ class TCreditPlot : public QWidget {
 
     std::vector<TCreditPoint> points_;
     QLocale locale_;
+    bool spinsPlayed_;
     TAxis spinAxis_;
     TAxis creditAxis_;
 };
