@@ -75,37 +75,43 @@ TSpinTally TallyAllCombinations(const TStrips& strips, int lines) {
     return tally;
 }
 
-// A row of `full` pictures loses one per line; once it is empty after a spin it is won and refilled,
-// so lines beyond the last picture are lost whether the row overshoots (globes) or stops at 0 (dollars).
-// Returns the long-run number of awards per spin.
-double AwardsPerSpin(const TLineCountOdds& lineOdds, int full) {
-    std::vector<double> state(full + 1, 0.0); // state[n]: n pictures left, 1..full
-    state[full] = 1.0;
-    double awards = 0.0;
-    for (int round = 0; round < 100000; ++round) {
-        std::vector<double> next(full + 1, 0.0);
-        awards = 0.0;
-        for (int n = 1; n <= full; ++n)
-            for (int k = 0; k <= LineCount; ++k) {
-                const double p = state[n] * lineOdds[k];
-                if (n - k < 1) {
-                    next[full] += p;
-                    awards += p;
-                } else {
-                    next[n - k] += p;
-                }
+} // namespace
+
+double RowAwardsPerSpin(const TLineCountOdds& lineOdds, int full) {
+    // The row's long-run share of spins starting with n pictures (n = 1..full) solves pi = pi T with
+    // the shares adding up to 1; a direct solve also copes with rows that cycle without settling.
+    const int n = full;
+    std::vector<std::vector<double>> a(n, std::vector<double>(n + 1, 0.0));
+    for (int from = 1; from <= n; ++from)
+        for (int k = 0; k <= LineCount; ++k) {
+            const int to = from - k < 1 ? full : from - k;
+            a[to - 1][from - 1] += lineOdds[k];
+        }
+    for (int i = 0; i < n; ++i)
+        a[i][i] -= 1.0;
+    for (int j = 0; j <= n; ++j)
+        a[n - 1][j] = 1.0; // the shares add up to 1
+    for (int col = 0; col < n; ++col) {
+        int pivot = col;
+        for (int row = col + 1; row < n; ++row)
+            if (std::fabs(a[row][col]) > std::fabs(a[pivot][col]))
+                pivot = row;
+        std::swap(a[col], a[pivot]);
+        for (int row = 0; row < n; ++row)
+            if (row != col) {
+                const double factor = a[row][col] / a[col][col];
+                for (int j = col; j <= n; ++j)
+                    a[row][j] -= factor * a[col][j];
             }
-        double change = 0.0;
-        for (int n = 1; n <= full; ++n)
-            change += std::fabs(next[n] - state[n]);
-        state = std::move(next);
-        if (change < 1e-17)
-            break;
+    }
+    double awards = 0.0;
+    for (int from = 1; from <= n; ++from) {
+        const double share = a[from - 1][n] / a[from - 1][from - 1];
+        for (int k = from; k <= LineCount; ++k)
+            awards += share * lineOdds[k];
     }
     return awards;
 }
-
-} // namespace
 
 double TExactOdds::ReturnLines() const {
     int64_t sum = 0;
@@ -152,8 +158,8 @@ TExactOdds ComputeExactOdds(int lines, int coins) {
         odds.GlobeLines[k] = tally.GlobeLines[k] / tally.Weight;
         odds.DollarLines[k] = tally.DollarLines[k] / tally.Weight;
     }
-    odds.PoolAwardsPerSpin = AwardsPerSpin(odds.GlobeLines, FullGlobeRow);
-    odds.FreeSpinAwardsPerSpin = AwardsPerSpin(odds.DollarLines, FullDollarRow);
+    odds.PoolAwardsPerSpin = RowAwardsPerSpin(odds.GlobeLines, FullGlobeRow);
+    odds.FreeSpinAwardsPerSpin = RowAwardsPerSpin(odds.DollarLines, FullDollarRow);
     return odds;
 }
 

@@ -32,6 +32,11 @@ struct TExactOdds {
     double Share(double credits) const { return credits / double(Lines * Coins); }
 };
 
+// A row of `full` pictures that loses one per counted line and is won, and refilled, once a spin
+// leaves it empty; lineOdds[k] is the chance of k counted lines in a spin. Returns the long-run number
+// of awards per spin. Lines beyond the last picture are lost, never carried to the next row.
+double RowAwardsPerSpin(const TLineCountOdds& lineOdds, int full);
+
 // Plays every stop combination of the nine normal strips once (weighted by how often each symbol
 // stands on its strip), then solves the globe and dollar rows as Markov chains.
 TExactOdds ComputeExactOdds(int lines, int coins);
