@@ -38,7 +38,8 @@ struct TSpinTally {
     TLineCountOdds DollarLines{};
 };
 
-// Counts the globe and dollar lines of every stop combination among the first `lines` paylines.
+// Over every stop combination, weighted by how often it comes up: how many of the first `lines`
+// paylines take a globe, how many take a dollar, and whether any of them pays.
 TSpinTally TallyAllCombinations(const TStrips& strips, int lines) {
     const auto wheels = DistinctSymbols(strips);
     TSpinTally tally;
