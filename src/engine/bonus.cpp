@@ -46,11 +46,13 @@ void TSlotMachine::StartMysteryBonus() {
     FillMysteryPrizes();
     MysteryPick = Rng.Random(MysteryBoxCount);
     Host.DrawWinnings(false);
-    if (Session.AutoSpin) {
+    // Nobody is there to stop the chaser under auto spin or when the window closes.
+    if (Session.AutoSpin || Closing) {
         MysteryLit[MysteryPick] = true;
         Host.DrawMysteryBox(MysteryPick);
         AwardMystery(MysteryPick);
-        Pause(1);
+        if (!Closing)
+            Pause(1);
         return;
     }
     Host.Play(SoundId::Chaser);
@@ -94,7 +96,7 @@ void TSlotMachine::AwardMystery(int box) {
 
 void TSlotMachine::DoubleOrNothingHandOff(bool afterNormalSpin) {
     Session.ReopenDoubleGame = true;
-    while (Session.ReopenDoubleGame) {
+    while (Session.ReopenDoubleGame && !Closing) {
         const bool pyramid = Session.BonusGame;
         // Each game clears the flag as it opens; clearing it here as well means a game
         // window that never opens cannot keep the machine in this loop.

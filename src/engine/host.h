@@ -54,6 +54,9 @@ class THost {
     // Dialogs, modal.
     virtual void ShowInformation(const std::string& text) = 0;
     virtual void OpenDoubleGame(bool pyramid) = 0;
+
+    // A paid spin has come to rest with everything it won (free spins included) paid out.
+    virtual void SpinSettled() {}
 };
 
 } // namespace zorva

@@ -31,6 +31,9 @@ class TSlotMachine {
     bool FreeSpinMode = false;
     bool RestoreStrips = false;
     bool StopBlinkPhase = false;
+    // The window is closing: whatever is under way is settled at once, without animation,
+    // count-off or waiting for the player, so that nothing is lost when the game is saved.
+    bool Closing = false;
 
     int FlashLine = -1;
     int FlashTicks = 0;

@@ -18,6 +18,12 @@ void TSlotMachine::PaySpinWinnings() {
 // Big wins move in big steps, small ones credit by credit, one tick every tenth of a second.
 void TSlotMachine::CountOffCredits() {
     while (Session.SpinWinnings > 0) {
+        if (Closing) {
+            Session.Credits = SaturatingAdd(Session.Credits, Session.SpinWinnings);
+            Session.SpinWinnings = 0;
+            Host.DrawMeter(TMeter::Credits);
+            return;
+        }
         const int32_t left = Session.SpinWinnings;
         const int32_t step = left >= 1000 ? 25 : left >= 100 ? 10 : left >= 25 ? 5 : 1;
         Session.Credits = SaturatingAdd(Session.Credits, step);

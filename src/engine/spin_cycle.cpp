@@ -39,13 +39,14 @@ void TSlotMachine::RequestSpin() {
 }
 
 void TSlotMachine::Spin() {
+    const bool paid = !FreeSpinMode;
     PrepareSpin();
     DrawStops();
     StopRequested = false;
     if (!FreeSpinMode)
         Session.Spins = SaturatingAdd(Session.Spins, 1);
 
-    if (Host.Animates()) {
+    if (Host.Animates() && !Closing) {
         AnimateWheels();
         if (StopRequested)
             QuickStop();
@@ -65,9 +66,11 @@ void TSlotMachine::Spin() {
     if (SymbolAt(4) == Mystery)
         StartMysteryBonus();
     // Free spins run one after another from the paid spin that won them.
-    if (!FreeSpinMode)
+    if (paid)
         PlayFreeSpins();
     EnableTimer(TimerId::Timer5, false);
+    if (paid)
+        Host.SpinSettled();
 }
 
 // Everything a spin does before its wheels are drawn: flags, timers, the debit.

@@ -1,10 +1,10 @@
 #include "platform/sound_player_qsoundeffect.h"
 
+#include "platform/clock.h"
+
 #include <QApplication>
 #include <QDir>
-#include <QEventLoop>
 #include <QSoundEffect>
-#include <QTimer>
 #include <QUrl>
 
 namespace zorva {
@@ -57,11 +57,8 @@ void TQSoundEffectBackend::Alert() {
 }
 
 void TQSoundEffectBackend::Wait(int milliseconds) {
-    if (milliseconds <= 0)
-        return;
-    QEventLoop loop;
-    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    if (milliseconds > 0)
+        WaitUntilExcludingInput(TickCount() + static_cast<uint32_t>(milliseconds));
 }
 
 } // namespace zorva

@@ -71,7 +71,7 @@ TEST_F(Bonus, MysteryChaserRunsUntilStopAndPaysThePrizeOfTheBoxReached) {
     Machine.RequestSpin();
     ASSERT_TRUE(Machine.TimerEnabled(TimerId::Timer1));
     EXPECT_TRUE(Machine.TimerEnabled(TimerId::Timer2));
-    EXPECT_EQ(Host.Log.back(), SoundEntry(SoundId::Chaser));
+    EXPECT_EQ(Host.Entries("Play").back(), SoundEntry(SoundId::Chaser));
     EXPECT_FALSE(Session.Spinning) << "Stop and the options stay live while the chaser waits";
 
     auto prizes = Machine.MysteryPrizes;

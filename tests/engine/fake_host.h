@@ -56,6 +56,7 @@ class TFakeHost : public THost {
     void SetTimer(TimerId timer, bool enabled) override;
     void ShowInformation(const std::string& text) override { Log.push_back("Message " + text); }
     void OpenDoubleGame(bool pyramid) override;
+    void SpinSettled() override { Log.push_back("SpinSettled"); }
 
   private:
     struct TAction {

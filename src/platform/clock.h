@@ -1,0 +1,19 @@
+#pragma once
+#include <cstdint>
+
+namespace zorva {
+
+// Milliseconds on a monotonic clock: wall-clock changes never stretch or cut a spin.
+uint32_t TickCount();
+
+// Milliseconds since midnight UTC, which seeds the generator.
+uint32_t UtcMillisecondOfDay();
+
+// Handles window events in a nested event loop until the tick counter reaches deadline. A precise
+// single-shot timer ends the loop, so the wait sleeps rather than spins and wakes on time.
+void WaitUntil(uint32_t deadline);
+
+// Like WaitUntil, but user input waits until afterwards: a synchronous sound holds the game up.
+void WaitUntilExcludingInput(uint32_t deadline);
+
+} // namespace zorva

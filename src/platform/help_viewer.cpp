@@ -1,0 +1,123 @@
+#include "platform/help_viewer.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QKeySequence>
+#include <QPointer>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+#include <QWidget>
+#include <utility>
+
+namespace zorva {
+
+namespace {
+
+QString& HelpFolder() {
+    static QString folder;
+    return folder;
+}
+
+std::function<void(const QUrl&)>& Hook() {
+    static std::function<void(const QUrl&)> hook;
+    return hook;
+}
+
+// A plain browser window over the manual: contents, back, forward and close.
+class THelpWindow : public QWidget {
+  public:
+    explicit THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+        setAttribute(Qt::WA_DeleteOnClose);
+        setWindowTitle(QStringLiteral("Zorva Slots Help"));
+        resize(720, 600);
+
+        Browser = new QTextBrowser(this);
+        Browser->setOpenExternalLinks(true);
+        Browser->setSearchPaths({HelpFolder()});
+
+        auto* contents = new QPushButton(QStringLiteral("&Contents"), this);
+        auto* back = new QPushButton(QStringLiteral("&Back"), this);
+        auto* forward = new QPushButton(QStringLiteral("&Forward"), this);
+        auto* closeButton = new QPushButton(QStringLiteral("C&lose"), this);
+        back->setEnabled(false);
+        forward->setEnabled(false);
+        connect(contents, &QPushButton::clicked, this, [this] { Browser->setSource(HelpPage(0)); });
+        connect(back, &QPushButton::clicked, Browser, &QTextBrowser::backward);
+        connect(forward, &QPushButton::clicked, Browser, &QTextBrowser::forward);
+        connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+        connect(Browser, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
+        connect(Browser, &QTextBrowser::forwardAvailable, forward, &QPushButton::setEnabled);
+        new QShortcut(QKeySequence::Cancel, this, [this] { QWidget::close(); });
+
+        auto* buttons = new QHBoxLayout;
+        buttons->addWidget(contents);
+        buttons->addWidget(back);
+        buttons->addWidget(forward);
+        buttons->addStretch();
+        buttons->addWidget(closeButton);
+        auto* layout = new QVBoxLayout(this);
+        layout->addLayout(buttons);
+        layout->addWidget(Browser);
+    }
+
+    void Open(const QUrl& page) {
+        Browser->setSource(page);
+        show();
+        raise();
+        activateWindow();
+    }
+
+  private:
+    QTextBrowser* Browser = nullptr;
+};
+
+// One viewer at a time. It belongs to the window that asked for it, so that it takes input even
+// while that window is modal, and goes when that window goes.
+void Show(int topic, QWidget* parent) {
+    const QUrl page = HelpPage(topic);
+    if (Hook()) {
+        Hook()(page);
+        return;
+    }
+    static QPointer<THelpWindow> viewer;
+    if (parent == nullptr)
+        parent = QApplication::activeModalWidget() ? QApplication::activeModalWidget()
+                                                   : QApplication::activeWindow();
+    if (viewer && viewer->parentWidget() != parent)
+        viewer->close();
+    if (!viewer)
+        viewer = new THelpWindow(parent);
+    viewer->Open(page);
+}
+
+} // namespace
+
+void SetHelpFolder(const QString& folder) {
+    HelpFolder() = folder;
+}
+
+QUrl HelpPage(int topic) {
+    const QDir folder(HelpFolder());
+    const QString chapter = folder.filePath(QStringLiteral("topic-%1.html").arg(topic));
+    if (topic != 0 && QFileInfo::exists(chapter))
+        return QUrl::fromLocalFile(chapter);
+    return QUrl::fromLocalFile(folder.filePath(QStringLiteral("index.html")));
+}
+
+void ShowHelpContents(QWidget* parent) {
+    Show(0, parent);
+}
+
+void ShowHelpTopic(int topic, QWidget* parent) {
+    Show(topic, parent);
+}
+
+void SetHelpHookForTesting(std::function<void(const QUrl&)> hook) {
+    Hook() = std::move(hook);
+}
+
+} // namespace zorva
