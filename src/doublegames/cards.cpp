@@ -4,9 +4,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <QStyle>
 
-#include "doublegames/button_pictures.h"
+#include "doublegames/bit_buttons.h"
 #include "doublegames/form_style.h"
 
 namespace zorva {
@@ -17,25 +16,17 @@ namespace {
 constexpr int ClientWidth = 632;
 constexpr int ClientHeight = 413;
 
-const char* const RulesText = "A Joker Pays 10-1; an Aces Pays 3-1; any Face Card Pays 2-1; an 8-10 is a Push; a 7 "
-                              "Loses Half Your Winnings; and a 2-6 Loses All Your Winnings.";
+const char* const RulesText =
+    "A Joker Pays 10-1; an Aces Pays 3-1; any Face Card Pays 2-1; an 8-10 is a Push; a 7 "
+    "Loses Half Your Winnings; and a 2-6 Loses All Your Winnings.";
 
 QLabel* MakeLabel(QWidget* parent, const QRect& place, int pixelSize, uint32_t textColour) {
     auto* label = new QLabel(parent);
     label->setGeometry(place);
     label->setFont(SansFont(pixelSize));
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, ColourValue(textColour));
-    label->setPalette(palette);
+    SetTextColour(label, textColour);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
-}
-
-QPushButton* MakeButton(QWidget* parent, const QString& text, const QIcon& icon, const QRect& place) {
-    auto* button = new QPushButton(icon, text, parent);
-    button->setGeometry(place);
-    button->setIconSize(QSize(24, 24));
-    return button;
 }
 
 } // namespace
@@ -43,7 +34,6 @@ QPushButton* MakeButton(QWidget* parent, const QString& text, const QIcon& icon,
 TCardForm::TCardForm(TGameSession& session, TDoubleGameHost& host, QWidget* parent)
     : TDoubleGameForm(session, host, HelpTopic, parent) {
     setWindowTitle(QStringLiteral("Double or Nothing Card Game"));
-    setSizeGripEnabled(false);
     resize(ClientWidth, ClientHeight);
     setFont(SansFont(11));
     QPalette palette = this->palette();
@@ -63,11 +53,9 @@ void TCardForm::CreateControls() {
     Label1 = MakeLabel(this, QRect(4, 382, 301, 35), 19, colour::Yellow);
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
-    BitBtn1 = MakeButton(this, QStringLiteral("&OK"), style()->standardIcon(QStyle::SP_DialogOkButton),
-                         QRect(524, 366, 96, 42));
-    BitBtn2 = MakeButton(this, QStringLiteral("&Help"), style()->standardIcon(QStyle::SP_DialogHelpButton),
-                         QRect(312, 366, 96, 42));
-    BitBtn3 = MakeButton(this, QStringLiteral("&Pyramid"), PyramidButtonPicture(), QRect(418, 366, 96, 42));
+    BitBtn1 = MakeBitBtn(this, QStringLiteral("&OK"), OkButtonPicture(), QRect(524, 366, 96, 42));
+    BitBtn2 = MakeBitBtn(this, QStringLiteral("&Help"), HelpButtonPicture(), QRect(312, 366, 96, 42));
+    BitBtn3 = MakeBitBtn(this, QStringLiteral("&Pyramid"), PyramidButtonPicture(), QRect(418, 366, 96, 42));
     BitBtn1->setDefault(true);
     setTabOrder(BitBtn1, BitBtn2);
     setTabOrder(BitBtn2, BitBtn3);

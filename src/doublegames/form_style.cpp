@@ -1,5 +1,8 @@
 #include "doublegames/form_style.h"
 
+#include <QPalette>
+#include <QWidget>
+
 namespace zorva {
 
 QFont SansFont(int pixelSize, bool bold, bool italic) {
@@ -8,6 +11,14 @@ QFont SansFont(int pixelSize, bool bold, bool italic) {
     font.setBold(bold);
     font.setItalic(italic);
     return font;
+}
+
+void SetTextColour(QWidget* widget, uint32_t value) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, ColourValue(value));
+    palette.setColor(QPalette::Text, ColourValue(value));
+    palette.setColor(QPalette::Base, ColourValue(colour::Black));
+    widget->setPalette(palette);
 }
 
 } // namespace zorva

@@ -3,6 +3,8 @@
 #include <QFont>
 #include <cstdint>
 
+class QWidget;
+
 namespace zorva {
 
 // The windows are laid out at 96 pixels per inch and keep their look whatever the desktop's
@@ -19,6 +21,9 @@ inline QColor ColourValue(uint32_t value) {
     return QColor(static_cast<int>(value & 0xff), static_cast<int>((value >> 8) & 0xff),
                   static_cast<int>((value >> 16) & 0xff));
 }
+
+// Sets the colour of a label's or a text box's text; a text box keeps a black ground.
+void SetTextColour(QWidget* widget, uint32_t value);
 
 namespace colour {
 inline constexpr uint32_t Maroon = 0x000080;

@@ -3,10 +3,9 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QStyle>
 
 #include "art/builtin_art.h"
-#include "doublegames/button_pictures.h"
+#include "doublegames/bit_buttons.h"
 #include "doublegames/form_style.h"
 #include "platform/messages.h"
 
@@ -37,21 +36,6 @@ TTextStyle StyleOf(const std::string& symbolText) {
 
 QFont FontOf(const TTextStyle& style) {
     return SansFont(PointsToPixels(style.Points), style.Bold, style.Italic);
-}
-
-void SetTextColour(QWidget* widget, uint32_t textColour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, ColourValue(textColour));
-    palette.setColor(QPalette::Text, ColourValue(textColour));
-    palette.setColor(QPalette::Base, ColourValue(colour::Black));
-    widget->setPalette(palette);
-}
-
-QPushButton* MakeButton(QWidget* parent, const QString& text, const QIcon& icon, const QRect& place) {
-    auto* button = new QPushButton(icon, text, parent);
-    button->setGeometry(place);
-    button->setIconSize(QSize(24, 24));
-    return button;
 }
 
 } // namespace
@@ -91,11 +75,10 @@ void TDoubleForm::CreateControls() {
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     SetTextColour(Memo1, colour::White);
 
-    BitBtn3 = MakeButton(this, QStringLiteral("&Help"), style()->standardIcon(QStyle::SP_DialogHelpButton),
-                         QRect(16, 200, 129, 48));
-    BitBtn2 = MakeButton(this, QStringLiteral("&Card Game"), CardGameButtonPicture(), QRect(16, 264, 129, 48));
-    BitBtn1 = MakeButton(this, QStringLiteral("&OK"), style()->standardIcon(QStyle::SP_DialogOkButton),
-                         QRect(16, 326, 129, 48));
+    BitBtn3 = MakeBitBtn(this, QStringLiteral("&Help"), HelpButtonPicture(), QRect(16, 200, 129, 48));
+    BitBtn2 =
+        MakeBitBtn(this, QStringLiteral("&Card Game"), CardGameButtonPicture(), QRect(16, 264, 129, 48));
+    BitBtn1 = MakeBitBtn(this, QStringLiteral("&OK"), OkButtonPicture(), QRect(16, 326, 129, 48));
     BitBtn1->setDefault(true);
     setTabOrder(BitBtn1, BitBtn2);
     setTabOrder(BitBtn2, Memo1);
@@ -108,7 +91,8 @@ void TDoubleForm::CreateControls() {
 }
 
 void TDoubleForm::FormCreate() {
-    Memo1->setPlainText(QStringLiteral("Click a square and try to win a prize.  You can continue until you lose."));
+    Memo1->setPlainText(
+        QStringLiteral("Click a square and try to win a prize.  You can continue until you lose."));
     TakeStake();
     ShowWinnings();
     CreateSquares();
@@ -135,7 +119,8 @@ void TDoubleForm::NumberSquares() {
         TSquare& square = *Squares[i];
         square.ShowPicture(Board.Revealed[i] ? Red : BlueBox);
         const QString number = QString::number(i + 1);
-        square.WriteText(number, font, ColourValue(colour::Yellow), (SquareSize - metrics.horizontalAdvance(number)) / 2,
+        square.WriteText(number, font, ColourValue(colour::Yellow),
+                         (SquareSize - metrics.horizontalAdvance(number)) / 2,
                          (SquareSize - metrics.height()) / 2);
     }
     setUpdatesEnabled(true);

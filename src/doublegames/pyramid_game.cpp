@@ -45,7 +45,8 @@ void TPyramidBoard::Shuffle(uint32_t utcMillisecondOfDay) {
             parityFound = true;
         }
     }
-    ParityHint = HintOpening + (FiveXNumber % 2 == 1 ? "with an odd number on it." : "with an even number on it.");
+    ParityHint =
+        HintOpening + (FiveXNumber % 2 == 1 ? "with an odd number on it." : "with an even number on it.");
     RangeHint = HintOpening + (FiveXNumber < 7 ? "with a number less than or equal to 7 on it."
                                                : "with a number greater than or equal to 7 on it.");
 }
@@ -55,8 +56,8 @@ TRect TPyramidBoard::SquareRect(int square) {
     while ((row + 1) * (row + 2) / 2 <= square)
         ++row;
     const int column = square - row * (row + 1) / 2;
-    return RectAt(TopSquareLeft + column * SquareSize - row * (SquareSize / 2), TopSquareTop + row * SquareSize,
-                  SquareSize, SquareSize);
+    return RectAt(TopSquareLeft + column * SquareSize - row * (SquareSize / 2),
+                  TopSquareTop + row * SquareSize, SquareSize, SquareSize);
 }
 
 bool TPyramidBoard::CanTurn(int square, int32_t stake) const {

@@ -31,7 +31,8 @@ void TSquare::mousePressEvent(QMouseEvent* event) {
 }
 
 void TSquare::mouseReleaseEvent(QMouseEvent* event) {
-    const bool clicked = Pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    const bool clicked =
+        Pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     Pressed = false;
     if (clicked && OnClick)
         OnClick(Tag);

@@ -34,15 +34,15 @@ TEST(PyramidBoard, EveryBoardHidesTheFifteenSymbolsAndTrueHintsOnItsFirstTwoHint
         std::map<std::string, int> counts;
         for (const std::string& symbol : board.SymbolText)
             ++counts[symbol];
-        const std::map<std::string, int> expected{{"2X", 1},        {"3X", 1},   {"5X", 1},
-                                                  {"Hint", 2},      {"Lose", 7}, {"Try Again", 3}};
+        const std::map<std::string, int> expected{{"2X", 1},   {"3X", 1},   {"5X", 1},
+                                                  {"Hint", 2}, {"Lose", 7}, {"Try Again", 3}};
         ASSERT_EQ(counts, expected) << "seed " << seed * 43'201u;
         EXPECT_EQ(board.SymbolText[board.FiveXNumber - 1], "5X");
         EXPECT_LT(board.ParityHintSquare, board.RangeHintSquare);
         EXPECT_EQ(board.SymbolText[board.ParityHintSquare], "Hint");
         EXPECT_EQ(board.SymbolText[board.RangeHintSquare], "Hint");
-        EXPECT_EQ(board.ParityHint,
-                  Opening + (board.FiveXNumber % 2 ? "with an odd number on it." : "with an even number on it."));
+        EXPECT_EQ(board.ParityHint, Opening + (board.FiveXNumber % 2 ? "with an odd number on it."
+                                                                     : "with an even number on it."));
         EXPECT_EQ(board.Revealed, (std::array<bool, SquareCount>{}));
     }
 }
@@ -74,10 +74,20 @@ TEST(PyramidBoard, TheHintsTellTheTruthAroundSeven) {
 TEST(PyramidBoard, TheSquaresStandAsAPyramidUnderTheTopSquare) {
     const std::array<std::pair<int, int>, SquareCount> expected{{
         {361, 52},
-        {329, 116}, {393, 116},
-        {297, 180}, {361, 180}, {425, 180},
-        {265, 244}, {329, 244}, {393, 244}, {457, 244},
-        {233, 308}, {297, 308}, {361, 308}, {425, 308}, {489, 308},
+        {329, 116},
+        {393, 116},
+        {297, 180},
+        {361, 180},
+        {425, 180},
+        {265, 244},
+        {329, 244},
+        {393, 244},
+        {457, 244},
+        {233, 308},
+        {297, 308},
+        {361, 308},
+        {425, 308},
+        {489, 308},
     }};
     for (int i = 0; i < SquareCount; ++i)
         EXPECT_EQ(TPyramidBoard::SquareRect(i), RectAt(expected[i].first, expected[i].second, 64, 64))
