@@ -1,0 +1,25 @@
+#include "mainwindow/image_control.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <utility>
+
+namespace zorva {
+
+TImageControl::TImageControl(QWidget* parent, int tag, QImage picture)
+    : QWidget(parent), Tag(tag), Picture(std::move(picture)) {
+    setCursor(Qt::PointingHandCursor);
+    resize(Picture.size());
+}
+
+void TImageControl::paintEvent(QPaintEvent*) {
+    QPainter(this).drawImage(0, 0, Picture);
+}
+
+void TImageControl::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+    if (Clicked)
+        Clicked(Tag);
+}
+
+} // namespace zorva

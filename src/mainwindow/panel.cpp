@@ -1,0 +1,364 @@
+#include "mainwindow/panel.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <algorithm>
+#include <string>
+
+#include "art/builtin_art.h"
+#include "engine/symbols.h"
+#include "platform/fonts.h"
+
+namespace zorva {
+
+namespace {
+
+constexpr int MotionStripHeight = 576;
+constexpr int MysteryColumns = 9;
+const QColor Yellow(255, 255, 0);
+const QColor Grey(128, 128, 128);
+
+QImage PictureOr(const QImage& replacement, const char* builtin) {
+    return replacement.isNull() ? QImage(builtin) : replacement;
+}
+
+QRect ToQRect(const TRect& r) {
+    return {r.Left, r.Top, r.Width(), r.Height()};
+}
+
+int ByBand(TScreenBand band, int small, int medium, int large) {
+    return band == TScreenBand::Small ? small : band == TScreenBand::Medium ? medium : large;
+}
+
+// Where each digit meter stands: left edge, or right edge when right-aligned, and top.
+struct TMeterPlace {
+    QPoint At;
+    bool Green;
+    bool RightAligned;
+    bool ExactClear;
+};
+
+} // namespace
+
+TPanelPictures LoadPanelPictures(const TArtwork& artwork, int screenWidth) {
+    TPanelPictures p;
+    p.SpinBtn = PictureOr(artwork.Replacement(TReplaceablePicture::SpinBtn), art::SpinBtn.Path);
+    p.StopBtn = PictureOr(artwork.Replacement(TReplaceablePicture::StopBtn), art::StopBtn.Path);
+    p.Stop2 = PictureOr(artwork.Replacement(TReplaceablePicture::Stop2), art::Stop2.Path);
+    p.Options = PictureOr(artwork.Replacement(TReplaceablePicture::Options), art::Options.Path);
+    p.Logo = PictureOr(artwork.Replacement(TReplaceablePicture::Logo), art::Logo.Path);
+    p.Bonus = PictureOr(artwork.Replacement(TReplaceablePicture::Bonus), art::Bonus.Path);
+    p.Bonus16 = PictureOr(artwork.Replacement(TReplaceablePicture::Bonus16), art::Bonus16.Path);
+    p.PlusSmall = QImage(art::PlusSmall.Path);
+    p.PlusMinus = QImage(art::PlusMinus.Path);
+    p.Digits = DigitStripsFor(screenWidth);
+    return p;
+}
+
+TPanel::TPanel(const TWindowLayout& layout, const TArtwork& artwork, const TPanelPictures& pictures,
+               const TGameSession& session, const TSlotMachine& machine, int pixelsPerInch)
+    : Canvas(std::max(layout.WindowWidth, 1), std::max(layout.WindowHeight, 1), QImage::Format_RGB32),
+      Layout(layout), Artwork(artwork), Pictures(pictures), Session(session), Machine(machine),
+      PixelsPerInch(pixelsPerInch) {
+    // Point sizes on the canvas follow the screen's pixels per inch, as the window's fonts do.
+    const int dotsPerMeter = qRound(pixelsPerInch / 0.0254);
+    Canvas.setDotsPerMeterX(dotsPerMeter);
+    Canvas.setDotsPerMeterY(dotsPerMeter);
+    Canvas.fill(Qt::black);
+}
+
+void TPanel::Touched(const QRect& rect) {
+    if (Changed && !rect.isEmpty())
+        Changed(rect);
+}
+
+void TPanel::Copy(const QImage& source, const QRect& from, const QPoint& to) {
+    if (source.isNull())
+        return;
+    QPainter(&Canvas).drawImage(to, source, from);
+    Touched(QRect(to, from.size()));
+}
+
+void TPanel::FormPaint() {
+    Canvas.fill(Qt::black);
+    const QImage& face = Artwork.MachineImage;
+    QPainter(&Canvas).drawImage(Layout.MachineLeft, Layout.MachineTop, face);
+    for (int w = 0; w < WheelCount; ++w)
+        DrawWheel(w);
+    const QRect button(0, 0, Pictures.SpinBtn.width(), Pictures.SpinBtn.height());
+    Copy(Pictures.StopBtn, button, ToQRect(Layout.StopButtonRect).topLeft());
+    Copy(Pictures.SpinBtn, button, ToQRect(Layout.SpinButtonRect).topLeft());
+    DrawLabels();
+    for (TMeter meter : {TMeter::Credits, TMeter::CoinsPerLine, TMeter::LinesPlayed, TMeter::BonusPool,
+                         TMeter::GlobeRow, TMeter::DollarRow})
+        DrawMeter(meter);
+    DrawAdjusters();
+    DrawMeter(TMeter::CoinsPlayed);
+    DrawWinnings(true);
+    for (int box = 0; box < MysteryBoxCount; ++box)
+        DrawMysteryBox(box);
+    Touched(Canvas.rect());
+}
+
+std::vector<TPanel::TLabelPlace> TPanel::LabelPlaces() const {
+    const TScreenBand band = Layout.Band;
+    const bool largeFonts = PixelsPerInch > 100;
+    const int m = Layout.M();
+    const int gw = Pictures.Digits.GlyphWidth;
+    const double size = ByBand(band, 8, 12, 14);
+    const double rightSize = band == TScreenBand::Small ? 8 : largeFonts ? size - 2 : size;
+    const int coinsX = m + ByBand(band, 89, 145, 130);
+    // Coins Played's meter wipes one glyph left of its two digits; the label stops short of that.
+    const int playedMeterLeft = m + ByBand(band, 140, 195, 227) - 3 * gw;
+    const int leftMargin = Layout.MachineLeft - 4;
+
+    struct TRow {
+        const char* Text;
+        int X, Y;
+        double Points;
+        int Limit; // the label may reach up to here and no further
+    };
+    const TRow rows[] = {
+        {"Credits:", 10, ByBand(band, 10, 10, 5), size, leftMargin},
+        {"Bonus Pool:", 10, ByBand(band, 60, 70, 100), size, leftMargin},
+        {"Win 3 FREE Spins:", 10, ByBand(band, 124, 128, 200), size, leftMargin},
+        {"Lines Played:", m + ByBand(band, 10, 20, 5), 5, rightSize, coinsX - 6},
+        {"Coins/Line:", coinsX, 5, rightSize, Layout.WindowWidth - 4},
+        {"Coins Played:", m + ByBand(band, 15, 40, 15), ByBand(band, 70, 80, 150), size, playedMeterLeft - 4},
+    };
+    std::vector<TLabelPlace> places;
+    for (const TRow& row : rows) {
+        const QString text = QString::fromLatin1(row.Text);
+        const double points = FittingPointSize(text, row.Points, row.Limit - row.X, Canvas);
+        const QFontMetrics metrics(GameFont(points), const_cast<QImage*>(&Canvas));
+        places.push_back(
+            {text, QRect(row.X, row.Y, metrics.horizontalAdvance(text), metrics.height()), points});
+    }
+    return places;
+}
+
+void TPanel::DrawLabels() {
+    QPainter painter(&Canvas);
+    painter.setPen(Yellow);
+    for (const TLabelPlace& label : LabelPlaces()) {
+        painter.setFont(GameFont(label.PointSize));
+        painter.drawText(label.Box, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, label.Text);
+    }
+}
+
+void TPanel::DrawWheel(int wheel) {
+    const int s = Machine.Geometry.SymbolSize;
+    const int code = Machine.SymbolAt(wheel);
+    const TRect cell = WheelCell(Machine.Geometry, wheel);
+    Copy(Artwork.SymbolSheet, QRect((code % 4) * s, (code / 4) * s, s, s), QPoint(cell.Left, cell.Top));
+}
+
+void TPanel::ClearWheel(int wheel) {
+    const QRect r = ToQRect(ClearingRect(Machine.Geometry, wheel));
+    QPainter(&Canvas).fillRect(r, Qt::white);
+    Touched(r);
+}
+
+// The strip wraps: a slice running past its end goes on from its top.
+void TPanel::DrawBlur(int wheel, int offset) {
+    const TRect window = WheelWindow(Machine.Geometry, wheel);
+    const int s = Machine.Geometry.SymbolSize;
+    const int height = window.Height();
+    const int first = std::min(height, MotionStripHeight - offset);
+    Copy(Artwork.MotionStrip, QRect(0, offset, s, first), QPoint(window.Left, window.Top));
+    if (first < height)
+        Copy(Artwork.MotionStrip, QRect(0, 0, s, height - first), QPoint(window.Left, window.Top + first));
+}
+
+void TPanel::CaptureBounce(int wheel) {
+    Captures[wheel] = Canvas.copy(ToQRect(BounceCapture(Machine.Geometry, wheel)));
+}
+
+void TPanel::DrawBounce(int wheel, int shift) {
+    const TRect r = BounceCapture(Machine.Geometry, wheel);
+    Copy(Captures[wheel], Captures[wheel].rect(), QPoint(r.Left, r.Top + shift));
+}
+
+// Red cross-hatching over the line's three windows; the symbols show through.
+void TPanel::HatchLine(int lineIndex) {
+    QPainter painter(&Canvas);
+    painter.setPen(QColor(255, 0, 0));
+    painter.setBrush(QBrush(QColor(255, 0, 0), Qt::DiagCrossPattern));
+    for (int wheel : Paylines[lineIndex]) {
+        const QRect r = ToQRect(HighlightBox(Machine.Geometry, wheel));
+        painter.drawRect(r.adjusted(0, 0, -1, -1));
+        Touched(r);
+    }
+}
+
+void TPanel::DrawMeter(TMeter meter) {
+    if (meter == TMeter::GlobeRow || meter == TMeter::DollarRow)
+        DrawIconRow(meter == TMeter::GlobeRow);
+    else
+        DrawNumberMeter(meter);
+}
+
+void TPanel::DrawNumberMeter(TMeter meter) {
+    const TScreenBand b = Layout.Band;
+    const int m = Layout.M();
+    TMeterPlace place{};
+    int32_t value = 0;
+    switch (meter) {
+    case TMeter::Credits:
+        place = {{ByBand(b, 10, 10, 5), 30}, false, false, false};
+        value = Session.Credits;
+        break;
+    case TMeter::BonusPool:
+        place = {{ByBand(b, 5, 10, 5), ByBand(b, 80, 90, 125)}, true, false, false};
+        value = Session.BonusPool;
+        break;
+    case TMeter::LinesPlayed:
+        place = {{m + ByBand(b, 10, 20, 5), 30}, true, false, true};
+        value = Session.LinesPlayed;
+        break;
+    case TMeter::CoinsPerLine:
+        place = {{m + ByBand(b, 85, 145, 130), 30}, true, false, true};
+        value = Session.CoinsPerLine;
+        break;
+    case TMeter::CoinsPlayed:
+        place = {{m + ByBand(b, 140, 195, 227), ByBand(b, 65, 78, 140)}, false, true, false};
+        value = Session.Bet();
+        break;
+    case TMeter::GlobeRow:
+    case TMeter::DollarRow:
+        return;
+    }
+    QPainter painter(&Canvas);
+    Touched(DrawNumber(painter, Pictures.Digits, value, place.At.x(), place.At.y(), place.Green,
+                       place.RightAligned, place.ExactClear));
+}
+
+// Globes fill their three slots from the right, dollars their six from the left.
+void TPanel::DrawIconRow(bool globes) {
+    const QImage& icons = Layout.ScreenWidth < 700 ? Pictures.Bonus16 : Pictures.Bonus;
+    const int w = icons.width();
+    const int h = icons.height() / 2;
+    const TScreenBand b = Layout.Band;
+    const int slotCount = globes ? 3 : 6;
+    const int filled = globes ? Session.Globes : Session.Dollars;
+    const QPoint first = globes ? QPoint(ByBand(b, 125, 190, 200), ByBand(b, 65, 80, 100))
+                                : QPoint(ByBand(b, 10, 0, 0), ByBand(b, 140, 150, 230));
+    const int step = globes ? -w : w;
+    QPainter painter(&Canvas);
+    for (int k = 1; k <= slotCount; ++k) {
+        const QRect slot(first.x() + (k - 1) * step, first.y(), w, h);
+        if (k <= filled)
+            painter.drawImage(slot.topLeft(), icons, QRect(0, globes ? 0 : h, w, h));
+        else
+            painter.fillRect(slot, Qt::black);
+        Touched(slot);
+    }
+}
+
+void TPanel::DrawAdjusters() {
+    const QImage& picture = Layout.ScreenWidth < 1000 ? Pictures.PlusSmall : Pictures.PlusMinus;
+    const int hw = Layout.LinesAdjusterRect.Width();
+    const int h = picture.height();
+    for (const TRect& plus : {Layout.LinesAdjusterRect, Layout.CoinsAdjusterRect}) {
+        Copy(picture, QRect(0, 0, hw, h), QPoint(plus.Left, plus.Top));
+        const TRect minus = MinusButtonOf(plus);
+        Copy(picture, QRect(hw, 0, hw, h), QPoint(minus.Left, minus.Top));
+    }
+}
+
+QRect TPanel::WinningsArea() const {
+    const int sw = Layout.ScreenWidth;
+    if (sw <= 700)
+        return {};
+    if (sw < 1000) {
+        // Label and number stand above the machine face; blank down to its top edge.
+        return QRect(Layout.MachineLeft, 0, 300, std::max(Layout.MachineTop, 44));
+    }
+    return QRect(QPoint(Layout.M() + 1, 240), QPoint(Layout.WindowWidth - 1, 299));
+}
+
+void TPanel::DrawWinnings(bool show) {
+    const int sw = Layout.ScreenWidth;
+    if (sw <= 700)
+        return;
+    const QRect area = WinningsArea();
+    QPainter painter(&Canvas);
+    if (!show || Session.SpinWinnings == 0) {
+        painter.fillRect(area, Qt::black);
+        Touched(area);
+        return;
+    }
+    const QString label = QStringLiteral("Winnings:");
+    painter.setPen(Yellow);
+    if (sw < 1000) {
+        painter.setFont(GameFont(12));
+        const QFontMetrics metrics = painter.fontMetrics();
+        const QRect box(Layout.MachineLeft, 5, metrics.horizontalAdvance(label), metrics.height());
+        painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, label);
+        Touched(box);
+        Touched(DrawNumber(painter, Pictures.Digits, Session.SpinWinnings, box.right() + 1,
+                           5 + metrics.height(), true, true, true));
+        return;
+    }
+    painter.setFont(GameFont(14));
+    const QRect box(Layout.M() + 15, 250, painter.fontMetrics().horizontalAdvance(label),
+                    painter.fontMetrics().height());
+    painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, label);
+    Touched(box);
+    Touched(
+        DrawNumber(painter, Pictures.Digits, Session.SpinWinnings, Layout.M() + 168, 243, true, false, true));
+}
+
+QRect TPanel::MysteryBoxRect(int box) const {
+    const int w = Artwork.MysteryArtwork.width() / MysteryColumns;
+    const int h = Artwork.MysteryArtwork.height() / 2;
+    const int left = Layout.MachineLeft + 2 + box * w + (Layout.ScreenWidth < 1000 ? 20 : 0);
+    return {left, Layout.MachineTop + Layout.Machine.Height, w, h};
+}
+
+void TPanel::DrawMysteryBox(int box) {
+    const QRect place = MysteryBoxRect(box);
+    const int half = Machine.MysteryLit[box] ? 0 : place.height();
+    Copy(Artwork.MysteryArtwork, QRect(box * place.width(), half, place.width(), place.height()),
+         place.topLeft());
+}
+
+// The plain box, lit or not as it was, with its prize written across it.
+void TPanel::DrawMysteryPrize(int box, bool chosen) {
+    const QRect place = MysteryBoxRect(box);
+    const int half = Machine.MysteryLit[box] ? 0 : place.height();
+    Copy(Artwork.MysteryArtwork, QRect(8 * place.width(), half, place.width(), place.height()),
+         place.topLeft());
+    const int sw = Layout.ScreenWidth;
+    QPainter painter(&Canvas);
+    painter.setFont(GameFont(sw <= 750 ? 8 : sw < 1000 ? 10 : 14, true));
+    painter.setPen(chosen ? QColor(Qt::white) : Grey);
+    painter.drawText(place, Qt::AlignCenter | Qt::TextDontClip, QString::number(Machine.MysteryPrizes[box]));
+}
+
+void TPanel::DrawStopButton(bool dark) {
+    const QRect source(0, 0, Pictures.SpinBtn.width(), Pictures.SpinBtn.height());
+    Copy(dark ? Pictures.Stop2 : Pictures.StopBtn, source, ToQRect(Layout.StopButtonRect).topLeft());
+}
+
+// Written over the "Win 3 FREE Spins:" label on an opaque black ground.
+void TPanel::DrawFreeSpinsCount(bool red) {
+    const int sw = Layout.ScreenWidth;
+    const QPoint at = sw < 700 ? QPoint(10, 124) : sw < 1000 ? QPoint(10, 128) : QPoint(10, 200);
+    const QString text = QStringLiteral("FREE Spins:  %1          ").arg(Session.FreeSpinsLeft);
+    QPainter painter(&Canvas);
+    painter.setFont(GameFont(sw < 700 ? 8 : sw < 1000 ? 12 : 14));
+    const QRect box(at, QSize(painter.fontMetrics().horizontalAdvance(text), painter.fontMetrics().height()));
+    painter.fillRect(box, Qt::black);
+    painter.setPen(red ? QColor(255, 0, 0) : Yellow);
+    painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, text);
+    Touched(box);
+}
+
+void TPanel::FillBlack(const TRect& rect) {
+    const QRect r = ToQRect(rect);
+    QPainter(&Canvas).fillRect(r, Qt::black);
+    Touched(r);
+}
+
+} // namespace zorva

@@ -1,0 +1,88 @@
+#pragma once
+#include <QImage>
+#include <QRect>
+#include <QString>
+#include <array>
+#include <functional>
+
+#include "engine/host.h"
+#include "engine/machine.h"
+#include "mainwindow/artwork_loader.h"
+#include "mainwindow/draw_number.h"
+#include "mainwindow/layout.h"
+
+namespace zorva {
+
+// The pictures the panel copies from: the built-in ones, each replaced by its file when the
+// loader found one.
+struct TPanelPictures {
+    QImage SpinBtn;
+    QImage StopBtn;
+    QImage Stop2;
+    QImage Options;
+    QImage Logo;
+    QImage Bonus;
+    QImage Bonus16;
+    QImage PlusSmall;
+    QImage PlusMinus;
+    TDigitStrips Digits;
+};
+
+TPanelPictures LoadPanelPictures(const TArtwork& artwork, int screenWidth);
+
+// The machine's window drawn into one 32-bit canvas. Every routine paints its own element
+// and reports the rectangle it touched, so a change repaints only its own meter on screen.
+class TPanel {
+  public:
+    TPanel(const TWindowLayout& layout, const TArtwork& artwork, const TPanelPictures& pictures,
+           const TGameSession& session, const TSlotMachine& machine, int pixelsPerInch);
+
+    QImage Canvas;
+    // Called with every rectangle of the canvas that changed.
+    std::function<void(const QRect&)> Changed;
+
+    void FormPaint();
+
+    void DrawWheel(int wheel);
+    void ClearWheel(int wheel);
+    void DrawBlur(int wheel, int offset);
+    void CaptureBounce(int wheel);
+    void DrawBounce(int wheel, int shift);
+    void HatchLine(int lineIndex);
+    void DrawMeter(TMeter meter);
+    void DrawWinnings(bool show);
+    void DrawMysteryBox(int box);
+    void DrawMysteryPrize(int box, bool chosen);
+    void DrawStopButton(bool dark);
+    void DrawFreeSpinsCount(bool red);
+    void FillBlack(const TRect& rect);
+
+    // Where each label of the panel stands and the size it is written in, after fitting.
+    struct TLabelPlace {
+        QString Text;
+        QRect Box;
+        double PointSize = 0;
+    };
+    std::vector<TLabelPlace> LabelPlaces() const;
+    // The rectangle the Winnings meter paints in and blanks (null when this screen has none).
+    QRect WinningsArea() const;
+
+  private:
+    const TWindowLayout& Layout;
+    const TArtwork& Artwork;
+    const TPanelPictures& Pictures;
+    const TGameSession& Session;
+    const TSlotMachine& Machine;
+    int PixelsPerInch;
+    std::array<QImage, WheelCount> Captures;
+
+    void DrawLabels();
+    void DrawNumberMeter(TMeter meter);
+    void DrawIconRow(bool globes);
+    void DrawAdjusters();
+    void Copy(const QImage& source, const QRect& from, const QPoint& to);
+    QRect MysteryBoxRect(int box) const;
+    void Touched(const QRect& rect);
+};
+
+} // namespace zorva

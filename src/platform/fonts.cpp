@@ -1,0 +1,38 @@
+#include "platform/fonts.h"
+
+#include <QFontMetricsF>
+#include <QPaintDevice>
+
+namespace zorva {
+
+namespace {
+
+const QString Face = QStringLiteral("DejaVu Sans");
+
+} // namespace
+
+QFont GameFont(double pointSize, bool bold) {
+    QFont font(Face);
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    return font;
+}
+
+QFont GameFontPixels(int pixelSize, bool bold) {
+    QFont font(Face);
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    return font;
+}
+
+double FittingPointSize(const QString& text, double pointSize, int maxWidth, const QPaintDevice& device,
+                        bool bold, double minimum) {
+    double size = pointSize;
+    while (size > minimum &&
+           QFontMetricsF(GameFont(size, bold), const_cast<QPaintDevice*>(&device)).horizontalAdvance(text) >
+               maxWidth)
+        size -= 0.5;
+    return size;
+}
+
+} // namespace zorva

@@ -1,0 +1,19 @@
+#pragma once
+#include <QFont>
+#include <QString>
+
+class QPaintDevice;
+
+namespace zorva {
+
+// The game's one sans-serif face, in points (scaled by the device's pixels per inch).
+QFont GameFont(double pointSize, bool bold = false);
+// The same face at a size in pixels, for windows laid out in fixed pixels.
+QFont GameFontPixels(int pixelSize, bool bold = false);
+
+// The largest size, from pointSize down in half points to at least minimum, at which text is no
+// wider than maxWidth on device.
+double FittingPointSize(const QString& text, double pointSize, int maxWidth, const QPaintDevice& device,
+                        bool bold = false, double minimum = 6.0);
+
+} // namespace zorva

@@ -1,0 +1,160 @@
+#include <QPainter>
+#include <gtest/gtest.h>
+
+#include "fake_host.h"
+#include "mainwindow/panel.h"
+
+namespace zorva {
+namespace {
+
+// The panel on a screen of the given width, painted with the program folder's real artwork.
+class PanelOn {
+  public:
+    PanelOn(int width, int height, int ppi = 96) {
+        const TScreenFacts screen{width, height, 32, ppi};
+        Artwork = LoadArtwork(QStringLiteral(ZORVA_TEST_PROGRAM_FOLDER), screen);
+        Pictures = LoadPanelPictures(Artwork, width);
+        Machine.Geometry = {width, Artwork.MachineLeft, Artwork.MachineTop, Artwork.SymbolSize};
+        auto size = [](const QImage& i) { return TSize{i.width(), i.height()}; };
+        Layout = LayOut({width, height, Artwork.MachineLeft, Artwork.MachineTop, size(Artwork.MachineImage),
+                         size(Pictures.SpinBtn), size(Pictures.StopBtn), size(Pictures.PlusSmall),
+                         size(Pictures.PlusMinus), size(Pictures.Logo), size(Pictures.Options)});
+        Panel = std::make_unique<TPanel>(Layout, Artwork, Pictures, Session, Machine, ppi);
+        Panel->FormPaint();
+    }
+
+    // Does the canvas at (x, y) show digit d of the strip?
+    bool ShowsDigit(int x, int y, int d, bool green = false) const {
+        const TDigitStrips& s = Pictures.Digits;
+        const QImage& strip = green ? s.Green : s.Normal;
+        return Panel->Canvas.copy(x, y, s.GlyphWidth, s.GlyphHeight) ==
+               strip.copy(d * s.GlyphWidth, 0, s.GlyphWidth, s.GlyphHeight)
+                   .convertToFormat(QImage::Format_RGB32);
+    }
+    bool Black(const QRect& r) const {
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x)
+                if (Panel->Canvas.pixelColor(x, y) != Qt::black)
+                    return false;
+        return true;
+    }
+
+    TGameSession Session;
+    TFakeHost Host;
+    TSlotMachine Machine{Session, Host};
+    TArtwork Artwork;
+    TPanelPictures Pictures;
+    TWindowLayout Layout;
+    std::unique_ptr<TPanel> Panel;
+};
+
+// What the player reads off the meters must be the value, with no stale digit beside it.
+TEST(Panel, MetersShowTheirValuesWithNoStaleDigits) {
+    PanelOn p(640, 480);
+    p.Session.Credits = 1000;
+    p.Panel->DrawMeter(TMeter::Credits);
+    EXPECT_TRUE(p.ShowsDigit(10, 30, 1));
+    EXPECT_TRUE(p.ShowsDigit(10 + 3 * 16, 30, 0));
+    EXPECT_TRUE(p.Black({10 + 4 * 16, 30, 16, 21})) << "the cell right of the number is blanked";
+
+    const int right = p.Layout.M() + 140;
+    p.Session.CoinsPerLine = 2;
+    p.Panel->DrawMeter(TMeter::CoinsPlayed);
+    EXPECT_TRUE(p.ShowsDigit(right - 32, 65, 1));
+    EXPECT_TRUE(p.ShowsDigit(right - 16, 65, 6));
+    p.Session.LinesPlayed = 7;
+    p.Panel->DrawMeter(TMeter::CoinsPlayed);
+    EXPECT_TRUE(p.ShowsDigit(right - 32, 65, 1));
+    EXPECT_TRUE(p.ShowsDigit(right - 16, 65, 4));
+    p.Session.LinesPlayed = 8;
+    p.Session.CoinsPerLine = 1;
+    p.Panel->DrawMeter(TMeter::CoinsPlayed);
+    EXPECT_TRUE(p.Black({right - 32, 65, 16, 21})) << "the old leading 1 is gone";
+    EXPECT_TRUE(p.ShowsDigit(right - 16, 65, 8));
+
+    p.Session.LinesPlayed = 5;
+    p.Panel->DrawMeter(TMeter::LinesPlayed);
+    EXPECT_TRUE(p.ShowsDigit(p.Layout.M() + 10, 30, 5, true));
+}
+
+// The rows fill from their own ends: one globe stands rightmost, no dollars leave six black slots.
+TEST(Panel, GlobeAndDollarRows) {
+    PanelOn p(800, 600);
+    const QImage& icons = p.Pictures.Bonus;
+    const int w = icons.width();
+    const QImage globe = icons.copy(0, 0, w, w).convertToFormat(QImage::Format_RGB32);
+    p.Session.Globes = 1;
+    p.Panel->DrawMeter(TMeter::GlobeRow);
+    EXPECT_EQ(p.Panel->Canvas.copy(190, 80, w, w), globe);
+    EXPECT_TRUE(p.Black({190 - 2 * w, 80, 2 * w, w}));
+    p.Session.Dollars = 0;
+    p.Panel->DrawMeter(TMeter::DollarRow);
+    EXPECT_TRUE(p.Black({0, 150, 6 * w, w}));
+
+    PanelOn small(699, 480);
+    EXPECT_EQ(small.Panel->Canvas.copy(125, 65, 16, 16),
+              small.Pictures.Bonus16.copy(0, 0, 16, 16).convertToFormat(QImage::Format_RGB32))
+        << "below 700 pixels the small icons";
+}
+
+// Labels written in a wider face than the design's must still not run into each other, into
+// a meter or off the window, on any screen or with large system fonts.
+TEST(Panel, LabelsFitBesideEachOtherOnEveryScreen) {
+    for (auto [width, ppi] : {std::pair{640, 96},
+                              {699, 96},
+                              {800, 96},
+                              {800, 120},
+                              {999, 96},
+                              {1024, 96},
+                              {1024, 120},
+                              {1920, 96}}) {
+        PanelOn p(width, 768, ppi);
+        const auto labels = p.Panel->LabelPlaces();
+        ASSERT_EQ(labels.size(), 6u);
+        for (size_t i = 0; i < labels.size(); ++i) {
+            const QRect& a = labels[i].Box;
+            EXPECT_LE(a.right(), p.Layout.WindowWidth - 1) << labels[i].Text.toStdString() << " at " << width;
+            EXPECT_GE(labels[i].PointSize, 6.0);
+            for (size_t j = i + 1; j < labels.size(); ++j)
+                EXPECT_FALSE(a.intersects(labels[j].Box)) << labels[i].Text.toStdString() << " / "
+                                                          << labels[j].Text.toStdString() << " at " << width;
+        }
+        const QRect played = labels[5].Box;
+        const int meterLeft = p.Layout.M() +
+                              (width < 700    ? 140
+                               : width < 1000 ? 195
+                                              : 227) -
+                              3 * p.Pictures.Digits.GlyphWidth;
+        EXPECT_LT(played.right(), meterLeft) << "Coins Played: stays clear of its meter at " << width;
+        EXPECT_LT(labels[2].Box.right(), p.Layout.MachineLeft) << "left labels stay left of the machine";
+    }
+}
+
+// On medium screens the Winnings meter stands above the machine; blanking it must wipe all of it.
+TEST(Panel, WinningsMeterBlanksWhereItPaints) {
+    PanelOn p(800, 600);
+    p.Session.SpinWinnings = 1234;
+    p.Panel->DrawWinnings(true);
+    const QRect area = p.Panel->WinningsArea();
+    EXPECT_FALSE(p.Black(area));
+    p.Panel->DrawWinnings(false);
+    EXPECT_TRUE(p.Black(area));
+    EXPECT_TRUE(p.Black({p.Layout.MachineLeft, 0, 300, p.Layout.MachineTop}))
+        << "nothing left above the face";
+
+    PanelOn exact(700, 600);
+    exact.Session.SpinWinnings = 50;
+    const QImage before = exact.Panel->Canvas;
+    exact.Panel->DrawWinnings(true);
+    EXPECT_EQ(exact.Panel->Canvas, before) << "a 700-pixel screen has no Winnings meter";
+
+    PanelOn large(1024, 768);
+    large.Session.SpinWinnings = 75;
+    large.Panel->DrawWinnings(true);
+    EXPECT_TRUE(large.ShowsDigit(large.Layout.M() + 168, 243, 7, true));
+    large.Panel->DrawWinnings(false);
+    EXPECT_TRUE(large.Black(large.Panel->WinningsArea()));
+}
+
+} // namespace
+} // namespace zorva
