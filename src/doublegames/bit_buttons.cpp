@@ -9,6 +9,7 @@
 
 #include "art/builtin_art.h"
 #include "doublegames/form_style.h"
+#include "platform/fonts.h"
 
 namespace zorva {
 
@@ -54,7 +55,7 @@ QIcon HelpButtonPicture() {
         painter.setBrush(QColor(0x30, 0x60, 0xd0));
         painter.drawEllipse(QRectF(1.5, 1.5, 21, 21));
         painter.setPen(Qt::white);
-        painter.setFont(SansFont(16, true));
+        painter.setFont(GameFontPixels(16, true));
         painter.drawText(QRect(0, 0, PictureSize, PictureSize), Qt::AlignCenter, QStringLiteral("?"));
     });
 }

@@ -7,6 +7,7 @@
 
 #include "doublegames/bit_buttons.h"
 #include "doublegames/form_style.h"
+#include "platform/fonts.h"
 
 namespace zorva {
 
@@ -23,7 +24,7 @@ const char* const RulesText =
 QLabel* MakeLabel(QWidget* parent, const QRect& place, int pixelSize, uint32_t textColour) {
     auto* label = new QLabel(parent);
     label->setGeometry(place);
-    label->setFont(SansFont(pixelSize));
+    label->setFont(GameFontPixels(pixelSize));
     SetTextColour(label, textColour);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
@@ -35,7 +36,7 @@ TCardForm::TCardForm(TGameSession& session, TDoubleGameHost& host, QWidget* pare
     : TDoubleGameForm(session, host, HelpTopic, parent) {
     setWindowTitle(QStringLiteral("Double or Nothing Card Game"));
     resize(ClientWidth, ClientHeight);
-    setFont(SansFont(11));
+    setFont(GameFontPixels(11));
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, ColourValue(colour::Maroon));
     setPalette(palette);

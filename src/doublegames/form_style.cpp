@@ -5,14 +5,6 @@
 
 namespace zorva {
 
-QFont SansFont(int pixelSize, bool bold, bool italic) {
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    font.setItalic(italic);
-    return font;
-}
-
 void SetTextColour(QWidget* widget, uint32_t value) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, ColourValue(value));

@@ -1,17 +1,14 @@
 #pragma once
 #include <QColor>
-#include <QFont>
 #include <cstdint>
 
 class QWidget;
 
 namespace zorva {
 
-// The windows are laid out at 96 pixels per inch and keep their look whatever the desktop's
-// font scaling, so every size is given in pixels. The design's "MS Sans Serif" is DejaVu Sans here.
-QFont SansFont(int pixelSize, bool bold = false, bool italic = false);
-
-// A design size in points, as pixels at 96 pixels per inch, rounded to the nearest pixel.
+// The windows are laid out at 96 pixels per inch and keep their look whatever the desktop's font
+// scaling, so their fonts are sized in pixels (GameFontPixels); a size in points is converted here,
+// rounded to the nearest pixel.
 constexpr int PointsToPixels(int points) {
     return (points * 96 + 36) / 72;
 }

@@ -7,6 +7,7 @@
 #include "art/builtin_art.h"
 #include "doublegames/bit_buttons.h"
 #include "doublegames/form_style.h"
+#include "platform/fonts.h"
 #include "platform/messages.h"
 
 namespace zorva {
@@ -35,7 +36,9 @@ TTextStyle StyleOf(const std::string& symbolText) {
 }
 
 QFont FontOf(const TTextStyle& style) {
-    return SansFont(PointsToPixels(style.Points), style.Bold, style.Italic);
+    QFont font = GameFontPixels(PointsToPixels(style.Points), style.Bold);
+    font.setItalic(style.Italic);
+    return font;
 }
 
 } // namespace
@@ -46,7 +49,7 @@ TDoubleForm::TDoubleForm(TGameSession& session, TDoubleGameHost& host, QWidget* 
       Red(QImage(QString::fromLatin1(art::pyramid::Red.Path)).convertToFormat(QImage::Format_RGB32)) {
     setWindowTitle(QStringLiteral("Pyramid"));
     setFixedSize(ClientWidth, ClientHeight);
-    setFont(SansFont(13));
+    setFont(GameFontPixels(13));
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, ColourValue(colour::Black));
     setPalette(palette);
@@ -59,12 +62,12 @@ TDoubleForm::TDoubleForm(TGameSession& session, TDoubleGameHost& host, QWidget* 
 void TDoubleForm::CreateControls() {
     Label2 = new QLabel(QStringLiteral("Winnings:"), this);
     Label2->setGeometry(4, 18, 117, 35);
-    Label2->setFont(SansFont(19));
+    Label2->setFont(GameFontPixels(19));
     Label2->setAlignment(Qt::AlignRight | Qt::AlignTop);
     SetTextColour(Label2, colour::Red);
     Label1 = new QLabel(this);
     Label1->setGeometry(132, 14, 165, 35);
-    Label1->setFont(SansFont(32));
+    Label1->setFont(GameFontPixels(32));
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     SetTextColour(Label1, colour::Blue);
 
@@ -113,7 +116,7 @@ void TDoubleForm::CreateSquares() {
 
 void TDoubleForm::NumberSquares() {
     setUpdatesEnabled(false);
-    const QFont font = SansFont(PointsToPixels(24), true);
+    const QFont font = GameFontPixels(PointsToPixels(24), true);
     const QFontMetrics metrics(font);
     for (int i = 0; i < SquareCount; ++i) {
         TSquare& square = *Squares[i];
