@@ -179,13 +179,15 @@ void TPanel::DrawBounce(int wheel, int shift) {
     Copy(Captures[wheel], Captures[wheel].rect(), QPoint(r.Left, r.Top + shift));
 }
 
-// Red cross-hatching over the line's three windows; the symbols show through.
+// Red cross-hatching over the line's three windows; the symbols show through. The hatching
+// stays inside what clearing the wheel repaints, or the line would leave a red edge behind.
 void TPanel::HatchLine(int lineIndex) {
     QPainter painter(&Canvas);
     painter.setPen(QColor(255, 0, 0));
     painter.setBrush(QBrush(QColor(255, 0, 0), Qt::DiagCrossPattern));
     for (int wheel : Paylines[lineIndex]) {
         const QRect r = ToQRect(HighlightBox(Machine.Geometry, wheel));
+        painter.setClipRect(ToQRect(ClearingRect(Machine.Geometry, wheel)));
         painter.drawRect(r.adjusted(0, 0, -1, -1));
         Touched(r);
     }

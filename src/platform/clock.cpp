@@ -37,6 +37,22 @@ uint32_t UtcMillisecondOfDay() {
     return static_cast<uint32_t>(QDateTime::currentDateTimeUtc().time().msecsSinceStartOfDay());
 }
 
+namespace {
+
+class TSystemClock : public TClock {
+  public:
+    uint32_t TickCount() override { return zorva::TickCount(); }
+    uint32_t UtcMillisecondOfDay() override { return zorva::UtcMillisecondOfDay(); }
+    void WaitUntil(uint32_t deadline) override { zorva::WaitUntil(deadline); }
+};
+
+} // namespace
+
+TClock& SystemClock() {
+    static TSystemClock clock;
+    return clock;
+}
+
 void WaitUntil(uint32_t deadline) {
     Wait(deadline, QEventLoop::AllEvents);
 }

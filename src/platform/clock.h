@@ -16,4 +16,16 @@ void WaitUntil(uint32_t deadline);
 // Like WaitUntil, but user input waits until afterwards: a synchronous sound holds the game up.
 void WaitUntilExcludingInput(uint32_t deadline);
 
+// Time as a window sees it; tests give the window a virtual clock instead of this one.
+class TClock {
+  public:
+    virtual ~TClock() = default;
+    virtual uint32_t TickCount() = 0;
+    virtual uint32_t UtcMillisecondOfDay() = 0;
+    virtual void WaitUntil(uint32_t deadline) = 0;
+};
+
+// The machine's own clock, through the functions above.
+TClock& SystemClock();
+
 } // namespace zorva

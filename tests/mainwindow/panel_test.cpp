@@ -156,5 +156,20 @@ TEST(Panel, WinningsMeterBlanksWhereItPaints) {
     EXPECT_TRUE(large.Black(large.Panel->WinningsArea()));
 }
 
+// A flashing line is hatched and then repainted plainly: not a red pixel may stay behind.
+TEST(Panel, AFlashedLineLeavesNoRedBehind) {
+    for (int width : {800, 1024}) {
+        PanelOn p(width, 768);
+        const QImage before = p.Panel->Canvas;
+        p.Panel->HatchLine(6);
+        EXPECT_NE(p.Panel->Canvas, before);
+        for (int wheel : Paylines[6]) {
+            p.Panel->ClearWheel(wheel);
+            p.Panel->DrawWheel(wheel);
+        }
+        EXPECT_EQ(p.Panel->Canvas, before) << width;
+    }
+}
+
 } // namespace
 } // namespace zorva

@@ -1,0 +1,157 @@
+#include "doublegames/cards.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+
+#include "doublegames/bit_buttons.h"
+#include "doublegames/form_style.h"
+#include "platform/fonts.h"
+
+namespace zorva {
+
+namespace {
+
+// 640 × 440 once the classic sizeable frame and caption are added.
+constexpr int ClientWidth = 632;
+constexpr int ClientHeight = 413;
+
+const char* const RulesText =
+    "A Joker Pays 10-1; an Aces Pays 3-1; any Face Card Pays 2-1; an 8-10 is a Push; a 7 "
+    "Loses Half Your Winnings; and a 2-6 Loses All Your Winnings.";
+
+QLabel* MakeLabel(QWidget* parent, const QRect& place, int pixelSize, uint32_t textColour) {
+    auto* label = new QLabel(parent);
+    label->setGeometry(place);
+    label->setFont(GameFontPixels(pixelSize));
+    SetTextColour(label, textColour);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+} // namespace
+
+TCardForm::TCardForm(TGameSession& session, TDoubleGameHost& host, QWidget* parent)
+    : TDoubleGameForm(session, host, HelpTopic, parent) {
+    setWindowTitle(QStringLiteral("Double or Nothing Card Game"));
+    resize(ClientWidth, ClientHeight);
+    setFont(GameFontPixels(11));
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, ColourValue(colour::Maroon));
+    setPalette(palette);
+    CreateControls();
+    CentreOnScreen();
+    FormCreate();
+    Canvas = QImage(ClientWidth, ClientHeight, QImage::Format_RGB32);
+    FormPaint();
+}
+
+void TCardForm::CreateControls() {
+    Label2 = MakeLabel(this, QRect(12, 328, 605, 33), 11, colour::White);
+    Label2->setWordWrap(true);
+    Label2->setText(QString::fromLatin1(RulesText));
+    Label1 = MakeLabel(this, QRect(4, 382, 301, 35), 19, colour::Yellow);
+    Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+
+    BitBtn1 = MakeBitBtn(this, QStringLiteral("&OK"), OkButtonPicture(), QRect(524, 366, 96, 42));
+    BitBtn2 = MakeBitBtn(this, QStringLiteral("&Help"), HelpButtonPicture(), QRect(312, 366, 96, 42));
+    BitBtn3 = MakeBitBtn(this, QStringLiteral("&Pyramid"), PyramidButtonPicture(), QRect(418, 366, 96, 42));
+    BitBtn1->setDefault(true);
+    setTabOrder(BitBtn1, BitBtn2);
+    setTabOrder(BitBtn2, BitBtn3);
+    BitBtn1->setFocus();
+
+    connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
+    connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
+    connect(BitBtn3, &QPushButton::clicked, this, [this] { BitBtn3Click(); });
+}
+
+void TCardForm::FormCreate() {
+    TakeStake();
+    ShowWinnings();
+    Game.GameOver = false;
+    Game.ShuffleAndDeal(Host.UtcMillisecondOfDay());
+}
+
+void TCardForm::FormPaint() {
+    QPainter painter(&Canvas);
+    painter.fillRect(Canvas.rect(), ColourValue(colour::Maroon));
+    for (int p = 0; p < TableCards; ++p)
+        DrawCard(painter, p);
+    update();
+}
+
+void TCardForm::DrawCard(QPainter& painter, int position) const {
+    const CardRecord& card = Game.Deck[position];
+    const TRect place = TCardGame::CardRect(position);
+    if (!card.FaceUp)
+        Painter.DrawCardBack(painter, place.Left, place.Top);
+    else if (card.Id > DeckSize - 1)
+        Painter.DrawJoker(painter, place.Left, place.Top);
+    else
+        Painter.DrawCardFace(painter, card, place.Left, place.Top);
+}
+
+void TCardForm::FormMouseUp(int x, int y) {
+    const std::optional<int> position = TCardGame::TablePositionAt(x, y);
+    if (!position)
+        return;
+    const TMove move(*this);
+    if (Game.CanTurn(*position)) {
+        const TCardEffect effect = Game.Turn(*position);
+        {
+            QPainter painter(&Canvas);
+            DrawCard(painter, *position);
+        }
+        const TRect place = TCardGame::CardRect(*position);
+        update(place.Left, place.Top, place.Width(), place.Height());
+
+        Host.Play(SoundOf(effect));
+        Session.SpinWinnings = StakeAfter(effect, Session.SpinWinnings);
+        if (effect == TCardEffect::LoseAll) {
+            Game.Lose();
+            Host.Pause(1.0);
+            Game.RevealTable();
+            FormPaint();
+        }
+    }
+    ShowWinnings();
+}
+
+void TCardForm::ShowWinnings() {
+    Label1->setText(QStringLiteral("Winnings: ") + QString::number(Session.SpinWinnings));
+}
+
+void TCardForm::BitBtn1Click() {
+    CloseKeepingWinnings();
+}
+
+void TCardForm::BitBtn2Click() {
+    ShowHelp();
+}
+
+void TCardForm::BitBtn3Click() {
+    SwitchGame(true);
+}
+
+void TCardForm::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    painter.drawImage(event->rect(), Canvas, event->rect());
+}
+
+void TCardForm::mouseReleaseEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    FormMouseUp(at.x(), at.y());
+}
+
+void TCardForm::resizeEvent(QResizeEvent* event) {
+    // The frame is sizeable: a larger window shows more of the table's cloth.
+    if (Canvas.size() != size()) {
+        Canvas = QImage(size(), QImage::Format_RGB32);
+        FormPaint();
+    }
+    TDoubleGameForm::resizeEvent(event);
+}
+
+} // namespace zorva

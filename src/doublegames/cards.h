@@ -1,0 +1,49 @@
+#pragma once
+#include <QImage>
+
+#include "doublegames/card_game.h"
+#include "doublegames/card_painter.h"
+#include "doublegames/double_game_form.h"
+
+class QLabel;
+class QPushButton;
+
+namespace zorva {
+
+// The card game: 24 cards face down on a maroon table, turned one at a time.
+class TCardForm : public TDoubleGameForm {
+  public:
+    static constexpr int HelpTopic = 41006;
+
+    TCardForm(TGameSession& session, TDoubleGameHost& host, QWidget* parent = nullptr);
+
+    void FormCreate();
+    // Lays the whole table onto the canvas.
+    void FormPaint();
+    void FormMouseUp(int x, int y);
+    void BitBtn1Click();
+    void BitBtn2Click();
+    void BitBtn3Click();
+
+    TCardGame Game;
+    QImage Canvas; // the client area as the player sees it
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QPushButton* BitBtn1 = nullptr;
+    QPushButton* BitBtn2 = nullptr;
+    QPushButton* BitBtn3 = nullptr;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    void CreateControls();
+    void DrawCard(QPainter& painter, int position) const;
+    void ShowWinnings();
+
+    TCardPainter Painter;
+};
+
+} // namespace zorva

@@ -1,0 +1,82 @@
+#include "doublegames/double_game_form.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QScreen>
+
+#include "engine/credits.h"
+#include "platform/help_viewer.h"
+
+namespace zorva {
+
+TDoubleGameForm::TDoubleGameForm(TGameSession& session, TDoubleGameHost& host, int helpTopic, QWidget* parent)
+    : QDialog(parent), Session(session), Host(host), HelpTopic(helpTopic) {}
+
+void TDoubleGameForm::TakeStake() {
+    Session.ReopenDoubleGame = false;
+    StartWinnings = Session.SpinWinnings;
+}
+
+void TDoubleGameForm::CloseKeepingWinnings() {
+    Session.ReopenDoubleGame = false;
+    close();
+}
+
+void TDoubleGameForm::SwitchGame(bool pyramid) {
+    Session.BonusGame = pyramid;
+    if (Session.SpinWinnings > 0)
+        Session.ReopenDoubleGame = true;
+    close();
+}
+
+void TDoubleGameForm::ShowHelp() {
+    ShowHelpTopic(HelpTopic, this);
+}
+
+void TDoubleGameForm::FormClose() {
+    Session.DoubleOrNothingWon =
+        SaturatingAdd(Session.DoubleOrNothingWon, SaturatingAdd(Session.SpinWinnings, -StartWinnings));
+}
+
+void TDoubleGameForm::CentreOnScreen() {
+    const QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    if (screen)
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void TDoubleGameForm::done(int result) {
+    if (MovesRunning > 0) {
+        CloseRequested = true;
+        return;
+    }
+    // OK, a switch, the close box and a close() from the program all end here, exactly once each.
+    if (!Booked) {
+        Booked = true;
+        FormClose();
+    }
+    QDialog::done(result);
+}
+
+void TDoubleGameForm::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1) {
+        ShowHelp();
+        return;
+    }
+    // Escape is no way out of the game: only OK, the switch and the close box end it.
+    if (event->key() == Qt::Key_Escape)
+        return;
+    QDialog::keyPressEvent(event);
+}
+
+TDoubleGameForm::TMove::TMove(TDoubleGameForm& form) : Form(form) {
+    ++Form.MovesRunning;
+}
+
+TDoubleGameForm::TMove::~TMove() {
+    if (--Form.MovesRunning == 0 && Form.CloseRequested) {
+        Form.CloseRequested = false;
+        Form.close();
+    }
+}
+
+} // namespace zorva

@@ -1,0 +1,56 @@
+#pragma once
+#include <QDialog>
+#include <cstdint>
+
+#include "doublegames/double_game.h"
+
+class QKeyEvent;
+
+namespace zorva {
+
+// What both double-or-nothing windows share: taking the stake, OK, the switch to the other game,
+// and booking the window's own gain or loss however it closes.
+class TDoubleGameForm : public QDialog {
+  public:
+    int32_t StartWinnings = 0;
+
+  protected:
+    TDoubleGameForm(TGameSession& session, TDoubleGameHost& host, int helpTopic, QWidget* parent);
+
+    // On opening: no game follows unless a switch asks for one, and the amount now at stake is
+    // what this window's gain or loss is measured against.
+    void TakeStake();
+    void CloseKeepingWinnings();
+    // After a loss the switch only changes which game is offered next time.
+    void SwitchGame(bool pyramid);
+    void ShowHelp();
+    void FormClose();
+    void CentreOnScreen();
+
+    void done(int result) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+    // Held while a move runs: a close that arrives meanwhile (during a sound or a pause) waits
+    // until the move has finished, so that what the move wins or loses is booked with it.
+    class TMove {
+      public:
+        explicit TMove(TDoubleGameForm& form);
+        ~TMove();
+        TMove(const TMove&) = delete;
+        TMove& operator=(const TMove&) = delete;
+
+      private:
+        TDoubleGameForm& Form;
+    };
+
+    TGameSession& Session;
+    TDoubleGameHost& Host;
+
+  private:
+    int HelpTopic;
+    int MovesRunning = 0;
+    bool CloseRequested = false;
+    bool Booked = false;
+};
+
+} // namespace zorva

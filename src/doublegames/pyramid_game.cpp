@@ -1,0 +1,105 @@
+#include "doublegames/pyramid_game.h"
+
+#include <utility>
+
+#include "engine/credits.h"
+#include "engine/random.h"
+
+namespace zorva {
+
+namespace {
+
+constexpr int ShufflePasses = 1001;
+constexpr int TopSquareLeft = 361;
+constexpr int TopSquareTop = 52;
+
+constexpr std::array<const char*, SquareCount> FixedOrder{
+    "2X",   "3X",   "5X",   "Hint", "Hint", "Try Again", "Try Again", "Try Again",
+    "Lose", "Lose", "Lose", "Lose", "Lose", "Lose",      "Lose",
+};
+
+const std::string HintOpening = "The 5X symbol is behind a square ";
+
+} // namespace
+
+void TPyramidBoard::Shuffle(uint32_t utcMillisecondOfDay) {
+    TRandom random;
+    random.Randomize(utcMillisecondOfDay);
+    for (int i = 0; i < SquareCount; ++i) {
+        SymbolText[i] = FixedOrder[i];
+        Revealed[i] = false;
+    }
+    for (int pass = 0; pass < ShufflePasses; ++pass)
+        for (int i = 0; i < SquareCount; ++i)
+            std::swap(SymbolText[i], SymbolText[random.Random(SquareCount)]);
+
+    bool parityFound = false;
+    for (int i = 0; i < SquareCount; ++i) {
+        if (SymbolText[i] == "5X")
+            FiveXNumber = i + 1;
+        if (SymbolText[i] == "Hint") {
+            if (parityFound)
+                RangeHintSquare = i;
+            else
+                ParityHintSquare = i;
+            parityFound = true;
+        }
+    }
+    ParityHint =
+        HintOpening + (FiveXNumber % 2 == 1 ? "with an odd number on it." : "with an even number on it.");
+    RangeHint = HintOpening + (FiveXNumber < 7 ? "with a number less than or equal to 7 on it."
+                                               : "with a number greater than or equal to 7 on it.");
+}
+
+TRect TPyramidBoard::SquareRect(int square) {
+    int row = 0;
+    while ((row + 1) * (row + 2) / 2 <= square)
+        ++row;
+    const int column = square - row * (row + 1) / 2;
+    return RectAt(TopSquareLeft + column * SquareSize - row * (SquareSize / 2),
+                  TopSquareTop + row * SquareSize, SquareSize, SquareSize);
+}
+
+bool TPyramidBoard::CanTurn(int square, int32_t stake) const {
+    return stake > 0 && !Revealed[square];
+}
+
+void TPyramidBoard::Turn(int square) {
+    Revealed[square] = true;
+}
+
+std::optional<std::string> TPyramidBoard::HintOf(int square) const {
+    if (square == ParityHintSquare)
+        return ParityHint;
+    if (square == RangeHintSquare)
+        return RangeHint;
+    return std::nullopt;
+}
+
+void TPyramidBoard::RevealAll() {
+    Revealed.fill(true);
+}
+
+int32_t StakeAfter(const std::string& symbolText, int32_t stake) {
+    if (IsLose(symbolText))
+        return 0;
+    if (symbolText == "2X" || symbolText == "3X" || symbolText == "5X")
+        return SaturatingMultiply(stake, symbolText[0] - '0');
+    return stake;
+}
+
+SoundId SoundOf(const std::string& symbolText) {
+    if (IsLose(symbolText))
+        return SoundId::Loss;
+    if (symbolText == "Hint")
+        return SoundId::MysteryAward;
+    if (symbolText == "Try Again")
+        return SoundId::Refusal;
+    return SoundId::Win;
+}
+
+bool IsLose(const std::string& symbolText) {
+    return symbolText == "Lose";
+}
+
+} // namespace zorva

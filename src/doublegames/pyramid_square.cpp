@@ -1,0 +1,41 @@
+#include "doublegames/pyramid_square.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace zorva {
+
+TSquare::TSquare(int tag, QWidget* parent) : QWidget(parent), Tag(tag) {}
+
+void TSquare::ShowPicture(const QImage& picture) {
+    Picture = picture.convertToFormat(QImage::Format_RGB32);
+    update();
+}
+
+void TSquare::WriteText(const QString& text, const QFont& font, const QColor& colour, int left, int top) {
+    QPainter painter(&Picture);
+    painter.setFont(font);
+    painter.setPen(colour);
+    painter.drawText(left, top + painter.fontMetrics().ascent(), text);
+    update();
+}
+
+void TSquare::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    painter.drawImage(event->rect(), Picture, event->rect());
+}
+
+// A click is a left press and release both on the square, as with any button.
+void TSquare::mousePressEvent(QMouseEvent* event) {
+    Pressed = event->button() == Qt::LeftButton;
+}
+
+void TSquare::mouseReleaseEvent(QMouseEvent* event) {
+    const bool clicked =
+        Pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    Pressed = false;
+    if (clicked && OnClick)
+        OnClick(Tag);
+}
+
+} // namespace zorva

@@ -1,0 +1,200 @@
+#include "doublegames/pyramid.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <algorithm>
+#include <gtest/gtest.h>
+
+#include "platform/help_viewer.h"
+#include "platform/messages.h"
+#include "recording_host.h"
+
+namespace zorva {
+namespace {
+
+using testing::TRecordingHost;
+
+class PyramidWindow : public ::testing::Test {
+  protected:
+    PyramidWindow() {
+        Session.SpinWinnings = 100;
+        Session.ReopenDoubleGame = true;
+        SetMessageHook([this](TMessageKind kind, const std::string& text) {
+            Messages.push_back((kind == TMessageKind::Information ? "info: " : "other: ") + text);
+            return false;
+        });
+    }
+    ~PyramidWindow() override { SetMessageHook(nullptr); }
+
+    TDoubleForm& Open() {
+        Form = std::make_unique<TDoubleForm>(Session, Host);
+        Form->show();
+        return *Form;
+    }
+    int SquareOf(const std::string& symbol, int nth = 0) const {
+        for (int i = 0; i < SquareCount; ++i)
+            if (Form->Board.SymbolText[i] == symbol && nth-- == 0)
+                return i;
+        return -1;
+    }
+    void Click(int square) { QTest::mouseClick(Form->Squares[square], Qt::LeftButton); }
+    void Click(const std::string& symbol, int nth = 0) { Click(SquareOf(symbol, nth)); }
+    QString Label() const { return Form->Label1->text(); }
+    int RevealedCount() const {
+        return static_cast<int>(std::count(Form->Board.Revealed.begin(), Form->Board.Revealed.end(), true));
+    }
+    // Whether the square shows the red picture of a turned square (judged by its bevel, away from any text).
+    bool ShowsRed(int square) const {
+        const QImage& picture = Form->Squares[square]->Picture;
+        return picture.pixel(2, 2) == Form->Red.pixel(2, 2) &&
+               picture.pixel(61, 61) == Form->Red.pixel(61, 61);
+    }
+
+    TGameSession Session;
+    TRecordingHost Host{Session};
+    std::vector<std::string> Messages;
+    std::unique_ptr<TDoubleForm> Form;
+};
+
+// Guards against a window that does not take the stake, leaves a reopen pending, or stacks the squares
+// anywhere but as a pyramid.
+TEST_F(PyramidWindow, OpeningShowsTheStakeAndFifteenNumberedGreenSquares) {
+    TDoubleForm& form = Open();
+    EXPECT_FALSE(Session.ReopenDoubleGame);
+    EXPECT_EQ(form.StartWinnings, 100);
+    EXPECT_EQ(Label(), "100");
+    EXPECT_EQ(form.Label2->text(), "Winnings:");
+    EXPECT_EQ(form.Memo1->toPlainText(),
+              "Click a square and try to win a prize.  You can continue until you lose.");
+    EXPECT_EQ(form.windowTitle(), "Pyramid");
+    EXPECT_EQ(form.size(), QSize(592, 384));
+    EXPECT_EQ(form.BitBtn2->text(), "&Card Game");
+    EXPECT_TRUE(form.BitBtn1->isDefault());
+    for (int i = 0; i < SquareCount; ++i) {
+        const TRect place = TPyramidBoard::SquareRect(i);
+        EXPECT_EQ(form.Squares[i]->geometry(), QRect(place.Left, place.Top, 64, 64)) << "square " << i + 1;
+        EXPECT_EQ(form.Squares[i]->Picture.pixel(2, 2), form.BlueBox.pixel(2, 2)) << "square " << i + 1;
+        EXPECT_NE(form.Squares[i]->Picture, form.BlueBox) << "square " << i + 1 << " shows its number";
+    }
+}
+
+// Guards against wrong multipliers, or a sound that plays before the amount has changed.
+TEST_F(PyramidWindow, TwoFiveAndThreeXTakeOneHundredToThreeThousand) {
+    Open();
+    Click("2X");
+    EXPECT_EQ(Label(), "200");
+    Click("5X");
+    EXPECT_EQ(Label(), "1000");
+    Click("3X");
+    EXPECT_EQ(Label(), "3000");
+    EXPECT_EQ(Host.Log,
+              (std::vector<std::string>{"Zorva9.wav at 200", "Zorva9.wav at 1000", "Zorva9.wav at 3000"}));
+    EXPECT_TRUE(ShowsRed(SquareOf("5X")));
+    EXPECT_FALSE(ShowsRed(SquareOf("Lose")));
+    EXPECT_TRUE(Messages.empty());
+}
+
+// Guards against hints shown on the wrong square, before their sound, or again on a second click.
+TEST_F(PyramidWindow, EachHintSquareTellsItsHintOnceAfterItsSound) {
+    Open();
+    Host.DuringSound = [&](SoundId) { EXPECT_TRUE(Messages.empty()) << "the box waits for the sound"; };
+    Click(Form->Board.ParityHintSquare);
+    EXPECT_EQ(Messages, (std::vector<std::string>{"info: " + Form->Board.ParityHint}));
+    Host.DuringSound = nullptr;
+    Click(Form->Board.RangeHintSquare);
+    Click(Form->Board.ParityHintSquare);
+    Click("Try Again");
+    EXPECT_EQ(Messages, (std::vector<std::string>{"info: " + Form->Board.ParityHint,
+                                                  "info: " + Form->Board.RangeHint}));
+    EXPECT_EQ(Host.Log,
+              (std::vector<std::string>{"Zorva2.wav at 100", "Zorva2.wav at 100", "Zorva1.wav at 100"}));
+    EXPECT_EQ(Label(), "100");
+}
+
+// Guards against showing the board before the pause, a label that lags, or play after a loss.
+TEST_F(PyramidWindow, ALoseTakesEverythingAtOnceAndShowsTheBoardASecondLater) {
+    Session.SpinWinnings = 3000;
+    Open();
+    Host.DuringPause = [&] {
+        EXPECT_EQ(Label(), "0") << "the label shows the loss at once";
+        EXPECT_EQ(RevealedCount(), 1);
+    };
+    Click("Lose");
+    EXPECT_EQ(Host.Log, (std::vector<std::string>{"Zorva11.wav at 0", "pause 1.0"}));
+    EXPECT_EQ(RevealedCount(), SquareCount);
+    for (int i = 0; i < SquareCount; ++i)
+        EXPECT_TRUE(ShowsRed(i)) << "square " << i + 1;
+    EXPECT_TRUE(Messages.empty()) << "the whole board shows no hint box";
+
+    Host.Log.clear();
+    Click("2X");
+    Click(Form->Board.ParityHintSquare);
+    EXPECT_TRUE(Host.Log.empty());
+    EXPECT_TRUE(Messages.empty());
+    EXPECT_EQ(Session.SpinWinnings, 0);
+}
+
+// Guards against a game that can be played with nothing at stake.
+TEST_F(PyramidWindow, NothingTurnsWithNothingAtStake) {
+    Session.SpinWinnings = 0;
+    Open();
+    Click("2X");
+    EXPECT_EQ(RevealedCount(), 0);
+    EXPECT_TRUE(Host.Log.empty());
+}
+
+// Guards against losing the bookkeeping when the window closes by its frame rather than by OK.
+TEST_F(PyramidWindow, OkAndTheCloseBoxBothKeepTheWinningsAndBookTheGain) {
+    for (const bool closeBox : {false, true}) {
+        Session = TGameSession{};
+        Session.SpinWinnings = 30;
+        Open();
+        Click("3X");
+        if (closeBox)
+            Form->close();
+        else
+            QTest::mouseClick(Form->BitBtn1, Qt::LeftButton);
+        EXPECT_EQ(Session.DoubleOrNothingWon, 60) << (closeBox ? "close box" : "OK");
+        EXPECT_EQ(Session.SpinWinnings, 90);
+        EXPECT_FALSE(Session.ReopenDoubleGame);
+        EXPECT_FALSE(Form->isVisible());
+    }
+}
+
+// Guards against a switch that loses the stake, or one that reopens a game after a loss.
+TEST_F(PyramidWindow, CardGameButtonCarriesTheStakeOverButAfterALossOnlyChangesTheGame) {
+    Session.SpinWinnings = 40;
+    Open();
+    QTest::mouseClick(Form->BitBtn2, Qt::LeftButton);
+    EXPECT_FALSE(Session.BonusGame);
+    EXPECT_TRUE(Session.ReopenDoubleGame);
+    EXPECT_EQ(Session.SpinWinnings, 40);
+    EXPECT_EQ(Session.DoubleOrNothingWon, 0);
+
+    Session.BonusGame = true;
+    Open();
+    Click("Lose");
+    QTest::mouseClick(Form->BitBtn2, Qt::LeftButton);
+    EXPECT_FALSE(Session.BonusGame);
+    EXPECT_FALSE(Session.ReopenDoubleGame);
+    EXPECT_EQ(Session.DoubleOrNothingWon, -40);
+}
+
+// Guards against a Help button that does nothing or closes the game, and F1 on the wrong chapter.
+TEST_F(PyramidWindow, HelpAndF1OpenThePyramidChapterAndLeaveTheGameOpen) {
+    SetHelpFolder(ZORVA_HELP_SOURCE);
+    std::vector<QString> shown;
+    SetHelpHookForTesting([&](const QUrl& page) { shown.push_back(page.fileName()); });
+    Open();
+    QTest::mouseClick(Form->BitBtn3, Qt::LeftButton);
+    QTest::keyClick(Form.get(), Qt::Key_F1);
+    SetHelpHookForTesting(nullptr);
+    EXPECT_EQ(shown, (std::vector<QString>{"topic-41007.html", "topic-41007.html"}));
+    EXPECT_TRUE(Form->isVisible());
+    EXPECT_EQ(Session.DoubleOrNothingWon, 0);
+}
+
+} // namespace
+} // namespace zorva
