@@ -23,7 +23,9 @@ class TCreditHistory {
   public:
     static constexpr std::size_t DefaultCapacity = 2048;
 
-    explicit TCreditHistory(std::size_t capacity = DefaultCapacity);
+    // Not explicit, so a session can still be built as TGameSession{}.
+    TCreditHistory() : TCreditHistory(DefaultCapacity) {}
+    explicit TCreditHistory(std::size_t capacity);
 
     void AddSpin(int32_t credits);
     void Mark(TCreditEvent event, int32_t credits);
