@@ -1,0 +1,259 @@
+#include "app/unit1.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QTimer>
+#include <utility>
+
+#include "bank/game_section.h"
+#include "bank/saved_game.h"
+#include "platform/clock.h"
+#include "platform/help_viewer.h"
+#include "platform/hint_style.h"
+#include "platform/messages.h"
+
+namespace zorva {
+
+namespace {
+
+constexpr std::array<int, TimerCount> TimerIntervals{350, 250, 400, 300};
+
+TSize SizeOf(const QImage& image) {
+    return {image.width(), image.height()};
+}
+
+} // namespace
+
+TForm1::TForm1(const QString& programFolder, TSoundBackend& soundBackend, TClock& clock)
+    : ProgramFolder(programFolder), Clock(clock), Player(soundBackend),
+      Sounds(Player, Session.Sound, programFolder) {
+    FormCreate();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::FormCreate() {
+    SetHintPause(50);
+    SetHelpFolder(ProgramFolder + QStringLiteral("help"));
+    Screen = ReadScreenFacts();
+    Machine.Geometry.ScreenWidth = Screen.Width;
+    SetStartupValues(Session);
+    Machine.MysteryPick = 0;
+    Machine.MysteryLit.fill(false);
+
+    Artwork = LoadArtworkTellingPlayer(ProgramFolder, Screen);
+    Machine.Geometry.MachineLeft = Artwork.MachineLeft;
+    Machine.Geometry.MachineTop = Artwork.MachineTop;
+    Machine.Geometry.SymbolSize = Artwork.SymbolSize;
+    Pictures = LoadPanelPictures(Artwork, Screen.Width);
+
+    BuildStrips(Machine.Strips);
+    Machine.Stops = InitialStops;
+    Sounds.LoadClickSound();
+
+    Layout = LayOut({Screen.Width, Screen.Height, Artwork.MachineLeft, Artwork.MachineTop,
+                     SizeOf(Artwork.MachineImage), SizeOf(Pictures.SpinBtn), SizeOf(Pictures.StopBtn),
+                     SizeOf(Pictures.PlusSmall), SizeOf(Pictures.PlusMinus), SizeOf(Pictures.Logo),
+                     SizeOf(Pictures.Options)});
+    setWindowTitle(QStringLiteral("Zorvania"));
+    setAutoFillBackground(false);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+    PlaceWindow();
+    Panel = std::make_unique<TPanel>(Layout, Artwork, Pictures, Session, Machine, Screen.PixelsPerInch);
+    Panel->Changed = [this](const QRect& rect) { update(rect); };
+    Input = std::make_unique<TMachineInput>(Layout, Machine);
+    Logo = new TImageControl(this, -1, Pictures.Logo);
+    Logo->move(Layout.LogoRect.Left, Layout.LogoRect.Top);
+    Logo->setAccessibleName(QStringLiteral("About Zorva Slots"));
+    Logo->Clicked = [this](int) { LogoClick(); };
+
+    Options = std::make_unique<TOptionsBar>(this, Layout, Pictures.Options, Session, Screen.PixelsPerInch);
+    for (TImageControl* button : Options->OptionButtons)
+        button->Clicked = [this](int tag) { OptionsClick(tag); };
+    CreateTimers();
+
+    Session.LinesPlayed = 8;
+    Session.CoinsPerLine = 1;
+    NewGameReset(Session);
+    Machine.RestoreStrips = false;
+    Machine.FreeSpinMode = false;
+    SetStartupSettings(Session);
+    ReadGame(Session, CurrentGameSlot);
+    RepaintAll();
+}
+
+// The window is as wide as the screen less 10 pixels and as high as the screen, centred; the
+// layout follows the screen's width, never the window's.
+void TForm1::PlaceWindow() {
+    setFixedSize(Layout.WindowWidth, Layout.WindowHeight);
+    move((Screen.Width - Layout.WindowWidth) / 2, 0);
+}
+
+void TForm1::CreateTimers() {
+    for (int i = 0; i < TimerCount; ++i) {
+        auto* timer = new QTimer(this);
+        timer->setInterval(TimerIntervals[i]);
+        const auto id = static_cast<TimerId>(i);
+        connect(timer, &QTimer::timeout, this, [this, id] { Handle([&] { Machine.OnTimer(id); }); });
+        Timers[i] = timer;
+    }
+}
+
+void TForm1::Handle(const std::function<void()>& work) {
+    if (Closed)
+        return;
+    ++Depth;
+    work();
+    --Depth;
+    if (Depth == 0 && CloseRequested)
+        QTimer::singleShot(0, this, [this] { close(); });
+}
+
+void TForm1::FormClose() {
+    Session.AutoSpin = false;
+    Machine.StopRequested = true;
+    Player.Stop();
+    WriteCurrentGame();
+}
+
+void TForm1::WriteCurrentGame() {
+    WriteGame(Session, CurrentGameSlot, CurrentGameName);
+}
+
+void TForm1::RequestClose() {
+    close();
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    if (Closed) {
+        event->accept();
+        return;
+    }
+    // The engine is inside a wait: settle what is under way, then close from the outermost handler.
+    Machine.Closing = true;
+    Session.AutoSpin = false;
+    Machine.StopRequested = true;
+    if (Depth > 0) {
+        CloseRequested = true;
+        for (int open = 0; open < 16 && QApplication::activeModalWidget() != nullptr; ++open)
+            QApplication::activeModalWidget()->close();
+        event->ignore();
+        return;
+    }
+    // A chaser still waiting for Stop pays its box before the game is saved.
+    if (Machine.TimerEnabled(TimerId::Timer1))
+        Handle([&] { Machine.PressStop(); });
+    for (QTimer* timer : Timers)
+        timer->stop();
+    FormClose();
+    Closed = true;
+    event->accept();
+}
+
+void TForm1::LogoClick() {
+    Handle([&] { zorva::ShowInformation(std::string(ProductName) + " Version " + VersionText); });
+}
+
+void TForm1::FormMouseDown(int x, int y) {
+    Handle([&] { Input->FormMouseDown(x, y); });
+}
+
+void TForm1::FormKeyDown(int qtKey) {
+    TKey key = TKey::Other;
+    switch (qtKey) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        key = TKey::Enter;
+        break;
+    case Qt::Key_Space:
+        key = TKey::Space;
+        break;
+    case Qt::Key_L:
+        key = TKey::L;
+        break;
+    case Qt::Key_K:
+        key = TKey::K;
+        break;
+    case Qt::Key_C:
+        key = TKey::C;
+        break;
+    case Qt::Key_X:
+        key = TKey::X;
+        break;
+    case Qt::Key_F1:
+        ShowHelpTopic(MainWindowHelpTopic, this);
+        return;
+    default:
+        return;
+    }
+    Handle([&] { Input->FormKeyDown(key); });
+}
+
+void TForm1::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    for (const QRect& rect : event->region())
+        painter.drawImage(rect, Panel->Canvas, rect);
+}
+
+void TForm1::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+    const QPoint at = event->position().toPoint();
+    FormMouseDown(at.x(), at.y());
+}
+
+void TForm1::keyPressEvent(QKeyEvent* event) {
+    event->accept();
+    FormKeyDown(event->key());
+}
+
+void TForm1::RepaintAll() {
+    Panel->FormPaint();
+    Options->DrawOptionCaptions();
+}
+
+void TForm1::Play(SoundId sound) {
+    if (!Machine.Closing)
+        Sounds.Play(sound);
+}
+
+uint32_t TForm1::TickCount() {
+    return Clock.TickCount();
+}
+
+uint32_t TForm1::UtcMillisecondOfDay() {
+    return Clock.UtcMillisecondOfDay();
+}
+
+void TForm1::HandleEvents(uint32_t deadline) {
+    Clock.WaitUntil(deadline);
+}
+
+void TForm1::SetTimer(TimerId timer, bool enabled) {
+    QTimer* t = Timers[static_cast<int>(timer)];
+    if (enabled)
+        t->start();
+    else
+        t->stop();
+}
+
+void TForm1::ShowInformation(const std::string& text) {
+    zorva::ShowInformation(text);
+}
+
+void TForm1::OpenDoubleGame(bool pyramid) {
+    OpenDoubleGameWindow(Session, pyramid, *this, this);
+}
+
+// Saved after every spin, so a crash or a lost display costs at most the spin under way. A
+// save that fails was reported; the next try is the one on closing.
+void TForm1::SpinSettled() {
+    if (!AutoSaveFailed)
+        AutoSaveFailed = !WriteGame(Session, CurrentGameSlot, CurrentGameName);
+}
+
+} // namespace zorva

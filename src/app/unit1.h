@@ -1,0 +1,117 @@
+#pragma once
+#include <QImage>
+#include <QString>
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "doublegames/double_game.h"
+#include "engine/host.h"
+#include "engine/machine.h"
+#include "mainwindow/artwork_loader.h"
+#include "mainwindow/input.h"
+#include "mainwindow/layout.h"
+#include "mainwindow/options_bar.h"
+#include "mainwindow/panel.h"
+#include "mainwindow/sound_effects.h"
+#include "platform/clock.h"
+#include "platform/screen_facts.h"
+#include "platform/sound_player.h"
+
+class QTimer;
+
+namespace zorva {
+
+inline constexpr char ProductName[] = "Zorva Slots";
+inline constexpr char VersionText[] = "1.1";
+inline constexpr int MainWindowHelpTopic = 41004;
+
+// The slot machine's window: it lays the machine out for the screen, paints it, takes the
+// player's clicks and keys, runs the options bar, and is the engine's host.
+class TForm1 : public QWidget, public THost, public TDoubleGameHost {
+  public:
+    // soundBackend: the sound device, or a recording fake in tests; clock likewise.
+    TForm1(const QString& programFolder, TSoundBackend& soundBackend, TClock& clock);
+    ~TForm1() override;
+
+    TGameSession Session;
+    TSlotMachine Machine{Session, *this};
+    QString ProgramFolder;
+    TScreenFacts Screen;
+    TArtwork Artwork;
+    TPanelPictures Pictures;
+    TWindowLayout Layout;
+    std::unique_ptr<TPanel> Panel;
+    std::unique_ptr<TOptionsBar> Options;
+    std::unique_ptr<TMachineInput> Input;
+    TImageControl* Logo = nullptr;
+
+    void FormCreate();
+    void FormClose();
+    void LogoClick();
+    void OptionsClick(int tag);
+    void FormMouseDown(int x, int y);
+    void FormKeyDown(int qtKey);
+
+    // Asks the window to close as its close box does; mid-spin it closes once the spin has settled.
+    void RequestClose();
+    // The game in progress goes to "CurrentGame" now.
+    void WriteCurrentGame();
+    bool Busy() const { return Depth > 0; }
+
+    // THost
+    void DrawWheel(int wheel) override { Panel->DrawWheel(wheel); }
+    void ClearWheel(int wheel) override { Panel->ClearWheel(wheel); }
+    void DrawBlur(int wheel, int offset) override { Panel->DrawBlur(wheel, offset); }
+    void CaptureBounce(int wheel) override { Panel->CaptureBounce(wheel); }
+    void DrawBounce(int wheel, int shift) override { Panel->DrawBounce(wheel, shift); }
+    void HatchLine(int lineIndex) override { Panel->HatchLine(lineIndex); }
+    void DrawMeter(TMeter meter) override { Panel->DrawMeter(meter); }
+    void DrawWinnings(bool show) override { Panel->DrawWinnings(show); }
+    void DrawMysteryBox(int box) override { Panel->DrawMysteryBox(box); }
+    void DrawMysteryPrize(int box, bool chosen) override { Panel->DrawMysteryPrize(box, chosen); }
+    void DrawStopButton(bool dark) override { Panel->DrawStopButton(dark); }
+    void DrawFreeSpinsCount(bool red) override { Panel->DrawFreeSpinsCount(red); }
+    void DrawOptionCaptions() override { Options->DrawOptionCaptions(); }
+    void FillBlack(const TRect& rect) override { Panel->FillBlack(rect); }
+    void RepaintAll() override;
+    void Play(SoundId sound) override;
+    uint32_t TickCount() override;
+    uint32_t UtcMillisecondOfDay() override;
+    void HandleEvents(uint32_t deadline) override;
+    void SetTimer(TimerId timer, bool enabled) override;
+    void ShowInformation(const std::string& text) override;
+    void OpenDoubleGame(bool pyramid) override;
+    void SpinSettled() override;
+
+    // TDoubleGameHost
+    void Pause(double seconds) override { Machine.Pause(seconds); }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    TClock& Clock;
+    TSoundPlayer Player;
+    TSoundEffects Sounds;
+    std::array<QTimer*, TimerCount> Timers{};
+    // How many of the window's handlers are running, one inside another; the engine's waits
+    // handle events, so a click or a close can arrive in the middle of a spin.
+    int Depth = 0;
+    bool CloseRequested = false;
+    bool Closed = false;
+    bool AutoSaveFailed = false;
+
+    // Runs one handler's work, and closes the window once the outermost handler is done if a
+    // close came in meanwhile.
+    void Handle(const std::function<void()>& work);
+    void CreateTimers();
+    void PlaceWindow();
+    void OpenWebPage();
+};
+
+} // namespace zorva

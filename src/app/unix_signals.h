@@ -1,0 +1,10 @@
+#pragma once
+
+namespace zorva {
+
+class TForm1;
+
+// SIGTERM, SIGINT and SIGHUP close the window as its close box does, so the game is saved.
+void CloseOnTerminationSignals(TForm1& form);
+
+} // namespace zorva

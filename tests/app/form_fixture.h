@@ -1,0 +1,119 @@
+#pragma once
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <cstdlib>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/unit1.h"
+#include "fake_sound_backend.h"
+#include "platform/browser.h"
+#include "platform/clock.h"
+#include "platform/config_file.h"
+#include "platform/help_viewer.h"
+#include "platform/messages.h"
+#include "platform/screen_facts.h"
+
+namespace zorva {
+
+// Virtual time for the window: every wait handles the events already queued and then jumps to
+// its deadline, so a whole spin takes microseconds; scripted actions run at their moment.
+class TVirtualClock : public TClock {
+  public:
+    uint32_t Now = 1000;
+    uint32_t TimeOfDay = 12345;
+    uint32_t Waits = 0;
+
+    void At(uint32_t at, std::function<void()> action) { Actions.push_back({at, std::move(action)}); }
+
+    uint32_t TickCount() override { return Now; }
+    uint32_t UtcMillisecondOfDay() override { return TimeOfDay; }
+    void WaitUntil(uint32_t deadline) override {
+        ++Waits;
+        QCoreApplication::processEvents();
+        if (static_cast<int32_t>(deadline - Now) > 0)
+            Now = deadline;
+        for (size_t i = 0; i < Actions.size(); ++i) {
+            if (static_cast<int32_t>(Now - Actions[i].At) >= 0) {
+                auto run = std::move(Actions[i].Run);
+                Actions.erase(Actions.begin() + static_cast<std::ptrdiff_t>(i));
+                run();
+                return;
+            }
+        }
+    }
+
+  private:
+    struct TAction {
+        uint32_t At;
+        std::function<void()> Run;
+    };
+    std::vector<TAction> Actions;
+};
+
+struct TMessage {
+    TMessageKind Kind;
+    std::string Text;
+};
+
+// A main window on an injected screen, in a configuration folder of its own, with every box,
+// help page and browser request recorded instead of shown.
+class FormTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(Home.isValid());
+        setenv("XDG_CONFIG_HOME", Home.path().toLocal8Bit().constData(), 1);
+        SetTodayForTesting(TCalendarDate{2026, 12, 8});
+        SetDateSeparatorForTesting("/");
+        SetMessageHook([this](TMessageKind kind, const std::string& text) {
+            Messages.push_back({kind, text});
+            return Answer;
+        });
+        SetHelpHookForTesting(
+            [this](const QUrl& page) { HelpPages.push_back(page.fileName().toStdString()); });
+        SetBrowserHookForTesting([this](const QUrl& page) {
+            BrowserPages.push_back(page.toLocalFile().toStdString());
+            return BrowserWorks;
+        });
+    }
+
+    void TearDown() override {
+        Form.reset();
+        SetMessageHook({});
+        SetHelpHookForTesting({});
+        SetBrowserHookForTesting({});
+        InjectScreenFacts(std::nullopt);
+        SetTodayForTesting(std::nullopt);
+        SetDateSeparatorForTesting(std::nullopt);
+    }
+
+    TForm1& Open(int width, int height, int ppi = 96, int depth = 32) {
+        InjectScreenFacts(TScreenFacts{width, height, depth, ppi});
+        Form = std::make_unique<TForm1>(QStringLiteral(ZORVA_TEST_PROGRAM_FOLDER "/"), Sound, Clock);
+        return *Form;
+    }
+
+    std::string SavedFile() const;
+    std::vector<std::string> MessageTexts() const {
+        std::vector<std::string> texts;
+        for (const auto& m : Messages)
+            texts.push_back(m.Text);
+        return texts;
+    }
+
+    QTemporaryDir Home;
+    TVirtualClock Clock;
+    testing::TFakeSoundBackend Sound;
+    std::unique_ptr<TForm1> Form;
+    std::vector<TMessage> Messages;
+    std::vector<std::string> HelpPages;
+    std::vector<std::string> BrowserPages;
+    bool Answer = false;
+    bool BrowserWorks = true;
+};
+
+} // namespace zorva

@@ -1,0 +1,194 @@
+#include <QAbstractButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+#include "engine/payoffs.h"
+#include "form_fixture.h"
+
+namespace zorva {
+namespace {
+
+class Game : public FormTest {
+  protected:
+    TForm1& form = Open(1024, 768);
+
+    // The stops a spin draws when the clock reads the given time of day.
+    static TStops StopsOf(uint32_t seed) {
+        TRandom rng;
+        rng.Randomize(seed);
+        TStops stops{};
+        for (int w = 0; w < WheelCount; ++w) {
+            rng.Random(576);
+            stops[w] = rng.Random(StripLength);
+        }
+        return stops;
+    }
+    // Sets the clock so that the next spin draws stops the test wants.
+    void NextSpinDraws(const std::function<bool(const TStops&)>& wanted) {
+        for (uint32_t seed = 1; seed < 50'000'000; ++seed)
+            if (wanted(StopsOf(seed))) {
+                Clock.TimeOfDay = seed;
+                return;
+            }
+        FAIL() << "no such spin";
+    }
+    TLinePayoff Line(const TStops& s, int line) const {
+        TStrips strips{};
+        BuildStrips(strips);
+        return NormalLinePayoff(LineSymbols(strips, s, line));
+    }
+    int32_t Wins(const TStops& s) const {
+        int32_t total = 0;
+        for (int line = 0; line < LineCount; ++line)
+            total += Line(s, line).Total();
+        return total;
+    }
+    bool NoWild(const TStops& s) const {
+        TStrips strips{};
+        BuildStrips(strips);
+        for (int w = 0; w < WheelCount; ++w)
+            if (strips[w][s[w]] == Wild)
+                return false;
+        return true;
+    }
+    // No wild, no mystery, no globe or dollar line: the win is the lines' and nothing else.
+    bool Plain(const TStops& s) const {
+        if (!NoWild(s) || ShowsMystery(s))
+            return false;
+        for (int line = 0; line < LineCount; ++line)
+            if (Line(s, line).Symbol == Dollar || Line(s, line).Symbol == Globe)
+                return false;
+        return true;
+    }
+    bool ShowsMystery(const TStops& s) const {
+        TStrips strips{};
+        BuildStrips(strips);
+        return strips[4][s[4]] == Mystery;
+    }
+    // Presses the button of that caption in the game window that opens next, and OK in the one
+    // after it; notes each window's caption. Waits for the next window to be up first.
+    void PressInNextGame(const QString& caption, std::vector<std::string>& seen, int tries = 2000) {
+        QTimer::singleShot(5, [this, caption, &seen, tries] {
+            QWidget* game = QApplication::activeModalWidget();
+            if (game == nullptr || !game->isVisible() ||
+                (!seen.empty() && seen.back() == game->windowTitle().toStdString() && caption == "&OK")) {
+                if (tries > 0)
+                    PressInNextGame(caption, seen, tries - 1);
+                else
+                    ADD_FAILURE() << "no game window came up";
+                return;
+            }
+            seen.push_back(game->windowTitle().toStdString());
+            for (QAbstractButton* button : game->findChildren<QAbstractButton*>())
+                if (button->text() == caption) {
+                    if (caption != "&OK")
+                        PressInNextGame("&OK", seen);
+                    button->click();
+                    return;
+                }
+            ADD_FAILURE() << "no button " << caption.toStdString();
+        });
+    }
+    bool DollarLine(const TStops& s) const {
+        for (int line = 0; line < LineCount; ++line)
+            if (Line(s, line).Symbol == Dollar)
+                return true;
+        return false;
+    }
+};
+
+// A session played through the real window and its keys, on a virtual clock: every feature
+// settles into the credits, and the saved game holds what the meters show.
+TEST_F(Game, APlayedSessionEndsSavedAsTheMetersShowIt) {
+    form.Session.Double = false;
+
+    NextSpinDraws([&](const TStops& s) { return Wins(s) >= 20 && Plain(s); });
+    const int32_t win = Wins(StopsOf(Clock.TimeOfDay));
+    const uint32_t start = Clock.Now;
+    QTest::keyClick(&form, Qt::Key_Return);
+    EXPECT_EQ(form.Session.Credits, 1000 - 8 + win);
+    EXPECT_EQ(form.Session.SpinWinnings, 0) << "counted off";
+    EXPECT_GE(Clock.Now - start, 2525u) << "the wheels ran their full course";
+    EXPECT_GT(Sound.Log.size(), 9u);
+    form.OptionsClick(5);
+    EXPECT_NE(MessageTexts().back().find("paid"), std::string::npos) << MessageTexts().back();
+
+    form.Session.Dollars = 1;
+    NextSpinDraws([&](const TStops& s) { return DollarLine(s) && !ShowsMystery(s); });
+    const int32_t secondWin = Wins(StopsOf(Clock.TimeOfDay));
+    QTest::keyClick(&form, Qt::Key_Return);
+    EXPECT_EQ(form.Session.NumberOfBonusRolls, 3);
+    EXPECT_EQ(form.Session.FreeSpinsLeft, 0);
+    EXPECT_EQ(form.Session.Dollars, 6);
+
+    NextSpinDraws([&](const TStops& s) { return ShowsMystery(s) && Wins(s) == 0 && NoWild(s); });
+    QTest::keyClick(&form, Qt::Key_Return);
+    ASSERT_TRUE(form.Machine.TimerEnabled(TimerId::Timer1)) << "the chaser waits for Stop";
+    EXPECT_EQ(Sound.Log.back(), "start Zorva7.wav looping");
+    const int32_t before = form.Session.Credits;
+    QTest::keyClick(&form, Qt::Key_Space);
+    EXPECT_FALSE(form.Machine.TimerEnabled(TimerId::Timer1));
+    EXPECT_GT(form.Session.MysteryBonus, 0);
+    EXPECT_EQ(form.Session.Credits, before + form.Session.MysteryBonus);
+
+    // A win with double-or-nothing on: the Pyramid opens; its switch carries the stake over to
+    // the card game, whose OK keeps it.
+    form.Session.Double = true;
+    NextSpinDraws([&](const TStops& s) { return Wins(s) >= 10 && Plain(s); });
+    const int32_t doubled = Wins(StopsOf(Clock.TimeOfDay));
+    const int32_t beforeGame = form.Session.Credits;
+    std::vector<std::string> games;
+    PressInNextGame("&Card Game", games);
+    QTest::keyClick(&form, Qt::Key_Return);
+    EXPECT_EQ(games, (std::vector<std::string>{"Pyramid", "Double or Nothing Card Game"}));
+    EXPECT_FALSE(form.Session.BonusGame) << "the switch chose the card game for next time";
+    EXPECT_EQ(form.Session.DoubleOrNothingWon, 0);
+    EXPECT_EQ(form.Session.Credits, beforeGame - 8 + doubled);
+
+    const TGameSession played = form.Session;
+    EXPECT_EQ(played.Spins, 4);
+    EXPECT_EQ(played.Credits - played.Borrowed + played.TotalBets,
+              win + secondWin + doubled + played.BonusRollWon + played.MysteryBonus + played.BonusPoolWon)
+        << "credits less debt plus bets is exactly what the machine paid";
+    form.close();
+    const std::string saved = SavedFile();
+    for (const std::string& line :
+         std::vector<std::string>{"Credits=" + std::to_string(played.Credits), "Spins=4",
+                                  "TotalBets=" + std::to_string(played.TotalBets), "NumberOfBonusRolls=3",
+                                  "MysteryBonus=" + std::to_string(played.MysteryBonus),
+                                  "BonusRollWon=" + std::to_string(played.BonusRollWon)})
+        EXPECT_NE(saved.find(line + "\n"), std::string::npos) << line << " in\n" << saved;
+}
+
+// Closing the window mid-spin settles the spin and its free spins at once, then saves and closes.
+TEST_F(Game, ClosingMidSpinLosesNothing) {
+    form.Session.Dollars = 1;
+    NextSpinDraws([&](const TStops& s) { return DollarLine(s) && !ShowsMystery(s); });
+    Clock.At(Clock.Now + 600, [&] { form.close(); });
+    const uint32_t start = Clock.Now;
+    QTest::keyClick(&form, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_LT(Clock.Now - start, 2000u) << "no animation or count-off after the close";
+    EXPECT_EQ(form.Session.NumberOfBonusRolls, 3);
+    EXPECT_EQ(form.Session.SpinWinnings, 0);
+    const std::string saved = SavedFile();
+    EXPECT_NE(saved.find("Credits=" + std::to_string(form.Session.Credits) + "\n"), std::string::npos)
+        << saved;
+    EXPECT_NE(saved.find("Spins=1\n"), std::string::npos);
+    EXPECT_NE(saved.find("NumberOfBonusRolls=3\n"), std::string::npos);
+}
+
+// Every settled spin is saved at once, so a crash costs at most the spin under way.
+TEST_F(Game, EachSettledSpinIsSaved) {
+    form.Session.PayMode = false;
+    form.Session.Double = false;
+    QTest::keyClick(&form, Qt::Key_Return);
+    EXPECT_NE(SavedFile().find("Spins=1\n"), std::string::npos);
+    QTest::keyClick(&form, Qt::Key_Return);
+    EXPECT_NE(SavedFile().find("Spins=2\n"), std::string::npos);
+}
+
+} // namespace
+} // namespace zorva

@@ -1,0 +1,150 @@
+#include <QTest>
+
+#include "form_fixture.h"
+
+namespace zorva {
+namespace {
+
+class Options : public FormTest {
+  protected:
+    TForm1& form = Open(800, 600);
+    QString Hint(int tag) const { return form.Options->Hint(tag); }
+};
+
+// Each toggle flips its setting, tells the new state in its hint and recolours its caption.
+TEST_F(Options, TogglesChangeSettingHintAndCaption) {
+    form.OptionsClick(1);
+    EXPECT_FALSE(form.Session.PayMode);
+    EXPECT_EQ(Hint(1), "Paymode is Instant Payoff");
+    EXPECT_EQ(form.Options->CaptionColour(1), QColor(192, 192, 192));
+    form.OptionsClick(1);
+    EXPECT_EQ(Hint(1), "Paymode is Count Off Credits");
+    EXPECT_EQ(form.Options->CaptionColour(1), QColor(Qt::black));
+
+    form.Play(SoundId::Chaser);
+    Sound.Log.clear();
+    form.OptionsClick(8);
+    EXPECT_FALSE(form.Session.Sound);
+    EXPECT_EQ(Hint(8), "Sound is Off");
+    EXPECT_EQ(Sound.Log, std::vector<std::string>{"stop"}) << "switching sound off silences the chaser too";
+    form.OptionsClick(8);
+    EXPECT_EQ(Hint(8), "Sound is On");
+
+    form.OptionsClick(10);
+    EXPECT_FALSE(form.Session.Double);
+    EXPECT_EQ(Hint(10), "Double or Nothing Game is Off");
+    form.OptionsClick(10);
+    EXPECT_EQ(Hint(10), "Double or Nothing Game is On");
+
+    // Mid-spin the auto-spin switch only flips the setting; the spin under way carries on into it.
+    form.Session.Spinning = true;
+    form.OptionsClick(6);
+    EXPECT_TRUE(form.Session.AutoSpin);
+    EXPECT_EQ(Hint(6), "Auto Spin Mode: On");
+    EXPECT_EQ(form.Options->CaptionColour(6), QColor(Qt::white));
+    EXPECT_EQ(form.Session.Spins, 0);
+    form.OptionsClick(6);
+    EXPECT_EQ(Hint(6), "Auto Spin Mode: Off");
+    form.Session.Spinning = false;
+    form.OptionsClick(99);
+    EXPECT_TRUE(Messages.empty());
+}
+
+// Auto spin started at rest spins until the bet can no longer be paid, then switches itself off.
+TEST_F(Options, AutoSpinRunsUntilTheCreditsRunOut) {
+    form.Session.Credits = 20;
+    form.Session.PayMode = false;
+    form.Session.Double = false;
+    Clock.TimeOfDay = 1; // whatever the spins bring, 20 credits last only a few of them
+    form.OptionsClick(6);
+    EXPECT_FALSE(form.Session.AutoSpin);
+    EXPECT_GE(form.Session.Spins, 2);
+    EXPECT_EQ(MessageTexts().back(), "You do not have enough credits for that bet,");
+    EXPECT_EQ(form.Options->CaptionColour(6), QColor(Qt::black));
+}
+
+// The two questions change nothing unless answered Yes; a new game keeps the bet and settings.
+TEST_F(Options, NewGameAndExitAskFirst) {
+    form.Session.Credits = 4321;
+    form.Session.CoinsPerLine = 3;
+    Answer = false;
+    form.OptionsClick(4);
+    EXPECT_EQ(MessageTexts().back(), "Start a New Game?");
+    EXPECT_EQ(Messages.back().Kind, TMessageKind::Question);
+    EXPECT_EQ(form.Session.Credits, 4321);
+    form.OptionsClick(7);
+    EXPECT_EQ(MessageTexts().back(), "Are you sure you want to exit the game?");
+    EXPECT_TRUE(SavedFile().empty()) << "still playing, nothing written";
+
+    Answer = true;
+    form.OptionsClick(4);
+    EXPECT_EQ(form.Session.Credits, 1000);
+    EXPECT_EQ(form.Session.Dollars, 6);
+    EXPECT_EQ(form.Session.CoinsPerLine, 3);
+    EXPECT_NE(SavedFile().find("Credits=1000"), std::string::npos) << "a new game is saved at once";
+    form.OptionsClick(7);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(form.isVisible());
+}
+
+// Help, about, summary and the web page each answer with their own text or page.
+TEST_F(Options, HelpAboutSummaryAndWebPage) {
+    form.OptionsClick(0);
+    EXPECT_EQ(HelpPages, std::vector<std::string>{"index.html"});
+    QTest::keyClick(&form, Qt::Key_F1);
+    EXPECT_EQ(HelpPages.back(), "topic-41004.html") << "F1 opens the main window's own chapter";
+
+    form.OptionsClick(5);
+    EXPECT_EQ(MessageTexts().back(), "You must spin before viewing a summary of the last spin.");
+    form.Session.LastSpinSummary = "Line 1 paid 10\r\nLine 2 paid 5";
+    form.OptionsClick(5);
+    EXPECT_EQ(MessageTexts().back(), "Line 1 paid 10\nLine 2 paid 5");
+
+    form.LogoClick();
+    EXPECT_EQ(MessageTexts().back(), "Zorva Slots Version 1.1");
+
+    const size_t before = Messages.size();
+    form.OptionsClick(9);
+    ASSERT_EQ(BrowserPages.size(), 1u);
+    EXPECT_NE(BrowserPages[0].find("/www/index.html"), std::string::npos);
+    EXPECT_EQ(Messages.size(), before);
+    BrowserWorks = false;
+    form.OptionsClick(9);
+    ASSERT_EQ(Messages.size(), before + 2);
+    EXPECT_EQ(Messages[before].Kind, TMessageKind::Error);
+    EXPECT_EQ(Messages[before].Text, "Could not find a web browser on your system!");
+    EXPECT_EQ(Messages[before + 1].Kind, TMessageKind::Information);
+}
+
+// The adjusters answer their keys with a click or the refusal buzz, and any mouse button spins.
+TEST_F(Options, KeysAndClicksOfTheMachine) {
+    form.Session.Credits = 15;
+    Sound.Log.clear();
+    QTest::keyClick(&form, Qt::Key_C);
+    EXPECT_EQ(form.Session.CoinsPerLine, 1);
+    EXPECT_EQ(Sound.Log.front(), "start Zorva1.wav") << "refused: 16 credits needed";
+    QTest::keyClick(&form, Qt::Key_K);
+    EXPECT_EQ(form.Session.LinesPlayed, 7);
+    EXPECT_EQ(Sound.Log.back(), "memory") << "the click, from memory";
+    QTest::keyClick(&form, Qt::Key_L);
+    QTest::keyClick(&form, Qt::Key_X);
+    EXPECT_EQ(form.Session.LinesPlayed, 8);
+    EXPECT_EQ(form.Session.CoinsPerLine, 0);
+    QTest::keyClick(&form, Qt::Key_C, Qt::ShiftModifier);
+    EXPECT_EQ(form.Session.CoinsPerLine, 1) << "letters work with Shift too";
+
+    form.Session.Credits = 1000;
+    form.Session.PayMode = false;
+    form.Session.Double = false;
+    const TRect spin = form.Layout.SpinButtonRect;
+    QTest::mouseClick(&form, Qt::RightButton, {}, QPoint(spin.Left + 5, spin.Top + 5));
+    EXPECT_EQ(form.Session.Spins, 1);
+    EXPECT_EQ(form.Session.TotalBets, 8);
+
+    form.Machine.StopRequested = false;
+    QTest::keyClick(&form, Qt::Key_Space);
+    EXPECT_TRUE(form.Machine.StopRequested) << "Space at rest still sets the request";
+}
+
+} // namespace
+} // namespace zorva

@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# The real program under Xvfb: starts on a prepared saved game, takes keys from xdotool (one more
+# coin a line, then a spin), is ended with SIGTERM, and must have saved the new bet, the spin and
+# its credits. Usage: xvfb_session.sh <zorva executable>
+set -euo pipefail
+zorva=$1
+work=$(mktemp -d)
+trap 'kill "${game:-}" "${server:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
+
+mkdir -p "$work/config/zorva"
+cat >"$work/config/zorva/Zorva.ini" <<'INI'
+[CurrentGame]
+Credits=500
+Borrowed=1000
+Spins=7
+LinesPlayed=8
+CoinsPerLine=1
+TotalBets=300
+Sound=0
+Double=0
+PayMode=0
+INI
+
+display=:$((90 + RANDOM % 100))
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+server=$!
+for _ in $(seq 50); do DISPLAY=$display xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+
+XDG_CONFIG_HOME="$work/config" DISPLAY=$display "$zorva" &
+game=$!
+window=""
+for _ in $(seq 100); do
+  window=$(DISPLAY=$display xdotool search --name '^Zorvania$' 2>/dev/null | head -1 || true)
+  [ -n "$window" ] && break
+  sleep 0.1
+done
+[ -n "$window" ] || { echo "the window never appeared"; exit 1; }
+sleep 0.5
+DISPLAY=$display xdotool key --window "$window" c
+DISPLAY=$display xdotool key --window "$window" Return
+sleep 4
+kill -TERM "$game"
+wait "$game" || { echo "the program did not end cleanly on SIGTERM"; exit 1; }
+
+saved=$(cat "$work/config/zorva/Zorva.ini")
+echo "$saved"
+value() { sed -n "s/^$1=//p" <<<"$saved" | head -1; }
+[ "$(value CoinsPerLine)" = 2 ] || { echo "the new bet was not saved"; exit 1; }
+[ "$(value Spins)" = 8 ] || { echo "the spin was not counted"; exit 1; }
+[ "$(value TotalBets)" = 316 ] || { echo "the bet was not booked"; exit 1; }
+credits=$(value Credits)
+[ "$credits" -ge 484 ] || { echo "credits $credits: the bet of 16 came off more than once"; exit 1; }
+echo "saved as expected"
