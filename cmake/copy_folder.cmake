@@ -1,4 +1,5 @@
-# Copies every file of a source folder as is into a folder of the program folder, at build time.
+# Copies every file of a source folder as is into a folder of the program folder, at build time,
+# and installs the copies in the same place of the installed program folder.
 # Each file is its own build step, so editing one page copies just that page again, and a file
 # added to the folder is picked up by the next build without touching any list.
 function(zorva_copy_folder target destination)
@@ -17,4 +18,5 @@ function(zorva_copy_folder target destination)
     list(APPEND copies ${copy})
   endforeach()
   add_custom_target(${target} ALL DEPENDS ${copies})
+  install(FILES ${copies} DESTINATION ${ZORVA_INSTALL_FOLDER}/${destination})
 endfunction()

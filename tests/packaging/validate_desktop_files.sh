@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# The desktop entry and the AppStream metainfo pass desktop-file-validate and appstreamcli, and
+# every screenshot the metainfo names is committed at the size it states.
+# Usage: validate_desktop_files.sh <packaging source folder> <packaging build folder>
+set -euo pipefail
+source_folder=$1
+build_folder=$2
+
+desktop-file-validate "$source_folder/zorva.desktop"
+metainfo=$(ls "$build_folder"/*.metainfo.xml)
+# No network here: the screenshot addresses are checked against the committed files instead.
+appstreamcli validate --no-net "$metainfo"
+
+count=0
+while read -r width height name; do
+  file=$source_folder/screenshots/$name
+  [ -f "$file" ] || { echo "screenshot $name is named in the metainfo but not committed"; exit 1; }
+  actual=$(identify -format '%w %h' "$file")
+  [ "$actual" = "$width $height" ] || { echo "$name is $actual, the metainfo says $width $height"; exit 1; }
+  count=$((count + 1))
+done < <(sed -n 's|.*<image type="source" width="\([0-9]*\)" height="\([0-9]*\)">.*/screenshots/\([^<]*\)</image>.*|\1 \2 \3|p' "$metainfo")
+[ "$count" -ge 1 ] || { echo "the metainfo names no screenshot"; exit 1; }
+echo "desktop entry, metainfo and $count screenshots valid"
