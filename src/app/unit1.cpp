@@ -11,6 +11,7 @@
 
 #include "bank/game_section.h"
 #include "bank/saved_game.h"
+#include "mainwindow/spin_log.h"
 #include "platform/clock.h"
 #include "platform/help_viewer.h"
 #include "platform/hint_style.h"
@@ -252,6 +253,7 @@ void TForm1::OpenDoubleGame(bool pyramid) {
 // Saved after every spin, so a crash or a lost display costs at most the spin under way. A
 // save that fails was reported; the next try is the one on closing.
 void TForm1::SpinSettled() {
+    qCDebug(SpinLog, "settled spin %d bet %d", Session.Spins, Session.Bet());
     if (!AutoSaveFailed)
         AutoSaveFailed = !WriteGame(Session, CurrentGameSlot, CurrentGameName);
 }

@@ -1,3 +1,4 @@
+#include <array>
 #include <string>
 #include <utility>
 
@@ -64,11 +65,27 @@ void TSlotMachine::StartMysteryBonus() {
 void TSlotMachine::FillMysteryPrizes() {
     Randomize();
     const int32_t c = Session.CoinsPerLine;
+    std::array<int32_t, MysteryBoxCount> prizes{};
     for (int i = 0; i < MysteryBoxCount; ++i)
-        MysteryPrizes[i] = MysteryPrizeTimesCoins[i] * c;
-    for (int round = 0; round < ShuffleRounds; ++round)
-        for (int i = 0; i < MysteryBoxCount; ++i)
-            std::swap(MysteryPrizes[i], MysteryPrizes[Rng.Random(MysteryBoxCount)]);
+        prizes[i] = MysteryPrizeTimesCoins[i] * c;
+    // Each round swaps every box with a random one: Random(8) drawn eight times. Box i's draw
+    // comes from its own copy of the generator, which jumps eight steps a round, so the draws are
+    // the very ones of a single generator stepping draw by draw, but no multiplication waits for
+    // the one before it. This shuffle is most of what a paid spin costs.
+    constexpr TRandomJump nextRound = RandomJumpOf(MysteryBoxCount);
+    std::array<uint32_t, MysteryBoxCount> seeds{};
+    uint32_t seed = Rng.Seed;
+    for (uint32_t& boxSeed : seeds)
+        boxSeed = seed = TRandom::Next(seed);
+    for (int round = 0; round < ShuffleRounds; ++round) {
+        seed = seeds[MysteryBoxCount - 1];
+        for (int i = 0; i < MysteryBoxCount; ++i) {
+            std::swap(prizes[i], prizes[TRandom::Below(seeds[i], MysteryBoxCount)]);
+            seeds[i] = nextRound.From(seeds[i]);
+        }
+    }
+    Rng.Seed = seed;
+    MysteryPrizes = prizes;
 }
 
 void TSlotMachine::StepMystery() {

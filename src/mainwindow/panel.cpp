@@ -7,6 +7,7 @@
 
 #include "art/builtin_art.h"
 #include "engine/symbols.h"
+#include "mainwindow/spin_log.h"
 #include "platform/fonts.h"
 
 namespace zorva {
@@ -230,6 +231,8 @@ void TPanel::DrawNumberMeter(TMeter meter) {
     case TMeter::DollarRow:
         return;
     }
+    if (meter == TMeter::Credits)
+        qCDebug(SpinLog, "credits %d", value);
     QPainter painter(&Canvas);
     Touched(DrawNumber(painter, Pictures.Digits, value, place.At.x(), place.At.y(), place.Green,
                        place.RightAligned, place.ExactClear));
@@ -284,6 +287,7 @@ void TPanel::DrawWinnings(bool show) {
     if (sw <= 700)
         return;
     const QRect area = WinningsArea();
+    qCDebug(SpinLog, "winnings %d", show ? Session.SpinWinnings : 0);
     QPainter painter(&Canvas);
     if (!show || Session.SpinWinnings == 0) {
         painter.fillRect(area, Qt::black);
