@@ -1,8 +1,8 @@
 // Times the real window's spins on the machine's own clock: the wall time of each spin's animation,
 // from the Enter key to the last wheel at rest, against the designed 2.525 s (101 ticks of 25 ms)
-// and the processor time the process spends meanwhile; then the settling after it (evaluation and
-// the saved game written and flushed to disk), and the cost of one animation tick: nine blurred
-// wheels drawn and flushed to the screen. Run it under Xvfb with a screen of the given size
+// and the processor time the process spends meanwhile; then the settling after it (one more tick's
+// wait, the evaluation and the saved game written and flushed to disk), and the cost of one animation tick:
+// nine blurred wheels drawn and flushed to the screen. Run it under Xvfb with a screen of the given size
 // (bench/run does): zorva-spin-timing [spins] [width height]
 // The last lines are "name value" figures for bench/run.
 #include <QApplication>
@@ -47,19 +47,23 @@ double WallMilliseconds() {
     return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
 }
 
-// The machine's clock, noting when each wait ends: without sound, double-or-nothing or count-off,
-// the last wait of a spin is its last animation tick.
+// The machine's clock, noting when each wait ends. Without sound, double-or-nothing or count-off
+// the waits of a spin are its animation's: the last wheel comes to rest on the 101st tick, at the
+// end of the next-to-last wait, and the engine waits one tick more before it evaluates.
 class TWatchedClock : public zorva::TClock {
   public:
+    struct TMoment {
+        double Wall = 0;
+        double Cpu = 0;
+    };
     uint32_t TickCount() override { return zorva::SystemClock().TickCount(); }
     uint32_t UtcMillisecondOfDay() override { return zorva::SystemClock().UtcMillisecondOfDay(); }
     void WaitUntil(uint32_t deadline) override {
         zorva::SystemClock().WaitUntil(deadline);
-        LastWaitEnded = WallMilliseconds();
-        CpuAtLastWait = CpuMilliseconds();
+        BeforeLast = Last;
+        Last = {WallMilliseconds(), CpuMilliseconds()};
     }
-    double LastWaitEnded = 0;
-    double CpuAtLastWait = 0;
+    TMoment Last, BeforeLast;
 };
 
 // One tick of a spin's animation, as the engine and the window do it: nine wheels blurred into
@@ -100,10 +104,10 @@ int main(int argc, char** argv) {
         const double start = WallMilliseconds();
         form.Machine.RequestSpin();
         const double settled = WallMilliseconds();
-        const double wall = clock.LastWaitEnded - start;
-        const double cpu = clock.CpuAtLastWait - cpuBefore;
+        const double wall = clock.BeforeLast.Wall - start;
+        const double cpu = clock.BeforeLast.Cpu - cpuBefore;
         std::printf("%6d %10.1f %9.4f %10.1f %9.4f %12.1f\n", i, wall, wall / DesignedSpinMs, cpu, cpu / wall,
-                    settled - clock.LastWaitEnded);
+                    settled - clock.BeforeLast.Wall);
         worstRatio = std::max(worstRatio, cpu / wall);
         worstDeviation = std::max(worstDeviation, std::abs(wall / DesignedSpinMs - 1));
         totalWall += wall;
