@@ -102,7 +102,7 @@ void TSlotMachine::PrepareSpin() {
         EnableTimer(TimerId::Timer5, true);
     } else {
         const int32_t bet = Session.Bet();
-        Session.Credits -= bet;
+        Session.Credits = SaturatingAdd(Session.Credits, -bet);
         Session.TotalBets = SaturatingAdd(Session.TotalBets, bet);
     }
     Host.DrawMeter(TMeter::Credits);
@@ -182,7 +182,7 @@ void TSlotMachine::QuickStop() {
 
 void TSlotMachine::PlayFreeSpins() {
     while (Session.FreeSpinsLeft > 0) {
-        Session.FreeSpinsLeft -= 1;
+        Session.FreeSpinsLeft = SaturatingAdd(Session.FreeSpinsLeft, -1);
         Session.NumberOfBonusRolls = SaturatingAdd(Session.NumberOfBonusRolls, 1);
         if (!FreeSpinMode)
             BuildFreeSpinStrips(Strips, Stops, SavedStops);
