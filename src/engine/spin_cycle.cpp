@@ -19,7 +19,7 @@ bool TSlotMachine::SpinIfBetAccepted() {
     const char* refusal = nullptr;
     if (bet <= 0)
         refusal = "You must place a bet first.";
-    else if (Session.Credits < bet)
+    else if (Session.Credits < bet) // this refusal has always ended in a comma
         refusal = "You do not have enough credits for that bet,";
     if (refusal) {
         Host.ShowInformation(refusal);
