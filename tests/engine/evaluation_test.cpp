@@ -105,12 +105,27 @@ TEST_F(Evaluation, WinningLinesFlashSixTicksEachInLineOrder) {
     EXPECT_EQ(Machine.FlashLine, 1);
 }
 
-TEST_F(Evaluation, AutoSpinDoesNotFlashTheWinningLines) {
+// Under auto spin the next spin follows at once, so a flash would only flicker; free spins are
+// evaluated by their own routine and must keep the rule too.
+TEST_F(Evaluation, AutoSpinFlashesTheWinningLinesNeitherOfASpinNorOfAFreeSpin) {
     Session.AutoSpin = true;
     Show({Seven, Wild, Seven, Cherries, Cherries, Cherries, Seven, Diamond, Bell});
     Machine.EvaluateSpin();
     EXPECT_GT(Session.SpinWinnings, 0);
     EXPECT_FALSE(Machine.TimerEnabled(TimerId::Timer4));
+
+    BuildFreeSpinStrips(Machine.Strips, Machine.Stops, Machine.SavedStops);
+    Machine.FreeSpinMode = true;
+    Session.SpinWinnings = 0;
+    Show({Planet, Planet, Planet, Blank, Blank, Blank, Comet, Moon, Planet});
+    Machine.EvaluateFreeSpin();
+    EXPECT_EQ(Session.SpinWinnings, 50 + 10) << "the top row of planets and the bottom row's mix";
+    EXPECT_FALSE(Machine.TimerEnabled(TimerId::Timer4)) << "a free spin under auto spin";
+
+    Session.AutoSpin = false;
+    Session.SpinWinnings = 0;
+    Machine.EvaluateFreeSpin();
+    EXPECT_TRUE(Machine.TimerEnabled(TimerId::Timer4)) << "a free spin the player watches";
 }
 
 TEST_F(Evaluation, DoubleOrNothingTakesTheStakeAndCanSwitchGames) {
