@@ -30,8 +30,8 @@ constexpr TIntegerKey IntegerKeys[] = {
     {"Borrowed", &TGameSession::Borrowed, 1000, 0, Most},
     // A missing key gives 3 dollars although a new game starts with the full row of 6.
     {"Dollars", &TGameSession::Dollars, 3, 1, FullDollarRow},
-    {"Globes", &TGameSession::Globes, 3, 1, FullGlobeRow},
-    {"BonusPool", &TGameSession::BonusPool, 100, 0, Most},
+    {"Globes", &TGameSession::Globes, FullGlobeRow, 1, FullGlobeRow},
+    {"BonusPool", &TGameSession::BonusPool, FreshBonusPool, 0, Most},
     {"Spins", &TGameSession::Spins, 0, 0, Most},
     {"LinesPlayed", &TGameSession::LinesPlayed, 8, 0, MaxLinesOrCoins},
     {"CoinsPerLine", &TGameSession::CoinsPerLine, 1, 0, MaxLinesOrCoins},
