@@ -15,6 +15,7 @@
 #include <cstdio>
 
 using namespace zorva;
+namespace program = zorva::art::program;
 
 namespace {
 
@@ -69,13 +70,17 @@ struct TSet {
 };
 
 TSet NormalSet(int symbolSize) {
-    return symbolSize == 64 ? TSet{64, "Inter.bmp", "Zorva64.bmp", "Motion2.bmp", "Barsml.bmp"}
-                            : TSet{96, "Interbig.bmp", "Zorva96.bmp", "Motion.bmp", "BigBar.bmp"};
+    return symbolSize == 64 ? TSet{64, program::Inter.FileName, program::Zorva64.FileName,
+                                   program::Motion2.FileName, program::Barsml.FileName}
+                            : TSet{96, program::Interbig.FileName, program::Zorva96.FileName,
+                                   program::Motion.FileName, program::BigBar.FileName};
 }
 
 TSet Set256(int symbolSize) {
-    return symbolSize == 64 ? TSet{64, "Inter256.bmp", "Zor64256.bmp", "Moti2256.bmp", "Barsm256.bmp"}
-                            : TSet{96, "Inbig256.bmp", "Zor96256.bmp", "Motio256.bmp", "Bigb256.bmp"};
+    return symbolSize == 64 ? TSet{64, program::Inter256.FileName, program::Zor64256.FileName,
+                                   program::Moti2256.FileName, program::Barsm256.FileName}
+                            : TSet{96, program::Inbig256.FileName, program::Zor96256.FileName,
+                                   program::Motio256.FileName, program::Bigb256.FileName};
 }
 
 // The machine as the window draws it: face, resting symbols by the engine's own geometry,
@@ -152,7 +157,7 @@ QImage ScreenLayout(const QString& folder, int screenWidth, int screenHeight) {
     for (int i = 0; i < 14; ++i)
         p.drawImage(buttonLeft + (i / 7) * options.width(), optionsTop - (i % 7) * options.height(), options);
 
-    const QImage logo = Load(QDir(folder).filePath("Logo.bmp"));
+    const QImage logo = Load(QDir(folder).filePath(program::Logo.FileName));
     p.drawImage((g.MachineLeft - logo.width()) / 2, stopTop + stop.height() - logo.height(), logo);
 
     // Labels and meters at their places for the band.
