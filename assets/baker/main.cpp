@@ -21,6 +21,7 @@
 
 using namespace zorva;
 using namespace zorva::bake;
+namespace program = zorva::art::program;
 
 namespace {
 
@@ -31,33 +32,38 @@ struct TFolders {
 };
 
 // Both colour sets of one picture: the 24-bit file and its quantised 8-bit twin.
-void SaveBothSets(const QImage& image, const TFolders& f, const char* normalName, const char* name256) {
-    SaveBmp24(image, QDir(f.Program).filePath(normalName));
-    SaveBmp8(image, QDir(f.Program).filePath(name256));
+void SaveBothSets(const QImage& image, const TFolders& f, const art::TProgramPicture& normal,
+                  const art::TProgramPicture& twin256) {
+    SaveBmp24(image, QDir(f.Program).filePath(normal.FileName));
+    SaveBmp8(image, QDir(f.Program).filePath(twin256.FileName));
+}
+
+void SaveNormalSet(const QImage& image, const TFolders& f, const art::TProgramPicture& picture) {
+    SaveBmp24(image, QDir(f.Program).filePath(picture.FileName));
 }
 
 void BakeMachine(const TFolders& f) {
-    SaveBothSets(MachineFace(SmallFace()), f, "Inter.bmp", "Inter256.bmp");
-    SaveBothSets(MachineFace(LargeFace()), f, "Interbig.bmp", "Inbig256.bmp");
-    SaveBothSets(SymbolSheet(f.Svg, 64), f, "Zorva64.bmp", "Zor64256.bmp");
-    SaveBothSets(SymbolSheet(f.Svg, 96), f, "Zorva96.bmp", "Zor96256.bmp");
-    SaveBothSets(MotionStrip(f.Svg, 64, art::MotionStripRows), f, "Motion2.bmp", "Moti2256.bmp");
-    SaveBothSets(MotionStrip(f.Svg, 96, art::MotionStripRows), f, "Motion.bmp", "Motio256.bmp");
-    SaveBothSets(MysteryArtwork(art::SmallMysteryCellWidth, art::SmallMysteryCellHeight), f, "Barsml.bmp",
-                 "Barsm256.bmp");
-    SaveBothSets(MysteryArtwork(art::LargeMysteryCellWidth, art::LargeMysteryCellHeight), f, "BigBar.bmp",
-                 "Bigb256.bmp");
+    SaveBothSets(MachineFace(SmallFace()), f, program::Inter, program::Inter256);
+    SaveBothSets(MachineFace(LargeFace()), f, program::Interbig, program::Inbig256);
+    SaveBothSets(SymbolSheet(f.Svg, 64), f, program::Zorva64, program::Zor64256);
+    SaveBothSets(SymbolSheet(f.Svg, 96), f, program::Zorva96, program::Zor96256);
+    SaveBothSets(MotionStrip(f.Svg, 64, art::MotionStripRows), f, program::Motion2, program::Moti2256);
+    SaveBothSets(MotionStrip(f.Svg, 96, art::MotionStripRows), f, program::Motion, program::Motio256);
+    SaveBothSets(MysteryArtwork(art::SmallMysteryCellWidth, art::SmallMysteryCellHeight), f, program::Barsml,
+                 program::Barsm256);
+    SaveBothSets(MysteryArtwork(art::LargeMysteryCellWidth, art::LargeMysteryCellHeight), f, program::BigBar,
+                 program::Bigb256);
 }
 
 void BakeOptionalPictures(const TFolders& f) {
-    SaveBothSets(OptionButton(62, 20), f, "Box.bmp", "Box256.bmp");
-    SaveBothSets(BigButton(TButtonLook::Spin, 124, 72), f, "Spin.bmp", "Spin256.bmp");
-    SaveBothSets(BigButton(TButtonLook::Stop, 124, 72), f, "Stop.bmp", "Stop256.bmp");
-    SaveBothSets(BigButton(TButtonLook::StopDark, 124, 72), f, "StopOff.bmp", "StOff256.bmp");
-    SaveBothSets(Logo(f.Svg, 150, 169), f, "Logo.bmp", "Logo256.bmp");
-    SaveBmp24(BonusIcons(f.Svg, 32), QDir(f.Program).filePath("Bonus32.bmp"));
-    SaveBmp24(BonusIcons(f.Svg, 16), QDir(f.Program).filePath("Bonus16.bmp"));
-    SaveBmp24(PayoffChart(f.Svg, 632, 413), QDir(f.Program).filePath("Paychart.bmp"));
+    SaveBothSets(OptionButton(62, 20), f, program::Box, program::Box256);
+    SaveBothSets(BigButton(TButtonLook::Spin, 124, 72), f, program::Spin, program::Spin256);
+    SaveBothSets(BigButton(TButtonLook::Stop, 124, 72), f, program::Stop, program::Stop256);
+    SaveBothSets(BigButton(TButtonLook::StopDark, 124, 72), f, program::StopOff, program::StOff256);
+    SaveBothSets(Logo(f.Svg, 150, 169), f, program::Logo, program::Logo256);
+    SaveNormalSet(BonusIcons(f.Svg, 32), f, program::Bonus32);
+    SaveNormalSet(BonusIcons(f.Svg, 16), f, program::Bonus16);
+    SaveNormalSet(PayoffChart(f.Svg, 632, 413), f, program::Paychart);
 }
 
 void SaveBuiltin(const QImage& image, const art::TBuiltinPicture& picture, const TFolders& f) {

@@ -116,7 +116,7 @@ QImage PayoffChart(const QString& svgFolder, int width, int height) {
                         {rule.Symbol, rule.Symbol, rule.Symbol}, "", rule.PerCoin);
         y += row;
     }
-    painter.RuleRow(freePanel.left() + 8, y, freePanel.width() - 16, {Symbol7, Symbol8, Symbol9}, "any mix",
+    painter.RuleRow(freePanel.left() + 8, y, freePanel.width() - 16, {Planet, Comet, Moon}, "any mix",
                     FreeSpinMixPerCoin);
 
     // The exact return of each payline, summed by the engine over every stop of its three wheels.

@@ -1,16 +1,24 @@
-// Lays every baked picture out on one sheet, and shows the machine faces as a player
-// would see them: symbols in their windows, a spinning wheel, the mystery boxes, and
-// the whole window laid out for 640, 800, 1024 and 1920 pixel screens.
+// Lays every baked picture out on one sheet, and draws the main window as a player sees it on
+// 640, 800, 1024 and 1920 pixel screens: the window's own panel, logo and option buttons over
+// the artwork the window itself chooses, with the machine faces of both colour sets cut out.
 #include "art/builtin_art.h"
 #include "art/program_art.h"
-#include "engine/geometry.h"
-#include "engine/symbols.h"
+#include "engine/host.h"
+#include "engine/machine.h"
+#include "engine/session.h"
+#include "mainwindow/artwork_loader.h"
+#include "mainwindow/image_control.h"
+#include "mainwindow/layout.h"
+#include "mainwindow/options_bar.h"
+#include "mainwindow/panel.h"
+#include "platform/screen_facts.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFont>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <QWidget>
 
 #include <cstdio>
 
@@ -63,167 +71,100 @@ QImage ContactSheet(const QString& programFolder) {
     return sheet;
 }
 
-struct TSet {
-    int SymbolSize;
-    QString Face, Sheet, Motion, Mystery;
+// The engine's host for a window that stands still: nothing animates, sounds, waits or opens.
+class TStillHost final : public THost {
+  public:
+    void DrawWheel(int) override {}
+    void ClearWheel(int) override {}
+    void DrawBlur(int, int) override {}
+    void CaptureBounce(int) override {}
+    void DrawBounce(int, int) override {}
+    void HatchLine(int) override {}
+    void DrawMeter(TMeter) override {}
+    void DrawWinnings(bool) override {}
+    void DrawMysteryBox(int) override {}
+    void DrawMysteryPrize(int, bool) override {}
+    void DrawStopButton(bool) override {}
+    void DrawFreeSpinsCount(bool) override {}
+    void DrawOptionCaptions() override {}
+    void FillBlack(const TRect&) override {}
+    void RepaintAll() override {}
+    bool Animates() const override { return false; }
+    void Play(SoundId) override {}
+    uint32_t TickCount() override { return 0; }
+    uint32_t UtcMillisecondOfDay() override { return 0; }
+    void HandleEvents(uint32_t) override {}
+    void SetTimer(TimerId, bool) override {}
+    void ShowInformation(const std::string&) override {}
+    void OpenDoubleGame(bool) override {}
 };
 
-TSet NormalSet(int symbolSize) {
-    return symbolSize == 64 ? TSet{64, "Inter.bmp", "Zorva64.bmp", "Motion2.bmp", "Barsml.bmp"}
-                            : TSet{96, "Interbig.bmp", "Zorva96.bmp", "Motion.bmp", "BigBar.bmp"};
+// The panel's canvas shown the way the main window shows it, under its child controls.
+class TCanvasView : public QWidget {
+  public:
+    explicit TCanvasView(const QImage& canvas) : Canvas(canvas) { resize(canvas.size()); }
+
+  protected:
+    void paintEvent(QPaintEvent*) override { QPainter(this).drawImage(0, 0, Canvas); }
+
+  private:
+    const QImage& Canvas;
+};
+
+TSize SizeOf(const QImage& image) {
+    return {image.width(), image.height()};
 }
 
-TSet Set256(int symbolSize) {
-    return symbolSize == 64 ? TSet{64, "Inter256.bmp", "Zor64256.bmp", "Moti2256.bmp", "Barsm256.bmp"}
-                            : TSet{96, "Inbig256.bmp", "Zor96256.bmp", "Motio256.bmp", "Bigb256.bmp"};
+struct TWindowShot {
+    QImage Window;
+    QRect Machine; // the face with the mystery boxes below it
+};
+
+// The main window on a screen with these facts, built from the program folder as the window builds
+// itself: a game under way, wheel 8 caught mid-spin and mystery box 2 lit.
+TWindowShot WindowAsSeen(const QString& folder, const TScreenFacts& screen) {
+    TGameSession session;
+    SetStartupValues(session);
+    session.Credits = 1000000;
+    session.BonusPool = 1234;
+    session.CoinsPerLine = 8;
+    session.SpinWinnings = 250;
+    TStillHost host;
+    TSlotMachine machine(session, host);
+    machine.MysteryLit[2] = true;
+
+    const TArtwork artwork = LoadArtwork(folder, screen);
+    machine.Geometry = {screen.Width, artwork.MachineLeft, artwork.MachineTop, artwork.SymbolSize};
+    const TPanelPictures pictures = LoadPanelPictures(artwork, screen.Width);
+    const TWindowLayout layout = LayOut(
+        {screen.Width, screen.Height, artwork.MachineLeft, artwork.MachineTop, SizeOf(artwork.MachineImage),
+         SizeOf(pictures.SpinBtn), SizeOf(pictures.StopBtn), SizeOf(pictures.PlusSmall),
+         SizeOf(pictures.PlusMinus), SizeOf(pictures.Logo), SizeOf(pictures.Options)});
+    TPanel panel(layout, artwork, pictures, session, machine, screen.PixelsPerInch);
+    panel.FormPaint();
+    panel.DrawBlur(8, 540);
+
+    TCanvasView view(panel.Canvas);
+    TImageControl logo(&view, -1, pictures.Logo);
+    logo.move(layout.LogoRect.Left, layout.LogoRect.Top);
+    TOptionsBar options(&view, layout, pictures.Options, session, screen.PixelsPerInch);
+    options.DrawOptionCaptions();
+
+    const QRect machineRect(layout.MachineLeft, layout.MachineTop, layout.Machine.Width,
+                            layout.Machine.Height + artwork.MysteryArtwork.height() / 2);
+    return {view.grab().toImage(), machineRect};
 }
 
-// The machine as the window draws it: face, resting symbols by the engine's own geometry,
-// wheel 8 caught mid-spin, and the mystery boxes below with box 2 lit.
-void PaintMachine(QPainter& p, const QString& folder, const TSet& set, const TMachineGeometry& g) {
-    const QImage face = Load(QDir(folder).filePath(set.Face));
-    const QImage sheet = Load(QDir(folder).filePath(set.Sheet));
-    const QImage motion = Load(QDir(folder).filePath(set.Motion));
-    const QImage mystery = Load(QDir(folder).filePath(set.Mystery));
-    p.drawImage(g.MachineLeft, g.MachineTop, face);
-    TStrips strips{};
-    BuildStrips(strips);
-    const int s = set.SymbolSize;
-    for (int w = 0; w < WheelCount; ++w) {
-        const int code = strips[w][InitialStops[w]];
-        if (w == 8) {
-            const TRect window = WheelWindow(g, w);
-            const int offset = 540;
-            const int first = qMin(window.Height(), motion.height() - offset);
-            p.drawImage(QPoint(window.Left, window.Top), motion, QRect(0, offset, s, first));
-            p.drawImage(QPoint(window.Left, window.Top + first), motion,
-                        QRect(0, 0, s, window.Height() - first));
-            continue;
-        }
-        const TRect cell = WheelCell(g, w);
-        p.drawImage(QPoint(cell.Left, cell.Top), sheet, QRect((code % 4) * s, (code / 4) * s, s, s));
-    }
-    const int boxWidth = mystery.width() / 9, boxHeight = mystery.height() / 2;
-    for (int i = 0; i < 8; ++i) {
-        const int left = g.MachineLeft + 2 + i * boxWidth + (g.ScreenWidth < 1000 ? 20 : 0);
-        p.drawImage(QPoint(left, g.MachineTop + face.height()), mystery,
-                    QRect(i * boxWidth, i == 2 ? 0 : boxHeight, boxWidth, boxHeight));
-    }
-}
-
-QImage MachineComposite(const QString& folder, int symbolSize) {
-    const QImage face = Load(QDir(folder).filePath(NormalSet(symbolSize).Face));
-    const int screenWidth = symbolSize == 64 ? 800 : 1024;
-    const int height = face.height() + face.height() / 6 + 16;
-    QImage image(2 * face.width() + 48, height, QImage::Format_RGB32);
+// Both colour sets of one machine size side by side, as the window draws them.
+QImage MachineComposite(const QString& folder, int screenWidth, int screenHeight) {
+    const TWindowShot normal = WindowAsSeen(folder, {screenWidth, screenHeight, 32, 96});
+    const TWindowShot palette = WindowAsSeen(folder, {screenWidth, screenHeight, 8, 96});
+    const QRect r = normal.Machine;
+    QImage image(2 * r.width() + 48, r.height() + 16, QImage::Format_RGB32);
     image.fill(Qt::black);
     QPainter p(&image);
-    for (int set = 0; set < 2; ++set) {
-        const int left = 16 + set * (face.width() + 16);
-        const TMachineGeometry g{screenWidth, left, 8, symbolSize};
-        PaintMachine(p, folder, set == 0 ? NormalSet(symbolSize) : Set256(symbolSize), g);
-    }
-    return image;
-}
-
-// The main window's layout on a screen of the given width, drawn with the built-in pictures,
-// to check that nothing overlaps.
-QImage ScreenLayout(const QString& folder, int screenWidth, int screenHeight) {
-    const int symbolSize = screenWidth < 1000 ? 64 : 96;
-    const TSet set = NormalSet(symbolSize);
-    const QImage face = Load(QDir(folder).filePath(set.Face));
-    const int machineTop = screenWidth <= 690 ? 0 : screenWidth < 1000 ? 50 : 12;
-    const TMachineGeometry g{screenWidth, (screenWidth - face.width()) / 2, machineTop, symbolSize};
-    const int band = screenWidth < 700 ? 0 : screenWidth < 1000 ? 1 : 2;
-    const int m = g.MachineLeft + face.width();
-    QImage image(screenWidth - 10, screenHeight, QImage::Format_RGB32);
-    image.fill(Qt::black);
-    QPainter p(&image);
-    PaintMachine(p, folder, set, g);
-
-    const QImage spin = Load(art::SpinBtn.Path), stop = Load(art::StopBtn.Path),
-                 options = Load(art::Options.Path);
-    const int buttonLeft = m + (screenWidth - m) / 2 - spin.width() / 2;
-    const int stopTop = g.MachineTop + face.height() - stop.height();
-    const int spinTop = stopTop - 10 - spin.height();
-    p.drawImage(buttonLeft, stopTop, stop);
-    p.drawImage(buttonLeft, spinTop, spin);
-    const int optionsTop = spinTop - options.height() - 20;
-    for (int i = 0; i < 14; ++i)
-        p.drawImage(buttonLeft + (i / 7) * options.width(), optionsTop - (i % 7) * options.height(), options);
-
-    const QImage logo = Load(QDir(folder).filePath("Logo.bmp"));
-    p.drawImage((g.MachineLeft - logo.width()) / 2, stopTop + stop.height() - logo.height(), logo);
-
-    // Labels and meters at their places for the band.
-    struct TLabel {
-        const char* Text;
-        int X[3], Y[3];
-        bool RightOfMachine;
-    };
-    const TLabel labels[] = {
-        {"Credits:", {10, 10, 10}, {10, 10, 5}, false},
-        {"Bonus Pool:", {10, 10, 10}, {60, 70, 100}, false},
-        {"Win 3 FREE Spins:", {10, 10, 10}, {124, 128, 200}, false},
-        {"Lines Played:", {10, 20, 5}, {5, 5, 5}, true},
-        {"Coins/Line:", {89, 145, 130}, {5, 5, 5}, true},
-        {"Coins Played:", {15, 40, 15}, {70, 80, 150}, true},
-    };
-    const int points[3] = {8, 12, 14};
-    QFont font("DejaVu Sans");
-    font.setPointSize(points[band]);
-    p.setFont(font);
-    p.setPen(Qt::yellow);
-    for (const TLabel& label : labels)
-        p.drawText(
-            QPoint(label.X[band] + (label.RightOfMachine ? m : 0), label.Y[band] + p.fontMetrics().ascent()),
-            label.Text);
-    const QImage digits = Load(band == 2 ? art::DigitsLarge.Path : art::DigitsSmall.Path);
-    const QImage green = Load(band == 2 ? art::GreenLarge.Path : art::GreenSmall.Path);
-    const int gw = band == 2 ? 32 : 16, gh = band == 2 ? 42 : 21;
-    auto number = [&](const QImage& strip, QString text, int x, int y) {
-        for (QChar c : text) {
-            p.drawImage(QPoint(x, y), strip, QRect(c.digitValue() * gw, 0, gw, gh));
-            x += gw;
-        }
-    };
-    const int creditsXY[3][2] = {{10, 30}, {10, 30}, {5, 30}};
-    number(digits, "1000000", creditsXY[band][0], creditsXY[band][1]);
-    const int poolXY[3][2] = {{5, 80}, {10, 90}, {5, 125}};
-    number(green, "1234", poolXY[band][0], poolXY[band][1]);
-    const int linesX[3] = {10, 20, 5}, coinsX[3] = {85, 145, 130};
-    number(green, "8", m + linesX[band], 30);
-    number(green, "8", m + coinsX[band], 30);
-    const int playedXY[3][2] = {{140, 65}, {195, 78}, {227, 140}};
-    number(digits, "64", m + playedXY[band][0] - 2 * gw, playedXY[band][1]);
-    if (band == 2) {
-        font.setPointSize(14);
-        p.setFont(font);
-        p.drawText(QPoint(m + 15, 250 + p.fontMetrics().ascent()), "Winnings:");
-        number(green, "250", m + 168, 243);
-    } else if (band == 1) {
-        p.drawText(QPoint(g.MachineLeft, 5 + p.fontMetrics().ascent()), "Winnings:");
-        number(green, "250", g.MachineLeft + p.fontMetrics().horizontalAdvance("Winnings:") - 3 * gw,
-               5 + p.fontMetrics().height());
-    }
-
-    const QImage icons = Load(screenWidth < 700 ? art::Bonus16.Path : art::Bonus.Path);
-    const int iw = icons.width();
-    const int globeXY[3][2] = {{125, 65}, {190, 80}, {200, 100}};
-    const int dollarXY[3][2] = {{10, 140}, {0, 150}, {0, 230}};
-    for (int k = 0; k < 3; ++k)
-        p.drawImage(QPoint(globeXY[band][0] - k * iw, globeXY[band][1]), icons, QRect(0, 0, iw, iw));
-    for (int k = 0; k < 6; ++k)
-        p.drawImage(QPoint(dollarXY[band][0] + k * iw, dollarXY[band][1]), icons, QRect(0, iw, iw, iw));
-
-    const QImage adjusters = Load(band == 2 ? art::PlusMinus.Path : art::PlusSmall.Path);
-    const int linesLeft = m + (band == 0 ? 36 : band == 1 ? 48 : 39);
-    const int coinsLeft = linesLeft + (band == 0 ? 75 : band == 1 ? 121 : 125);
-    const int hw = adjusters.width() / 2, top = band == 2 ? 36 : 32;
-    for (int left : {linesLeft, coinsLeft}) {
-        p.drawImage(QPoint(left, top), adjusters, QRect(0, 0, hw, adjusters.height()));
-        p.drawImage(QPoint(left + hw + 5, top), adjusters, QRect(hw, 0, hw, adjusters.height()));
-    }
+    p.drawImage(16, 8, normal.Window.copy(r));
+    p.drawImage(32 + r.width(), 8, palette.Window.copy(palette.Machine));
     return image;
 }
 
@@ -237,7 +178,7 @@ void Save(const QImage& image, const QString& file) {
 } // namespace
 
 int main(int argc, char** argv) {
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     if (argc != 3) {
         std::fprintf(stderr, "usage: zorva-contact-sheet <program folder> <output folder>\n");
         return 2;
@@ -245,10 +186,11 @@ int main(int argc, char** argv) {
     const QString folder = QString::fromLocal8Bit(argv[1]);
     const QDir out(QString::fromLocal8Bit(argv[2]));
     Save(ContactSheet(folder), out.filePath("contact_sheet.png"));
-    Save(MachineComposite(folder, 64), out.filePath("machine_64.png"));
-    Save(MachineComposite(folder, 96), out.filePath("machine_96.png"));
+    Save(MachineComposite(folder, 800, 600), out.filePath("machine_64.png"));
+    Save(MachineComposite(folder, 1024, 768), out.filePath("machine_96.png"));
     for (auto [w, h] :
          {std::pair{640, 480}, std::pair{800, 600}, std::pair{1024, 768}, std::pair{1920, 1080}})
-        Save(ScreenLayout(folder, w, h), out.filePath(QString("screen_%1x%2.png").arg(w).arg(h)));
+        Save(WindowAsSeen(folder, {w, h, 32, 96}).Window,
+             out.filePath(QString("screen_%1x%2.png").arg(w).arg(h)));
     return 0;
 }

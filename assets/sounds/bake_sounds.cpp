@@ -16,7 +16,7 @@ int main(int argc, char** argv) {
     std::filesystem::create_directories(folder);
     for (const auto& design : zorva::sounds::SoundDesigns) {
         const auto bytes = zorva::sounds::EncodeWave(zorva::sounds::Synthesise(design));
-        const auto path = folder / zorva::sounds::WaveFileName(design.Number);
+        const auto path = folder / zorva::SoundInfo(design.Id).FileName;
         std::ofstream file(path, std::ios::binary | std::ios::trunc);
         file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
         if (!file.flush()) {

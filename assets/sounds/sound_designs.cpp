@@ -7,17 +7,17 @@
 namespace zorva::sounds {
 
 const std::array<TSoundDesign, 11> SoundDesigns{{
-    {0, "click", 0.018, 0.50, false},
-    {1, "refusal", 0.34, 0.40, false},
-    {2, "mystery award", 0.90, 0.60, false},
-    {4, "globe", 0.20, 0.50, false},
-    {5, "dollar", 0.16, 0.50, false},
-    {6, "payoff", 0.50, 0.60, false},
-    {7, "chaser", 0.70, 0.35, true},
-    {8, "count-off tick", 0.040, 0.35, false},
-    {9, "win", 0.95, 0.70, false},
-    {10, "pool", 1.50, 0.70, false},
-    {11, "loss", 0.90, 0.45, false},
+    {SoundId::Click, "click", 0.018, 0.50, false},
+    {SoundId::Refusal, "refusal", 0.34, 0.40, false},
+    {SoundId::MysteryAward, "mystery award", 0.90, 0.60, false},
+    {SoundId::Globe, "globe", 0.20, 0.50, false},
+    {SoundId::Dollar, "dollar", 0.16, 0.50, false},
+    {SoundId::Payoff, "payoff", 0.50, 0.60, false},
+    {SoundId::Chaser, "chaser", 0.70, 0.35, true},
+    {SoundId::CountOffTick, "count-off tick", 0.040, 0.35, false},
+    {SoundId::Win, "win", 0.95, 0.70, false},
+    {SoundId::Pool, "pool", 1.50, 0.70, false},
+    {SoundId::Loss, "loss", 0.90, 0.45, false},
 }};
 
 namespace {
@@ -175,42 +175,38 @@ TSamples Loss() {
     return out;
 }
 
-TSamples Compose(int number) {
-    switch (number) {
-    case 0:
+TSamples Compose(SoundId id) {
+    switch (id) {
+    case SoundId::Click:
         return Click();
-    case 1:
+    case SoundId::Refusal:
         return Refusal();
-    case 2:
+    case SoundId::MysteryAward:
         return MysteryAward();
-    case 4:
+    case SoundId::Globe:
         return Globe();
-    case 5:
+    case SoundId::Dollar:
         return Dollar();
-    case 6:
+    case SoundId::Payoff:
         return Payoff();
-    case 7:
+    case SoundId::Chaser:
         return Chaser();
-    case 8:
+    case SoundId::CountOffTick:
         return CountOffTick();
-    case 9:
+    case SoundId::Win:
         return Win();
-    case 10:
+    case SoundId::Pool:
         return Pool();
-    case 11:
+    case SoundId::Loss:
         return Loss();
     }
-    throw std::invalid_argument("no sound is designed under number " + std::to_string(number));
+    throw std::invalid_argument("no sound is designed under number " + std::to_string(static_cast<int>(id)));
 }
 
 } // namespace
 
-std::string WaveFileName(int number) {
-    return "Zorva" + std::to_string(number) + ".wav";
-}
-
 TSamples Synthesise(const TSoundDesign& design) {
-    TSamples samples = Compose(design.Number);
+    TSamples samples = Compose(design.Id);
     samples.resize(SampleCount(design.Seconds), 0.0);
     if (!design.Loop)
         FadeEdges(samples, 0.002, 0.005);

@@ -3,32 +3,45 @@
 #include <algorithm>
 #include <limits>
 
+#include "engine/bonus_rules.h"
+
 namespace zorva {
 
 namespace {
 
+constexpr int32_t Least = std::numeric_limits<int32_t>::min();
+constexpr int32_t Most = std::numeric_limits<int32_t>::max();
+constexpr int32_t MaxLinesOrCoins = 8;
+
+// Each value is read into the range the game itself can leave it in between spins, so a hand-edited
+// file cannot start the engine where its rules never go: globes and dollars within their rows, the
+// counts and the bank not below 0. The won totals stay as they stand; a double-or-nothing run can
+// leave its own below 0.
 struct TIntegerKey {
     const char* Key;
     int32_t TGameSession::*Field;
     int32_t Default;
+    int32_t Lowest;
+    int32_t Highest;
 };
 
 constexpr TIntegerKey IntegerKeys[] = {
-    {"Credits", &TGameSession::Credits, 1000},
-    {"Borrowed", &TGameSession::Borrowed, 1000},
-    {"Dollars", &TGameSession::Dollars, 3},
-    {"Globes", &TGameSession::Globes, 3},
-    {"BonusPool", &TGameSession::BonusPool, 100},
-    {"Spins", &TGameSession::Spins, 0},
-    {"LinesPlayed", &TGameSession::LinesPlayed, 8},
-    {"CoinsPerLine", &TGameSession::CoinsPerLine, 1},
-    {"BonusPoolWon", &TGameSession::BonusPoolWon, 0},
-    {"DoubleOrNothingWon", &TGameSession::DoubleOrNothingWon, 0},
-    {"BonusRollWon", &TGameSession::BonusRollWon, 0},
-    {"NumberOfBonusRolls", &TGameSession::NumberOfBonusRolls, 0},
-    {"GotBonusCount", &TGameSession::GotBonusCount, 0},
-    {"MysteryBonus", &TGameSession::MysteryBonus, 0},
-    {"TotalBets", &TGameSession::TotalBets, 0},
+    {"Credits", &TGameSession::Credits, 1000, 0, Most},
+    {"Borrowed", &TGameSession::Borrowed, 1000, 0, Most},
+    // A missing key gives 3 dollars although a new game starts with the full row of 6.
+    {"Dollars", &TGameSession::Dollars, 3, 1, FullDollarRow},
+    {"Globes", &TGameSession::Globes, FullGlobeRow, 1, FullGlobeRow},
+    {"BonusPool", &TGameSession::BonusPool, FreshBonusPool, 0, Most},
+    {"Spins", &TGameSession::Spins, 0, 0, Most},
+    {"LinesPlayed", &TGameSession::LinesPlayed, 8, 0, MaxLinesOrCoins},
+    {"CoinsPerLine", &TGameSession::CoinsPerLine, 1, 0, MaxLinesOrCoins},
+    {"BonusPoolWon", &TGameSession::BonusPoolWon, 0, Least, Most},
+    {"DoubleOrNothingWon", &TGameSession::DoubleOrNothingWon, 0, Least, Most},
+    {"BonusRollWon", &TGameSession::BonusRollWon, 0, Least, Most},
+    {"NumberOfBonusRolls", &TGameSession::NumberOfBonusRolls, 0, 0, Most},
+    {"GotBonusCount", &TGameSession::GotBonusCount, 0, 0, Most},
+    {"MysteryBonus", &TGameSession::MysteryBonus, 0, Least, Most},
+    {"TotalBets", &TGameSession::TotalBets, 0, 0, Most},
 };
 
 struct TBooleanKey {
@@ -42,8 +55,6 @@ constexpr TBooleanKey BooleanKeys[] = {
     {"PayMode", &TGameSession::PayMode},     {"AutoSave", &TGameSession::AutoSave},
     {"BonusGame", &TGameSession::BonusGame},
 };
-
-constexpr int32_t MaxLinesOrCoins = 8;
 
 int DigitValue(char c, int base) {
     int value = 36;
@@ -157,14 +168,12 @@ void ReadGameSection(const TProfileFile& file, TGameSession& session, int slot, 
     session.GameDate =
         FirstCharacters(file.GetString(section, "GameDate").value_or(today), MaxGameDateLength);
     for (const TIntegerKey& key : IntegerKeys) {
-        session.*key.Field = ReadInteger(file, section, key.Key, key.Default);
+        session.*key.Field =
+            std::clamp(ReadInteger(file, section, key.Key, key.Default), key.Lowest, key.Highest);
     }
     for (const TBooleanKey& key : BooleanKeys) {
         session.*key.Field = ReadInteger(file, section, key.Key, 1) != 0;
     }
-    // The game never writes a bet beyond 8 × 8, but a hand-edited file could ask for one.
-    session.LinesPlayed = std::clamp(session.LinesPlayed, 0, MaxLinesOrCoins);
-    session.CoinsPerLine = std::clamp(session.CoinsPerLine, 0, MaxLinesOrCoins);
 }
 
 void WriteGameSection(TProfileFile& file, const TGameSession& session, int slot, const std::string& name,

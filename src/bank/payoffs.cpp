@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPixmap>
 
+#include "art/program_art.h"
 #include "bank/window_kit.h"
 #include "platform/help_viewer.h"
 #include "platform/messages.h"
@@ -13,7 +14,7 @@ namespace zorva {
 
 namespace {
 
-constexpr QSize DesignClientSize(632, 413);
+constexpr QSize DesignClientSize(art::program::Paychart.Width, art::program::Paychart.Height);
 
 } // namespace
 
@@ -34,7 +35,8 @@ TPaychart::TPaychart(const QString& programFolder, QWidget* parent)
 
 void TPaychart::FormCreate(const QString& programFolder) {
     setUpdatesEnabled(false);
-    const QString fileName = QDir(programFolder).absoluteFilePath(QStringLiteral("Paychart.bmp"));
+    const QString fileName =
+        QDir(programFolder).absoluteFilePath(QString::fromLatin1(art::program::Paychart.FileName));
     const QPixmap chart(fileName);
     if (chart.isNull()) {
         ShowError("Cannot open file " + QDir::toNativeSeparators(fileName).toStdString());

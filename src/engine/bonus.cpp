@@ -35,7 +35,7 @@ void TSlotMachine::FreeSpinAward() {
         Host.DrawMeter(TMeter::DollarRow);
         Host.Play(SoundId::Dollar);
     }
-    Session.FreeSpinsLeft += FreeSpinsPerAward;
+    Session.FreeSpinsLeft = SaturatingAdd(Session.FreeSpinsLeft, FreeSpinsPerAward);
 }
 
 void TSlotMachine::ShowFreeSpins() {

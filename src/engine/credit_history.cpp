@@ -1,6 +1,7 @@
 #include "engine/credit_history.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace zorva {
 
@@ -37,7 +38,9 @@ bool TCreditHistory::Kept(const TCreditPoint& point) const {
 }
 
 void TCreditHistory::Thin() {
-    spinStride_ *= 2;
+    // A history of marks alone thins over and over; the stride stops short of overflowing.
+    if (spinStride_ <= std::numeric_limits<int64_t>::max() / 2)
+        spinStride_ *= 2;
     const TCreditPoint latest = points_.back();
     points_.pop_back();
     std::erase_if(points_, [this](const TCreditPoint& point) { return !Kept(point); });

@@ -74,12 +74,12 @@ void TSlotMachine::EvaluateLine(int lineIndex) {
 
     // A globe line takes its globe whether or not a richer rule pays the line.
     if (IsGlobeLine(symbols)) {
-        Session.Globes -= 1;
+        Session.Globes = SaturatingAdd(Session.Globes, -1);
         Host.DrawMeter(TMeter::GlobeRow);
         Host.Play(SoundId::Globe);
     }
     if (payoff.Symbol == Dollar && Session.Dollars > 0) {
-        Session.Dollars -= 1;
+        Session.Dollars = SaturatingAdd(Session.Dollars, -1);
         Host.DrawMeter(TMeter::DollarRow);
         Host.Play(SoundId::Dollar);
     }

@@ -94,6 +94,7 @@ class TSlotMachine {
     void DrawStops();
     void AnimateWheels();
     void AnimateWheel(int wheel, int phase);
+    void StopAndBounce(int wheel, int step);
     void QuickStop();
     void PlayFreeSpins();
     void EvaluateLine(int lineIndex);

@@ -28,7 +28,7 @@ bool IsGlobeLine(const TLineSymbols& line) {
 }
 
 bool IsFreeSpinSymbol(uint8_t symbol) {
-    return symbol == Symbol7 || symbol == Symbol8 || symbol == Symbol9;
+    return symbol == Planet || symbol == Comet || symbol == Moon;
 }
 
 int FreeSpinLinePayoff(const TLineSymbols& line) {

@@ -14,20 +14,20 @@ struct TPayoffRule {
 // Normal spins: the first rule that matches pays; three wilds come first.
 inline constexpr int ThreeWildsPerCoin = 150;
 inline constexpr std::array<TPayoffRule, 6> NormalPayoffRules{{
-    {Symbol1, 25},
+    {Seven, 25},
     {Globe, 20},
-    {Symbol3, 15},
-    {Symbol4, 15},
+    {Diamond, 15},
+    {Bell, 15},
     {Dollar, 10},
-    {Symbol6, 5},
+    {Cherries, 5},
 }};
 
-// Free spins: no wilds, no multiplier; any mix of 7, 8 and 9 still pays.
+// Free spins: no wilds, no multiplier; any mix of planets, comets and moons still pays.
 inline constexpr std::array<TPayoffRule, 4> FreeSpinPayoffRules{{
-    {Symbol1, 100},
-    {Symbol7, 50},
-    {Symbol8, 25},
-    {Symbol9, 15},
+    {Seven, 100},
+    {Planet, 50},
+    {Comet, 25},
+    {Moon, 15},
 }};
 inline constexpr int FreeSpinMixPerCoin = 10;
 

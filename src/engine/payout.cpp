@@ -27,7 +27,7 @@ void TSlotMachine::CountOffCredits() {
         const int32_t left = Session.SpinWinnings;
         const int32_t step = left >= 1000 ? 25 : left >= 100 ? 10 : left >= 25 ? 5 : 1;
         Session.Credits = SaturatingAdd(Session.Credits, step);
-        Session.SpinWinnings -= step;
+        Session.SpinWinnings = SaturatingAdd(Session.SpinWinnings, -step);
         Host.Play(SoundId::CountOffTick);
         Host.DrawMeter(TMeter::Credits);
         Pause(0.1);

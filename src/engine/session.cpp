@@ -6,10 +6,10 @@ void NewGameReset(TGameSession& session) {
     session.FreeSpinsLeft = 0;
     session.Credits = 1000;
     session.Borrowed = 1000;
-    session.Dollars = 6;
-    session.Globes = 3;
+    session.Dollars = FullDollarRow;
+    session.Globes = FullGlobeRow;
     session.Spins = 0;
-    session.BonusPool = 100;
+    session.BonusPool = FreshBonusPool;
     session.BonusPoolWon = 0;
     session.DoubleOrNothingWon = 0;
     session.BonusRollWon = 0;
@@ -22,9 +22,9 @@ void NewGameReset(TGameSession& session) {
 void SetStartupValues(TGameSession& session) {
     session.Spins = 0;
     session.Spinning = false;
-    session.Globes = 3;
+    session.Globes = FullGlobeRow;
     session.PayMode = true;
-    session.Dollars = 6;
+    session.Dollars = FullDollarRow;
     session.BonusGame = true;
     session.LinesPlayed = 8;
     session.CoinsPerLine = 1;

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/bonus_rules.h"
 #include "engine/credit_history.h"
 
 namespace zorva {
@@ -12,9 +13,9 @@ namespace zorva {
 struct TGameSession {
     int32_t Credits = 1000;
     int32_t Borrowed = 1000;
-    int32_t Dollars = 6;
-    int32_t Globes = 3;
-    int32_t BonusPool = 100;
+    int32_t Dollars = FullDollarRow;
+    int32_t Globes = FullGlobeRow;
+    int32_t BonusPool = FreshBonusPool;
     int32_t Spins = 0;
     int32_t LinesPlayed = 8;
     int32_t CoinsPerLine = 1;

@@ -9,8 +9,10 @@ constexpr int LastTick = 101;
 constexpr uint32_t TickLength = 25;
 constexpr int BlurStep = 61;
 constexpr int MotionStripHeight = 576;
+constexpr int LastBlurPhase = 20;
 // Vertical shifts of a stopped wheel's bounce, one per tick after the first drop of 1 pixel.
 constexpr std::array<int, 7> BounceShifts{2, 1, 0, -1, -2, -1, 0};
+constexpr int LastBounceStep = 1 + static_cast<int>(BounceShifts.size());
 
 } // namespace
 
@@ -19,7 +21,7 @@ bool TSlotMachine::SpinIfBetAccepted() {
     const char* refusal = nullptr;
     if (bet <= 0)
         refusal = "You must place a bet first.";
-    else if (Session.Credits < bet)
+    else if (Session.Credits < bet) // this refusal has always ended in a comma
         refusal = "You do not have enough credits for that bet,";
     if (refusal) {
         Host.ShowInformation(refusal);
@@ -102,7 +104,7 @@ void TSlotMachine::PrepareSpin() {
         EnableTimer(TimerId::Timer5, true);
     } else {
         const int32_t bet = Session.Bet();
-        Session.Credits -= bet;
+        Session.Credits = SaturatingAdd(Session.Credits, -bet);
         Session.TotalBets = SaturatingAdd(Session.TotalBets, bet);
     }
     Host.DrawMeter(TMeter::Credits);
@@ -136,53 +138,49 @@ void TSlotMachine::AnimateWheels() {
     }
 }
 
-// Wheel w blurs until its phase reaches 20, stops at 21, then bounces until 29.
+// Wheel w blurs until its phase reaches 20, then stops and bounces.
 void TSlotMachine::AnimateWheel(int wheel, int phase) {
     auto& motion = Motion[wheel];
-    if (phase <= 20) {
+    if (phase <= LastBlurPhase) {
         Host.DrawBlur(wheel, motion.BlurOffset);
         motion.BlurOffset -= BlurStep;
         if (motion.BlurOffset < 0)
             motion.BlurOffset += MotionStripHeight;
-    } else if (phase == 21) {
-        Host.Play(SoundId::Click);
-        Host.ClearWheel(wheel);
-        Host.DrawWheel(wheel);
-    } else if (phase == 22) {
-        Host.CaptureBounce(wheel);
-        Host.DrawBounce(wheel, 1);
-    } else if (phase <= 29) {
-        Host.DrawBounce(wheel, BounceShifts[phase - 23]);
-        if (phase == 29)
-            motion.Done = true;
+    } else if (const int step = phase - LastBlurPhase - 1; step <= LastBounceStep) {
+        StopAndBounce(wheel, step);
     }
 }
 
+// Step 0 shows the wheel's symbol with a click, step 1 drops it a pixel and the steps after bounce
+// it to rest; the animation and the quick stop both take a wheel through them.
+void TSlotMachine::StopAndBounce(int wheel, int step) {
+    if (step == 0) {
+        Host.Play(SoundId::Click);
+        Host.ClearWheel(wheel);
+        Host.DrawWheel(wheel);
+    } else if (step == 1) {
+        Host.CaptureBounce(wheel);
+        Host.DrawBounce(wheel, 1);
+    } else {
+        Host.DrawBounce(wheel, BounceShifts[step - 2]);
+        if (step == LastBounceStep)
+            Motion[wheel].Done = true;
+    }
+}
+
+// Every wheel not yet at rest stops and bounces at once, a step every 20 ms.
 void TSlotMachine::QuickStop() {
-    for (int step = 0; step <= 8; ++step) {
-        for (int w = 0; w < WheelCount; ++w) {
-            if (Motion[w].Done)
-                continue;
-            if (step == 0) {
-                Host.Play(SoundId::Click);
-                Host.ClearWheel(w);
-                Host.DrawWheel(w);
-            } else if (step == 1) {
-                Host.CaptureBounce(w);
-                Host.DrawBounce(w, 1);
-            } else {
-                Host.DrawBounce(w, BounceShifts[step - 2]);
-                if (step == 8)
-                    Motion[w].Done = true;
-            }
-        }
+    for (int step = 0; step <= LastBounceStep; ++step) {
+        for (int w = 0; w < WheelCount; ++w)
+            if (!Motion[w].Done)
+                StopAndBounce(w, step);
         Pause(0.02);
     }
 }
 
 void TSlotMachine::PlayFreeSpins() {
     while (Session.FreeSpinsLeft > 0) {
-        Session.FreeSpinsLeft -= 1;
+        Session.FreeSpinsLeft = SaturatingAdd(Session.FreeSpinsLeft, -1);
         Session.NumberOfBonusRolls = SaturatingAdd(Session.NumberOfBonusRolls, 1);
         if (!FreeSpinMode)
             BuildFreeSpinStrips(Strips, Stops, SavedStops);

@@ -8,15 +8,15 @@ namespace zorva {
 // A symbol code is also the index of its picture on the 4 × 3 symbol sheet.
 enum TSymbol : uint8_t {
     Wild = 0,
-    Symbol1 = 1,
+    Seven = 1,
     Globe = 2,
-    Symbol3 = 3,
-    Symbol4 = 4,
+    Diamond = 3,
+    Bell = 4,
     Dollar = 5,
-    Symbol6 = 6,
-    Symbol7 = 7,
-    Symbol8 = 8,
-    Symbol9 = 9,
+    Cherries = 6,
+    Planet = 7,
+    Comet = 8,
+    Moon = 9,
     Mystery = 10,
     Blank = 11,
 };

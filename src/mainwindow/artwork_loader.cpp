@@ -3,28 +3,35 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "art/program_art.h"
 #include "platform/messages.h"
 
 namespace zorva {
 
 namespace {
 
+using namespace art::program;
+
 constexpr int SmallRowWidest = 690;
 constexpr int LargeRowNarrowest = 1000;
 constexpr int LeastNormalColourDepth = 16;
 
-const TMachineFiles SmallFiles{{{"Inter.bmp"}, {"Zorva64.bmp"}, {"Motion2.bmp"}, {"Barsml.bmp"}}};
+const TMachineFiles SmallFiles{{{Inter.FileName}, {Zorva64.FileName}, {Motion2.FileName}, {Barsml.FileName}}};
 // A large face in 256 colours still serves when the normal one is absent.
 const TMachineFiles LargeFiles{
-    {{"Interbig.bmp", "Inbig256.bmp"}, {"Zorva96.bmp"}, {"Motion.bmp"}, {"BigBar.bmp"}}};
-const TMachineFiles SmallFiles256{{{"Inter256.bmp"}, {"Zor64256.bmp"}, {"Moti2256.bmp"}, {"Barsm256.bmp"}}};
-const TMachineFiles LargeFiles256{{{"Inbig256.bmp"}, {"Zor96256.bmp"}, {"Motio256.bmp"}, {"Bigb256.bmp"}}};
+    {{Interbig.FileName, Inbig256.FileName}, {Zorva96.FileName}, {Motion.FileName}, {BigBar.FileName}}};
+const TMachineFiles SmallFiles256{
+    {{Inter256.FileName}, {Zor64256.FileName}, {Moti2256.FileName}, {Barsm256.FileName}}};
+const TMachineFiles LargeFiles256{
+    {{Inbig256.FileName}, {Zor96256.FileName}, {Motio256.FileName}, {Bigb256.FileName}}};
 
 // The small bonus icons come from "Bonus16.bmp" alone, in both colour sets.
-constexpr TReplacementFiles NormalReplacementFiles{"Box.bmp",     "Spin.bmp",    "Stop.bmp",   "Logo.bmp",
-                                                   "StopOff.bmp", "Bonus32.bmp", "Bonus16.bmp"};
-constexpr TReplacementFiles ReplacementFiles256{"Box256.bmp",   "Spin256.bmp", "Stop256.bmp", "Logo256.bmp",
-                                                "StOff256.bmp", "Bonus32.bmp", "Bonus16.bmp"};
+constexpr TReplacementFiles NormalReplacementFiles{Box.FileName,    Spin.FileName,    Stop.FileName,
+                                                   Logo.FileName,   StopOff.FileName, Bonus32.FileName,
+                                                   Bonus16.FileName};
+constexpr TReplacementFiles ReplacementFiles256{Box256.FileName,  Spin256.FileName,  Stop256.FileName,
+                                                Logo256.FileName, StOff256.FileName, Bonus32.FileName,
+                                                Bonus16.FileName};
 
 QString PathIn(const QString& folder, std::string_view name) {
     return QDir(folder).filePath(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));

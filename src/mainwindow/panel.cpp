@@ -112,6 +112,9 @@ std::vector<TPanel::TLabelPlace> TPanel::LabelPlaces() const {
     // Coins Played's meter wipes one glyph left of its two digits; the label stops short of that.
     const int playedMeterLeft = m + ByBand(band, 140, 195, 227) - 3 * gw;
     const int leftMargin = Layout.MachineLeft - 4;
+    // "Bonus Pool:" shares its line with the globe row, which fills leftwards from its last slot.
+    const int globeIcon = (Layout.ScreenWidth < 700 ? Pictures.Bonus16 : Pictures.Bonus).width();
+    const int globeRowLeft = ByBand(band, 125, 190, 200) - 2 * globeIcon;
 
     struct TRow {
         const char* Text;
@@ -121,7 +124,7 @@ std::vector<TPanel::TLabelPlace> TPanel::LabelPlaces() const {
     };
     const TRow rows[] = {
         {"Credits:", 10, ByBand(band, 10, 10, 5), size, leftMargin},
-        {"Bonus Pool:", 10, ByBand(band, 60, 70, 100), size, leftMargin},
+        {"Bonus Pool:", 10, ByBand(band, 60, 70, 100), size, std::min(leftMargin, globeRowLeft - 4)},
         {"Win 3 FREE Spins:", 10, ByBand(band, 124, 128, 200), size, leftMargin},
         {"Lines Played:", m + ByBand(band, 10, 20, 5), 5, rightSize, coinsX - 6},
         {"Coins/Line:", coinsX, 5, rightSize, Layout.WindowWidth - 4},

@@ -1,64 +1,56 @@
 #include "platform/clock.h"
 
 #include <QDateTime>
-#include <QElapsedTimer>
 #include <QEventLoop>
-#include <QSocketNotifier>
 #include <QTimer>
-#include <sys/timerfd.h>
-#include <unistd.h>
+#include <cerrno>
+#include <ctime>
 
 namespace zorva {
 
 namespace {
 
-const QElapsedTimer& Monotonic() {
-    static const QElapsedTimer timer = [] {
-        QElapsedTimer started;
-        started.start();
-        return started;
-    }();
-    return timer;
+constexpr int64_t NanosecondsPerMillisecond = 1'000'000;
+
+int64_t MonotonicNanoseconds() {
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return int64_t{now.tv_sec} * 1'000'000'000 + now.tv_nsec;
 }
 
-// The counter reads whole milliseconds, Qt's timers count whole milliseconds from when they are
-// started and wake up to a millisecond late: a wait measured that way ends up to two milliseconds
-// after the counter reached the deadline, and each of a spin's 101 ticks would start that late.
-// A timer file descriptor set to the deadline's true time wakes the loop within microseconds.
+// The tick counter counts from the first time anything asks for it.
+int64_t Start() {
+    static const int64_t start = MonotonicNanoseconds();
+    return start;
+}
+
+int64_t ElapsedMilliseconds() {
+    return (MonotonicNanoseconds() - Start()) / NanosecondsPerMillisecond;
+}
+
+// Sleeps to the very nanosecond at which the tick counter reaches deadline.
+void SleepUntilTick(int64_t elapsedDeadline) {
+    const int64_t target = Start() + elapsedDeadline * NanosecondsPerMillisecond;
+    const timespec until{static_cast<time_t>(target / 1'000'000'000),
+                         static_cast<long>(target % 1'000'000'000)};
+    while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &until, nullptr) == EINTR) {
+    }
+}
+
+// The event loop's timers wake up to a millisecond late, and a spin waits a hundred times: the
+// loop runs until a millisecond before the deadline, and a plain sleep takes the rest exactly.
 void Wait(uint32_t deadline, QEventLoop::ProcessEventsFlags flags) {
-    const qint64 now = Monotonic().nsecsElapsed();
-    const auto left = static_cast<int32_t>(deadline - static_cast<uint32_t>(now / 1'000'000));
+    const int64_t now = ElapsedMilliseconds();
+    const auto left = static_cast<int32_t>(deadline - static_cast<uint32_t>(now));
     if (left <= 0)
         return;
-    const int timer = timerfd_create(CLOCK_MONOTONIC, TFD_CLOEXEC | TFD_NONBLOCK);
-    QEventLoop loop;
-    if (timer < 0) {
-        QTimer::singleShot(left, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    if (left > 1) {
+        QEventLoop loop;
+        QTimer::singleShot(left - 1, Qt::PreciseTimer, &loop, &QEventLoop::quit);
         loop.exec(flags);
-        return;
     }
-    const qint64 leftNs = qint64{left} * 1'000'000 - now % 1'000'000;
-    itimerspec due{};
-    due.it_value.tv_sec = static_cast<time_t>(leftNs / 1'000'000'000);
-    due.it_value.tv_nsec = static_cast<long>(leftNs % 1'000'000'000);
-    timerfd_settime(timer, 0, &due, nullptr);
-    QSocketNotifier notifier(timer, QSocketNotifier::Read);
-    QObject::connect(&notifier, &QSocketNotifier::activated, &loop, &QEventLoop::quit);
-    loop.exec(flags);
-    close(timer);
+    SleepUntilTick(now + left);
 }
-
-} // namespace
-
-uint32_t TickCount() {
-    return static_cast<uint32_t>(Monotonic().elapsed());
-}
-
-uint32_t UtcMillisecondOfDay() {
-    return static_cast<uint32_t>(QDateTime::currentDateTimeUtc().time().msecsSinceStartOfDay());
-}
-
-namespace {
 
 class TSystemClock : public TClock {
   public:
@@ -72,6 +64,14 @@ class TSystemClock : public TClock {
 TClock& SystemClock() {
     static TSystemClock clock;
     return clock;
+}
+
+uint32_t TickCount() {
+    return static_cast<uint32_t>(ElapsedMilliseconds());
+}
+
+uint32_t UtcMillisecondOfDay() {
+    return static_cast<uint32_t>(QDateTime::currentDateTimeUtc().time().msecsSinceStartOfDay());
 }
 
 void WaitUntil(uint32_t deadline) {

@@ -32,6 +32,8 @@ class THelpWindow : public QWidget {
   public:
     explicit THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
         setAttribute(Qt::WA_DeleteOnClose);
+        // The manual never keeps the program running once the game itself has closed.
+        setAttribute(Qt::WA_QuitOnClose, false);
         setWindowTitle(QStringLiteral("Zorva Slots Help"));
         resize(720, 600);
 

@@ -98,6 +98,15 @@ class FormTest : public ::testing::Test {
     }
 
     std::string SavedFile() const;
+
+    // Once the next modal window is up, notes its caption and presses its button of that caption
+    // (closes it when there is no such button); thenOk presses OK in the window after it. Real
+    // time, not virtual: the window runs an event loop of its own.
+    void PressInNextWindow(const QString& caption, std::vector<std::string>& seen, bool thenOk = false);
+    // Runs act on the next modal window to come up that is not called notCalled.
+    static void WhenWindowUp(std::function<void(QWidget*)> act, const std::string& notCalled = {},
+                             int tries = 2000);
+    static void Press(QWidget* window, const QString& captionOrName);
     std::vector<std::string> MessageTexts() const {
         std::vector<std::string> texts;
         for (const auto& m : Messages)

@@ -1,6 +1,4 @@
-#include <QAbstractButton>
 #include <QTest>
-#include <QTimer>
 #include <functional>
 
 #include "engine/payoffs.h"
@@ -66,30 +64,6 @@ class Game : public FormTest {
         BuildStrips(strips);
         return strips[4][s[4]] == Mystery;
     }
-    // Presses the button of that caption in the game window that opens next, and OK in the one
-    // after it; notes each window's caption. Waits for the next window to be up first.
-    void PressInNextGame(const QString& caption, std::vector<std::string>& seen, int tries = 2000) {
-        QTimer::singleShot(5, [this, caption, &seen, tries] {
-            QWidget* game = QApplication::activeModalWidget();
-            if (game == nullptr || !game->isVisible() ||
-                (!seen.empty() && seen.back() == game->windowTitle().toStdString() && caption == "&OK")) {
-                if (tries > 0)
-                    PressInNextGame(caption, seen, tries - 1);
-                else
-                    ADD_FAILURE() << "no game window came up";
-                return;
-            }
-            seen.push_back(game->windowTitle().toStdString());
-            for (QAbstractButton* button : game->findChildren<QAbstractButton*>())
-                if (button->text() == caption) {
-                    if (caption != "&OK")
-                        PressInNextGame("&OK", seen);
-                    button->click();
-                    return;
-                }
-            ADD_FAILURE() << "no button " << caption.toStdString();
-        });
-    }
     bool DollarLine(const TStops& s) const {
         for (int line = 0; line < LineCount; ++line)
             if (Line(s, line).Symbol == Dollar)
@@ -139,7 +113,7 @@ TEST_F(Game, APlayedSessionEndsSavedAsTheMetersShowIt) {
     const int32_t doubled = Wins(StopsOf(Clock.TimeOfDay));
     const int32_t beforeGame = form.Session.Credits;
     std::vector<std::string> games;
-    PressInNextGame("&Card Game", games);
+    PressInNextWindow("&Card Game", games, true);
     QTest::keyClick(&form, Qt::Key_Return);
     EXPECT_EQ(games, (std::vector<std::string>{"Pyramid", "Double or Nothing Card Game"}));
     EXPECT_FALSE(form.Session.BonusGame) << "the switch chose the card game for next time";

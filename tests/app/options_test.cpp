@@ -146,5 +146,53 @@ TEST_F(Options, KeysAndClicksOfTheMachine) {
     EXPECT_TRUE(form.Machine.StopRequested) << "Space at rest still sets the request";
 }
 
+// Each window of the options bar opens over the machine and returns to it; loading and borrowing
+// may change every figure and repaint the whole window, saving changes nothing on it.
+TEST_F(Options, WindowsOfTheOptionsBar) {
+    int fullRepaints = 0;
+    form.Panel->Changed = [&](const QRect& rect) {
+        fullRepaints += rect == form.Panel->Canvas.rect() ? 1 : 0;
+    };
+    std::vector<std::string> seen;
+
+    PressInNextWindow("&Cancel", seen);
+    form.OptionsClick(11);
+    EXPECT_EQ(seen.back(), "Save a Game -- Select Game Slot");
+    EXPECT_EQ(fullRepaints, 0) << "saving does not repaint";
+    EXPECT_NE(SavedFile().find("[CurrentGame]"), std::string::npos)
+        << "the dialog keeps the game in progress";
+
+    PressInNextWindow("&Cancel", seen);
+    form.OptionsClick(12);
+    EXPECT_EQ(seen.back(), "Open a Game -- Select Game Slot");
+    EXPECT_EQ(fullRepaints, 1) << "loading repaints";
+
+    PressInNextWindow("&OK", seen);
+    form.OptionsClick(3);
+    EXPECT_EQ(seen.back(), "Use this form to borrow or pay back credits");
+    EXPECT_EQ(fullRepaints, 2) << "borrowing repaints";
+
+    PressInNextWindow("OK", seen);
+    form.OptionsClick(13);
+    EXPECT_EQ(seen.back(), "Your Game Statistics");
+
+    PressInNextWindow("", seen);
+    form.OptionsClick(2);
+    EXPECT_EQ(seen.back(), "Payoff Chart");
+    EXPECT_FALSE(form.Busy()) << "back at rest";
+    EXPECT_EQ(form.Session.Credits, 1000);
+}
+
+// A borrowed sum is saved at once, not only when the window closes.
+TEST_F(Options, BorrowingIsSavedAtOnce) {
+    WhenWindowUp([](QWidget* bank) {
+        Press(bank, "100");
+        Press(bank, "&OK");
+    });
+    form.OptionsClick(3);
+    EXPECT_EQ(form.Session.Credits, 1100);
+    EXPECT_NE(SavedFile().find("Borrowed=1100\n"), std::string::npos) << SavedFile();
+}
+
 } // namespace
 } // namespace zorva

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <limits>
+
 #include "saved_fields.h"
 
 namespace zorva {
@@ -92,17 +95,76 @@ TEST(GameSection, SectionAndKeyNamesMatchWithoutRegardToCase) {
     EXPECT_EQ(text.find("[GameNo2]"), std::string::npos) << "no second section";
 }
 
-TEST(GameSection, TheBetReadIsNeverBeyondEightLinesOfEightCoins) {
-    const auto file = TProfileFile::Parse("[CurrentGame]\nLinesPlayed=9\nCoinsPerLine=2147483647\n"
-                                          "[GameNo1]\nLinesPlayed=-1\nCoinsPerLine=-8\n");
-    TGameSession session;
-    ReadGameSection(file, session, 8, "01/01/00");
-    EXPECT_EQ(session.LinesPlayed, 8);
-    EXPECT_EQ(session.CoinsPerLine, 8);
-    EXPECT_EQ(session.Bet(), 64);
-    ReadGameSection(file, session, 0, "01/01/00");
-    EXPECT_EQ(session.LinesPlayed, 0);
-    EXPECT_EQ(session.CoinsPerLine, 0);
+// A hand-edited value the game can never reach (Globes=-2147483648, say) would start the engine where
+// its rules never go and overflow the next count; every key reads as the nearest value the game can
+// leave between spins, and every value it can leave reads back as it stands.
+TEST(GameSection, EveryValueReadIsTheNearestTheGameCanLeaveBetweenSpins) {
+    constexpr int32_t Least = std::numeric_limits<int32_t>::min();
+    constexpr int32_t Most = std::numeric_limits<int32_t>::max();
+    struct TRange {
+        std::string Key;
+        int32_t TGameSession::*Field;
+        int32_t Lowest;
+        int32_t Highest;
+    };
+    const std::vector<TRange> ranges{
+        {"Credits", &TGameSession::Credits, 0, Most},
+        {"Borrowed", &TGameSession::Borrowed, 0, Most},
+        {"Dollars", &TGameSession::Dollars, 1, 6},
+        {"Globes", &TGameSession::Globes, 1, 3},
+        {"BonusPool", &TGameSession::BonusPool, 0, Most},
+        {"Spins", &TGameSession::Spins, 0, Most},
+        {"LinesPlayed", &TGameSession::LinesPlayed, 0, 8},
+        {"CoinsPerLine", &TGameSession::CoinsPerLine, 0, 8},
+        {"BonusPoolWon", &TGameSession::BonusPoolWon, Least, Most},
+        {"DoubleOrNothingWon", &TGameSession::DoubleOrNothingWon, Least, Most},
+        {"BonusRollWon", &TGameSession::BonusRollWon, Least, Most},
+        {"NumberOfBonusRolls", &TGameSession::NumberOfBonusRolls, 0, Most},
+        {"GotBonusCount", &TGameSession::GotBonusCount, 0, Most},
+        {"MysteryBonus", &TGameSession::MysteryBonus, Least, Most},
+        {"TotalBets", &TGameSession::TotalBets, 0, Most},
+    };
+    const auto readAs = [](const std::string& key, int32_t stored, int32_t TGameSession::*field) {
+        TGameSession session;
+        ReadGameSection(TProfileFile::Parse("[CurrentGame]\n" + key + "=" + std::to_string(stored) + "\n"),
+                        session, CurrentGameSlot, "01/01/00");
+        return session.*field;
+    };
+    for (const TRange& range : ranges) {
+        EXPECT_EQ(readAs(range.Key, Least, range.Field), range.Lowest)
+            << range.Key << " at the 32-bit minimum";
+        EXPECT_EQ(readAs(range.Key, Most, range.Field), range.Highest)
+            << range.Key << " at the 32-bit maximum";
+        if (range.Lowest > Least) {
+            EXPECT_EQ(readAs(range.Key, range.Lowest - 1, range.Field), range.Lowest)
+                << range.Key << " just below";
+        }
+        if (range.Highest < Most) {
+            EXPECT_EQ(readAs(range.Key, range.Highest + 1, range.Field), range.Highest)
+                << range.Key << " just above";
+        }
+        for (const int32_t valid :
+             {range.Lowest, range.Highest, std::clamp(2, range.Lowest, range.Highest)}) {
+            EXPECT_EQ(readAs(range.Key, valid, range.Field), valid) << range.Key << " may hold " << valid;
+        }
+    }
+}
+
+// The example as the game writes it, and the extremes a long game can reach, change nothing.
+TEST(GameSection, ASectionTheGameWroteReadsBackUnchanged) {
+    TGameSession extremes = ExampleSession();
+    extremes.Credits = 0;
+    extremes.Dollars = 6;
+    extremes.Globes = 3;
+    extremes.DoubleOrNothingWon = std::numeric_limits<int32_t>::min();
+    extremes.TotalBets = std::numeric_limits<int32_t>::max();
+    for (const TGameSession& saved : {ExampleSession(), extremes}) {
+        TProfileFile file;
+        WriteGameSection(file, saved, 3, saved.GameName, saved.GameDate);
+        TGameSession read;
+        ReadGameSection(TProfileFile::Parse(file.Serialise()), read, 3, "01/01/00");
+        EXPECT_EQ(SavedFields(read), SavedFields(saved));
+    }
 }
 
 } // namespace

@@ -109,14 +109,14 @@ TEST_F(SavedGame, AMissingFileSectionOrKeyGivesTheDefaults) {
     EXPECT_TRUE(messages_.empty()) << "nothing is reported";
 }
 
-TEST_F(SavedGame, AHandEditedFileIsReadByTheIntegerRulesWithTheBetKeptInRange) {
+TEST_F(SavedGame, AHandEditedFileIsReadByTheIntegerRulesWithEveryValueKeptInRange) {
     PlaceFile(ReadBytes(DataFolder + "/hand_edited.ini"));
 
     const TGameSession read = ReadSlot(8);
 
     EXPECT_EQ(read.GameName, "CurrentGame");
     EXPECT_EQ(read.Credits, 31) << "0x1F, in blanks and under a key of another case";
-    EXPECT_EQ(read.Dollars, 31) << "$1F";
+    EXPECT_EQ(read.Dollars, 6) << "$1F is 31, more than the row of 6 holds";
     EXPECT_EQ(read.Globes, 3) << "12abc gives the default";
     EXPECT_EQ(read.BonusPool, 100) << "an empty value gives the default";
     EXPECT_TRUE(read.Sound) << "2 is true";

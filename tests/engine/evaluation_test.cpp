@@ -23,7 +23,7 @@ class Evaluation : public MachineTest {
 
 TEST_F(Evaluation, WildsOutsideThePlayedLinesStillFeedThePool) {
     Session.LinesPlayed = 1;
-    Show({3, 4, 6, 6, 6, 1, 5, 6, Wild});
+    Show({Diamond, Bell, Cherries, Cherries, Cherries, Seven, Dollar, Cherries, Wild});
     Machine.EvaluateSpin();
     EXPECT_EQ(Session.BonusPool, 103);
     EXPECT_EQ(Session.SpinWinnings, 0);
@@ -33,8 +33,8 @@ TEST_F(Evaluation, WildsOutsideThePlayedLinesStillFeedThePool) {
 
 TEST_F(Evaluation, PaysEachPlayedLineWithDoublePayoffsAndWritesTheSummary) {
     Session.CoinsPerLine = 2;
-    // Top row 1 W 1 pays 25 × 2 a coin, the middle row 6 6 6 pays 5; nothing else matches.
-    Show({1, Wild, 1, 6, 6, 6, 1, 3, 4});
+    // Seven, wild, seven pays 25 × 2 a coin, the cherries of the middle row 5; nothing else matches.
+    Show({Seven, Wild, Seven, Cherries, Cherries, Cherries, Seven, Diamond, Bell});
     Machine.EvaluateSpin();
     EXPECT_EQ(Session.LineWins[0], 2 * 25 * 2);
     EXPECT_EQ(Session.LineWins[1], 2 * 5);
@@ -50,7 +50,7 @@ TEST_F(Evaluation, PaysEachPlayedLineWithDoublePayoffsAndWritesTheSummary) {
 TEST_F(Evaluation, TwoGlobeLinesWithOneGlobeLeftWinThePoolOnceAndRefillTheRow) {
     Session.Globes = 1;
     Session.BonusPool = 250;
-    Show({Globe, Globe, Globe, Globe, 6, 1, Globe, 3, 4});
+    Show({Globe, Globe, Globe, Globe, Cherries, Seven, Globe, Diamond, Bell});
     Machine.EvaluateSpin();
     EXPECT_EQ(Session.Globes, 3);
     EXPECT_EQ(Session.BonusPoolWon, 250);
@@ -66,7 +66,7 @@ TEST_F(Evaluation, TwoGlobeLinesWithOneGlobeLeftWinThePoolOnceAndRefillTheRow) {
 
 TEST_F(Evaluation, ThreeWildsPay150AndTakeAGlobe) {
     Session.LinesPlayed = 1;
-    Show({Wild, Wild, Wild, 6, 6, 1, 1, 3, 4});
+    Show({Wild, Wild, Wild, Cherries, Cherries, Seven, Seven, Diamond, Bell});
     Machine.EvaluateSpin();
     EXPECT_EQ(Session.LineWins[0], 150);
     EXPECT_EQ(Session.Globes, 2);
@@ -75,7 +75,7 @@ TEST_F(Evaluation, ThreeWildsPay150AndTakeAGlobe) {
 
 TEST_F(Evaluation, ASecondDollarLineFindsNoDollarLeftAndFreeSpinsComeOnce) {
     Session.Dollars = 1;
-    Show({Dollar, Dollar, Dollar, Dollar, 6, 1, Dollar, 3, 4});
+    Show({Dollar, Dollar, Dollar, Dollar, Cherries, Seven, Dollar, Diamond, Bell});
     Machine.EvaluateSpin();
     EXPECT_EQ(Session.Dollars, 6);
     EXPECT_EQ(Session.FreeSpinsLeft, 3);
@@ -86,7 +86,7 @@ TEST_F(Evaluation, ASecondDollarLineFindsNoDollarLeftAndFreeSpinsComeOnce) {
 TEST_F(Evaluation, FreeSpinTableHasNoWildsNoFeedAndBooksTheWinnings) {
     TStops saved{};
     BuildFreeSpinStrips(Machine.Strips, Machine.Stops, saved);
-    Machine.Stops = {0, 0, 0, 2, 5, 9, 14, 14, 14}; // 1 1 1 / 7 8 9 / blanks
+    Machine.Stops = {0, 0, 0, 2, 5, 9, 14, 14, 14}; // sevens / planet, comet, moon / blanks
     Machine.EvaluateFreeSpin();
     EXPECT_EQ(Session.LineWins[0], 100);
     EXPECT_EQ(Session.LineWins[1], 10);
@@ -96,7 +96,7 @@ TEST_F(Evaluation, FreeSpinTableHasNoWildsNoFeedAndBooksTheWinnings) {
 }
 
 TEST_F(Evaluation, WinningLinesFlashSixTicksEachInLineOrder) {
-    Show({1, Wild, 1, 6, 6, 6, 1, 3, 4});
+    Show({Seven, Wild, Seven, Cherries, Cherries, Cherries, Seven, Diamond, Bell});
     Machine.EvaluateSpin();
     ASSERT_TRUE(Machine.TimerEnabled(TimerId::Timer4));
     Host.Log.clear();
@@ -105,12 +105,27 @@ TEST_F(Evaluation, WinningLinesFlashSixTicksEachInLineOrder) {
     EXPECT_EQ(Machine.FlashLine, 1);
 }
 
-TEST_F(Evaluation, AutoSpinDoesNotFlashTheWinningLines) {
+// Under auto spin the next spin follows at once, so a flash would only flicker; free spins are
+// evaluated by their own routine and must keep the rule too.
+TEST_F(Evaluation, AutoSpinFlashesTheWinningLinesNeitherOfASpinNorOfAFreeSpin) {
     Session.AutoSpin = true;
-    Show({1, Wild, 1, 6, 6, 6, 1, 3, 4});
+    Show({Seven, Wild, Seven, Cherries, Cherries, Cherries, Seven, Diamond, Bell});
     Machine.EvaluateSpin();
     EXPECT_GT(Session.SpinWinnings, 0);
     EXPECT_FALSE(Machine.TimerEnabled(TimerId::Timer4));
+
+    BuildFreeSpinStrips(Machine.Strips, Machine.Stops, Machine.SavedStops);
+    Machine.FreeSpinMode = true;
+    Session.SpinWinnings = 0;
+    Show({Planet, Planet, Planet, Blank, Blank, Blank, Comet, Moon, Planet});
+    Machine.EvaluateFreeSpin();
+    EXPECT_EQ(Session.SpinWinnings, 50 + 10) << "the top row of planets and the bottom row's mix";
+    EXPECT_FALSE(Machine.TimerEnabled(TimerId::Timer4)) << "a free spin under auto spin";
+
+    Session.AutoSpin = false;
+    Session.SpinWinnings = 0;
+    Machine.EvaluateFreeSpin();
+    EXPECT_TRUE(Machine.TimerEnabled(TimerId::Timer4)) << "a free spin the player watches";
 }
 
 TEST_F(Evaluation, DoubleOrNothingTakesTheStakeAndCanSwitchGames) {
@@ -124,7 +139,7 @@ TEST_F(Evaluation, DoubleOrNothingTakesTheStakeAndCanSwitchGames) {
             Session.SpinWinnings = 0;
         }
     };
-    Show({1, Wild, 1, 6, 6, 6, 1, 3, 4});
+    Show({Seven, Wild, Seven, Cherries, Cherries, Cherries, Seven, Diamond, Bell});
     Machine.EvaluateSpin();
     EXPECT_EQ(opened, 1);
     EXPECT_EQ(Session.Credits, 1000);
@@ -147,7 +162,7 @@ TEST_F(Evaluation, DoubleOrNothingTakesTheStakeAndCanSwitchGames) {
     Host.Log.clear();
     Machine.EvaluateSpin();
     EXPECT_EQ(Host.Entries("Open"), (std::vector<std::string>{"Open Pyramid", "Open Cards"}));
-    EXPECT_EQ(stake, 50 + 5) << "one coin: 25 × 2 for the wild line, 5 for the sixes";
+    EXPECT_EQ(stake, 50 + 5) << "one coin: 25 × 2 for the wild line, 5 for the cherries";
     EXPECT_EQ(Session.Credits, 1000 + 2 * stake);
 }
 

@@ -44,12 +44,12 @@ TEST(LinePayoffs, NormalTableRulesAndWildMultiplier) {
     auto pays = [](uint8_t a, uint8_t b, uint8_t c) { return NormalLinePayoff({a, b, c}).Total(); };
     EXPECT_EQ(pays(Wild, Wild, Wild), 150) << "three wilds pay 150 with no multiplier";
     EXPECT_EQ(pays(Globe, Wild, Wild), 80) << "globe with two wilds: 20 × 4";
-    EXPECT_EQ(pays(Wild, Symbol1, Wild), 100) << "two wilds with a 1: 25 × 4, less than three wilds";
-    EXPECT_EQ(pays(Wild, Symbol1, Symbol3), 0) << "no rule matches whatever the multiplier";
-    EXPECT_EQ(pays(Symbol6, Wild, Symbol6), 10);
+    EXPECT_EQ(pays(Wild, Seven, Wild), 100) << "two wilds with a seven: 25 × 4, less than three wilds";
+    EXPECT_EQ(pays(Wild, Seven, Diamond), 0) << "no rule matches whatever the multiplier";
+    EXPECT_EQ(pays(Cherries, Wild, Cherries), 10);
     EXPECT_EQ(pays(Dollar, Dollar, Dollar), 10);
-    EXPECT_EQ(pays(Symbol3, Symbol3, Symbol3), 15);
-    EXPECT_EQ(pays(Symbol4, Symbol4, Wild), 30);
+    EXPECT_EQ(pays(Diamond, Diamond, Diamond), 15);
+    EXPECT_EQ(pays(Bell, Bell, Wild), 30);
     EXPECT_EQ(pays(Mystery, Wild, Wild), 0) << "the mystery symbol matches no rule";
     EXPECT_EQ(pays(Blank, Blank, Blank), 0);
     EXPECT_TRUE(IsGlobeLine({Wild, Wild, Wild})) << "three wilds take a globe too";
@@ -57,12 +57,12 @@ TEST(LinePayoffs, NormalTableRulesAndWildMultiplier) {
 }
 
 TEST(LinePayoffs, FreeSpinTable) {
-    EXPECT_EQ(FreeSpinLinePayoff({Symbol1, Symbol1, Symbol1}), 100);
-    EXPECT_EQ(FreeSpinLinePayoff({Symbol7, Symbol7, Symbol7}), 50);
-    EXPECT_EQ(FreeSpinLinePayoff({Symbol8, Symbol8, Symbol8}), 25);
-    EXPECT_EQ(FreeSpinLinePayoff({Symbol9, Symbol9, Symbol9}), 15);
-    EXPECT_EQ(FreeSpinLinePayoff({Symbol7, Symbol9, Symbol8}), 10);
-    EXPECT_EQ(FreeSpinLinePayoff({Symbol7, Symbol1, Symbol8}), 0);
+    EXPECT_EQ(FreeSpinLinePayoff({Seven, Seven, Seven}), 100);
+    EXPECT_EQ(FreeSpinLinePayoff({Planet, Planet, Planet}), 50);
+    EXPECT_EQ(FreeSpinLinePayoff({Comet, Comet, Comet}), 25);
+    EXPECT_EQ(FreeSpinLinePayoff({Moon, Moon, Moon}), 15);
+    EXPECT_EQ(FreeSpinLinePayoff({Planet, Moon, Comet}), 10);
+    EXPECT_EQ(FreeSpinLinePayoff({Planet, Seven, Comet}), 0);
     EXPECT_EQ(FreeSpinLinePayoff({Blank, Blank, Blank}), 0);
 }
 

@@ -98,5 +98,32 @@ TEST_F(Payout, NewGameKeepsTheBetAndSettingsAndBooksTheOpeningCreditsAsBorrowed)
     EXPECT_EQ(Host.Count("RepaintAll"), 1);
 }
 
+// A counter the reset forgets carries the old game's results into the new game's statistics.
+TEST_F(Payout, NewGameStartsEveryCounterAfreshAndFillsBothRows) {
+    Session.FreeSpinsLeft = 3;
+    Session.Borrowed = 5000;
+    Session.Globes = 1;
+    Session.Spins = 77;
+    Session.BonusPool = 412;
+    Session.BonusPoolWon = 300;
+    Session.BonusRollWon = 85;
+    Session.NumberOfBonusRolls = 9;
+    Session.GotBonusCount = 2;
+    Session.TotalBets = 2960;
+    Session.MysteryBonus = 50;
+    Machine.NewGame();
+    EXPECT_EQ(Session.FreeSpinsLeft, 0);
+    EXPECT_EQ(Session.Borrowed, 1000);
+    EXPECT_EQ(Session.Globes, 3);
+    EXPECT_EQ(Session.Spins, 0);
+    EXPECT_EQ(Session.BonusPool, 100);
+    EXPECT_EQ(Session.BonusPoolWon, 0);
+    EXPECT_EQ(Session.BonusRollWon, 0);
+    EXPECT_EQ(Session.NumberOfBonusRolls, 0);
+    EXPECT_EQ(Session.GotBonusCount, 0);
+    EXPECT_EQ(Session.TotalBets, 0);
+    EXPECT_EQ(Session.MysteryBonus, 0);
+}
+
 } // namespace
 } // namespace zorva

@@ -127,6 +127,9 @@ TEST(Panel, LabelsFitBesideEachOtherOnEveryScreen) {
                               3 * p.Pictures.Digits.GlyphWidth;
         EXPECT_LT(played.right(), meterLeft) << "Coins Played: stays clear of its meter at " << width;
         EXPECT_LT(labels[2].Box.right(), p.Layout.MachineLeft) << "left labels stay left of the machine";
+        const int icon = (width < 700 ? p.Pictures.Bonus16 : p.Pictures.Bonus).width();
+        const int globeRight = width < 700 ? 125 : width < 1000 ? 190 : 200;
+        EXPECT_LT(labels[1].Box.right(), globeRight - 2 * icon) << "Bonus Pool: stays clear of the globes at " << width;
     }
 }
 

@@ -60,61 +60,69 @@ std::optional<TWave> ReadWave(const std::filesystem::path& path) {
     return std::nullopt;
 }
 
-std::filesystem::path Baked(int number) {
-    return std::filesystem::path(ZORVA_PROGRAM_FOLDER) / WaveFileName(number);
+std::filesystem::path Baked(SoundId id) {
+    return std::filesystem::path(ZORVA_PROGRAM_FOLDER) / SoundInfo(id).FileName;
 }
 
 double FullScale(int sample) {
     return sample / 32768.0;
 }
 
-const TSoundDesign& Design(int number) {
-    return *std::find_if(SoundDesigns.begin(), SoundDesigns.end(),
-                         [number](const TSoundDesign& d) { return d.Number == number; });
+const TSoundDesign* Design(SoundId id) {
+    const auto design = std::find_if(SoundDesigns.begin(), SoundDesigns.end(),
+                                     [id](const TSoundDesign& d) { return d.Id == id; });
+    return design == SoundDesigns.end() ? nullptr : &*design;
+}
+
+int Number(SoundId id) {
+    return static_cast<int>(id);
 }
 
 // Guards against a file the player cannot open, or one that runs longer or shorter than the
 // game's pace was planned around.
 TEST(BakedSounds, EveryFileIsPlainPcmOfItsDesignedLength) {
-    for (int number : {0, 1, 2, 4, 5, 6, 7, 8, 9, 10, 11}) {
-        const auto wave = ReadWave(Baked(number));
-        ASSERT_TRUE(wave) << Baked(number) << " is missing or not a plain PCM wave";
-        EXPECT_EQ(wave->Channels, 1) << number;
-        EXPECT_EQ(wave->SampleRate, SampleRate) << number;
-        EXPECT_EQ(wave->Samples.size(), SampleCount(Design(number).Seconds)) << number;
+    for (const TSoundInfo& sound : AllSounds) {
+        const TSoundDesign* design = Design(sound.Id);
+        ASSERT_NE(design, nullptr) << sound.FileName << " has no design";
+        const auto wave = ReadWave(Baked(sound.Id));
+        ASSERT_TRUE(wave) << Baked(sound.Id) << " is missing or not a plain PCM wave";
+        EXPECT_EQ(wave->Channels, 1) << sound.FileName;
+        EXPECT_EQ(wave->SampleRate, SampleRate) << sound.FileName;
+        EXPECT_EQ(wave->Samples.size(), SampleCount(design->Seconds)) << sound.FileName;
     }
-    EXPECT_FALSE(std::filesystem::exists(Baked(3))) << "the game has no sound number 3";
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::path(ZORVA_PROGRAM_FOLDER) / "Zorva3.wav"))
+        << "the game has no sound number 3";
 }
 
 // Guards against sounds that overrun the moments they are played at: wheels stopping 25 ms
 // apart, count-off steps 100 ms apart, six dollars or three globes refilled one by one.
 TEST(BakedSounds, LengthsFitTheirMoments) {
-    const auto milliseconds = [](int number) { return ReadWave(Baked(number)).value().Milliseconds(); };
-    EXPECT_LT(milliseconds(0), 25.0) << "click";
-    EXPECT_LT(milliseconds(8), 100.0) << "count-off tick";
-    EXPECT_LE(6 * milliseconds(5), 1200.0) << "six dollars";
-    EXPECT_LE(3 * milliseconds(4), 750.0) << "three globes";
-    EXPECT_LE(milliseconds(1), 400.0) << "refusal";
-    for (int number : {2, 6, 9, 10})
-        EXPECT_LE(milliseconds(number), 1500.0) << number;
+    const auto milliseconds = [](SoundId id) { return ReadWave(Baked(id)).value().Milliseconds(); };
+    EXPECT_LT(milliseconds(SoundId::Click), 25.0) << "click";
+    EXPECT_LT(milliseconds(SoundId::CountOffTick), 100.0) << "count-off tick";
+    EXPECT_LE(6 * milliseconds(SoundId::Dollar), 1200.0) << "six dollars";
+    EXPECT_LE(3 * milliseconds(SoundId::Globe), 750.0) << "three globes";
+    EXPECT_LE(milliseconds(SoundId::Refusal), 400.0) << "refusal";
+    for (SoundId id : {SoundId::MysteryAward, SoundId::Payoff, SoundId::Win, SoundId::Pool})
+        EXPECT_LE(milliseconds(id), 1500.0) << Number(id);
 }
 
 // Guards against clipping, painfully loud or inaudible sounds, and a DC offset that thumps
 // the speaker at every start and stop.
 TEST(BakedSounds, LevelsAreComfortableAndCentred) {
     for (const auto& design : SoundDesigns) {
-        const TWave wave = ReadWave(Baked(design.Number)).value();
+        const TWave wave = ReadWave(Baked(design.Id)).value();
         int peak = 0;
         double sum = 0.0;
         for (int16_t s : wave.Samples) {
             peak = std::max(peak, std::abs(static_cast<int>(s)));
             sum += s;
         }
-        EXPECT_NEAR(FullScale(peak), design.Peak, 0.001) << design.Number;
-        EXPECT_LE(FullScale(peak), 0.71) << design.Number << " is louder than -3 dBFS";
-        EXPECT_GE(FullScale(peak), 0.3) << design.Number << " is too quiet";
+        EXPECT_NEAR(FullScale(peak), design.Peak, 0.001) << Number(design.Id);
+        EXPECT_LE(FullScale(peak), 0.71) << Number(design.Id) << " is louder than -3 dBFS";
+        EXPECT_GE(FullScale(peak), 0.3) << Number(design.Id) << " is too quiet";
         EXPECT_LT(std::abs(FullScale(static_cast<int>(sum / wave.Samples.size()))), 0.001)
-            << design.Number << " carries a DC offset";
+            << Number(design.Id) << " carries a DC offset";
     }
 }
 
@@ -123,10 +131,10 @@ TEST(BakedSounds, LevelsAreComfortableAndCentred) {
 // neighbours inside it.
 TEST(BakedSounds, EdgesAreSilentAndTheLoopIsSeamless) {
     for (const auto& design : SoundDesigns) {
-        const std::vector<int16_t> s = ReadWave(Baked(design.Number)).value().Samples;
-        EXPECT_EQ(s.front(), 0) << design.Number;
+        const std::vector<int16_t> s = ReadWave(Baked(design.Id)).value().Samples;
+        EXPECT_EQ(s.front(), 0) << Number(design.Id);
         if (!design.Loop) {
-            EXPECT_EQ(s.back(), 0) << design.Number;
+            EXPECT_EQ(s.back(), 0) << Number(design.Id);
             continue;
         }
         const auto bend = [&s](std::size_t i) {
