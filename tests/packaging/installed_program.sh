@@ -43,8 +43,10 @@ names=$(sed 's/([^)]*)//g; s/[|,]/ /g' <<<"$depends" | tr -s ' ' '\n')
 for library in $(objdump -p "$folder/zorva" | awk '/NEEDED/ {print $2}'); do
   path=$(ldconfig -p | awk -v name="$library" '$1 == name && /x86-64/ {print $NF; exit}')
   [ -n "$path" ] || fail "$library is not on this system"
-  package=$(dpkg -S "$path" 2>/dev/null || dpkg -S "/usr$path" 2>/dev/null || dpkg -S "${path#/usr}")
+  # The file may be listed under /lib or /usr/lib, whichever its package installed it as.
+  package=$(dpkg-query -S "$path" "/usr$path" "${path#/usr}" 2>/dev/null | head -1 || true)
   package=${package%%:*}
+  [ -n "$package" ] || fail "no package holds $path"
   grep -qxF "$package" <<<"$names" || fail "links $library from $package, which it does not depend on"
 done
 grep -qxF fonts-dejavu-core <<<"$names" || fail "does not depend on the font it draws with"
