@@ -11,6 +11,7 @@
 #include "mainwindow/layout.h"
 #include "mainwindow/options_bar.h"
 #include "mainwindow/panel.h"
+#include "sim/silent_host.h"
 #include "platform/screen_facts.h"
 
 #include <QApplication>
@@ -71,33 +72,6 @@ QImage ContactSheet(const QString& programFolder) {
     return sheet;
 }
 
-// The engine's host for a window that stands still: nothing animates, sounds, waits or opens.
-class TStillHost final : public THost {
-  public:
-    void DrawWheel(int) override {}
-    void ClearWheel(int) override {}
-    void DrawBlur(int, int) override {}
-    void CaptureBounce(int) override {}
-    void DrawBounce(int, int) override {}
-    void HatchLine(int) override {}
-    void DrawMeter(TMeter) override {}
-    void DrawWinnings(bool) override {}
-    void DrawMysteryBox(int) override {}
-    void DrawMysteryPrize(int, bool) override {}
-    void DrawStopButton(bool) override {}
-    void DrawFreeSpinsCount(bool) override {}
-    void DrawOptionCaptions() override {}
-    void FillBlack(const TRect&) override {}
-    void RepaintAll() override {}
-    bool Animates() const override { return false; }
-    void Play(SoundId) override {}
-    uint32_t TickCount() override { return 0; }
-    uint32_t UtcMillisecondOfDay() override { return 0; }
-    void HandleEvents(uint32_t) override {}
-    void SetTimer(TimerId, bool) override {}
-    void ShowInformation(const std::string&) override {}
-    void OpenDoubleGame(bool) override {}
-};
 
 // The panel's canvas shown the way the main window shows it, under its child controls.
 class TCanvasView : public QWidget {
@@ -129,7 +103,7 @@ TWindowShot WindowAsSeen(const QString& folder, const TScreenFacts& screen) {
     session.BonusPool = 1234;
     session.CoinsPerLine = 8;
     session.SpinWinnings = 250;
-    TStillHost host;
+    TSilentHost host(0); // nothing on this sheet animates, sounds, waits or opens
     TSlotMachine machine(session, host);
     machine.MysteryLit[2] = true;
 
