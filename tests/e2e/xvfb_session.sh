@@ -44,7 +44,7 @@ wait "$game" || { echo "the program did not end cleanly on SIGTERM"; exit 1; }
 
 saved=$(cat "$work/config/zorva/Zorva.ini")
 echo "$saved"
-value() { sed -n "s/^$1=//p" <<<"$saved" | head -1; }
+value() { sed -n "/^$1=/{s/^$1=//p;q}" <<<"$saved"; }
 [ "$(value CoinsPerLine)" = 2 ] || { echo "the new bet was not saved"; exit 1; }
 [ "$(value Spins)" = 8 ] || { echo "the spin was not counted"; exit 1; }
 [ "$(value TotalBets)" = 316 ] || { echo "the bet was not booked"; exit 1; }

@@ -41,7 +41,8 @@ depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
 names=$(sed 's/([^)]*)//g; s/[|,]/ /g' <<<"$depends" | tr -s ' ' '\n')
 for library in $(objdump -p "$folder/zorva" | awk '/NEEDED/ {print $2}'); do
-  path=$(ldconfig -p | awk -v name="$library" '$1 == name && /x86-64/ {print $NF; exit}')
+  # awk reads to the end: quitting early would let SIGPIPE end ldconfig, and pipefail the script.
+  path=$(ldconfig -p | awk -v name="$library" '$1 == name && /x86-64/ && !found {print $NF; found = 1}')
   [ -n "$path" ] || fail "$library is not on this system"
   # The file may be listed under /lib or /usr/lib, whichever its package installed it as.
   package=$(dpkg-query -S "$path" "/usr$path" "${path#/usr}" 2>/dev/null | head -1 || true)
@@ -51,7 +52,7 @@ for library in $(objdump -p "$folder/zorva" | awk '/NEEDED/ {print $2}'); do
 done
 grep -qxF fonts-dejavu-core <<<"$names" || fail "does not depend on the font it draws with"
 for package in $names; do
-  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
+  [ "$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null)" = "install ok installed" ] ||
     fail "depends on $package, which is not installed here"
 done
 
