@@ -1,9 +1,9 @@
 // Times the real window's spins on the machine's own clock: the wall time of each spin's animation,
 // from the Enter key to the last wheel at rest, against the designed 2.525 s (101 ticks of 25 ms)
 // and the processor time the process spends meanwhile; then the settling after it (one more tick's
-// wait, the evaluation and the saved game written and flushed to disk), and the cost of one animation tick:
-// nine blurred wheels drawn and flushed to the screen. Run it under Xvfb with a screen of the given size
-// (bench/run does): zorva-spin-timing [spins] [width height]
+// wait, the evaluation, any free spins it won, and the saved game written and flushed to disk), and
+// the cost of one animation tick: nine blurred wheels drawn and flushed to the screen. Run it under
+// Xvfb with a screen of the given size (bench/run does): zorva-spin-timing [spins] [width height]
 // The last lines are "name value" figures for bench/run.
 #include <QApplication>
 #include <algorithm>
@@ -49,7 +49,8 @@ double WallMilliseconds() {
 
 // The machine's clock, noting when each wait ends. Without sound, double-or-nothing or count-off
 // the waits of a spin are its animation's: the last wheel comes to rest on the 101st tick, at the
-// end of the next-to-last wait, and the engine waits one tick more before it evaluates.
+// end of the 101st wait, and the engine waits one tick more before it evaluates. Free spins won
+// by the spin follow inside the same call; the moment of rest is the paid spin's own.
 class TWatchedClock : public zorva::TClock {
   public:
     struct TMoment {
@@ -60,8 +61,8 @@ class TWatchedClock : public zorva::TClock {
     uint32_t UtcMillisecondOfDay() override { return zorva::SystemClock().UtcMillisecondOfDay(); }
     void WaitUntil(uint32_t deadline) override {
         zorva::SystemClock().WaitUntil(deadline);
-        BeforeLast = Last;
-        Last = {WallMilliseconds(), CpuMilliseconds()};
+        if (++WaitsOfSpin == TicksPerSpin)
+            Rest = {WallMilliseconds(), CpuMilliseconds()};
         const auto late = static_cast<int32_t>(zorva::SystemClock().TickCount() - deadline);
         if (late >= 0) {
             ++Waits;
@@ -69,10 +70,14 @@ class TWatchedClock : public zorva::TClock {
             MostLate = std::max(MostLate, late);
         }
     }
-    TMoment Last, BeforeLast;
+    void StartSpin() { WaitsOfSpin = 0; }
+    TMoment Rest;
     long Waits = 0;
     long LateMs = 0;
     int32_t MostLate = 0;
+
+  private:
+    int WaitsOfSpin = 0;
 };
 
 // One tick of a spin's animation, as the engine and the window do it: nine wheels blurred into
@@ -122,12 +127,16 @@ int main(int argc, char** argv) {
         form.Session.Credits = 1000;
         const double cpuBefore = CpuMilliseconds();
         const double start = WallMilliseconds();
+        clock.StartSpin();
         form.Machine.RequestSpin();
         const double settled = WallMilliseconds();
-        const double wall = clock.BeforeLast.Wall - start;
-        const double cpu = clock.BeforeLast.Cpu - cpuBefore;
+        // A Mystery Bonus chaser waits for the player's Stop before the next spin.
+        if (form.Machine.TimerEnabled(zorva::TimerId::Timer1))
+            form.Machine.PressStop();
+        const double wall = clock.Rest.Wall - start;
+        const double cpu = clock.Rest.Cpu - cpuBefore;
         std::printf("%6d %10.1f %9.4f %10.1f %9.4f %12.1f\n", i, wall, wall / DesignedSpinMs, cpu, cpu / wall,
-                    settled - clock.BeforeLast.Wall);
+                    settled - clock.Rest.Wall);
         worstRatio = std::max(worstRatio, cpu / wall);
         worstDeviation = std::max(worstDeviation, std::abs(wall / DesignedSpinMs - 1));
         totalWall += wall;
