@@ -5,6 +5,7 @@
 
 #include "art/program_art.h"
 #include "platform/messages.h"
+#include "platform/picture_file.h"
 
 namespace zorva {
 
@@ -43,7 +44,7 @@ QImage ReadFirstOf(const QString& folder, const std::vector<std::string_view>& n
         const QString path = PathIn(folder, name);
         if (!QFileInfo::exists(path))
             continue;
-        QImage image(path);
+        QImage image = ReadPicture(path, "BMP");
         if (!image.isNull())
             return image;
     }

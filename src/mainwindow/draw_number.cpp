@@ -5,6 +5,7 @@
 #include <string>
 
 #include "art/builtin_art.h"
+#include "platform/picture_file.h"
 
 namespace zorva {
 
@@ -16,8 +17,8 @@ constexpr std::size_t MaxDigits = 10;
 
 TDigitStrips DigitStripsFor(int screenWidth) {
     if (screenWidth < 1000)
-        return {QImage(art::DigitsSmall.Path), QImage(art::GreenSmall.Path), 16, 21};
-    return {QImage(art::DigitsLarge.Path), QImage(art::GreenLarge.Path), 32, 42};
+        return {ReadPicture(art::DigitsSmall.Path, "PNG"), ReadPicture(art::GreenSmall.Path, "PNG"), 16, 21};
+    return {ReadPicture(art::DigitsLarge.Path, "PNG"), ReadPicture(art::GreenLarge.Path, "PNG"), 32, 42};
 }
 
 QRect DrawNumber(QPainter& painter, const TDigitStrips& strips, int32_t value, int x, int y, bool green,

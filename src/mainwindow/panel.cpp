@@ -9,6 +9,7 @@
 #include "engine/symbols.h"
 #include "mainwindow/spin_log.h"
 #include "platform/fonts.h"
+#include "platform/picture_file.h"
 
 namespace zorva {
 
@@ -20,7 +21,7 @@ const QColor Yellow(255, 255, 0);
 const QColor Grey(128, 128, 128);
 
 QImage PictureOr(const QImage& replacement, const char* builtin) {
-    return replacement.isNull() ? QImage(builtin) : replacement;
+    return replacement.isNull() ? ReadPicture(builtin, "PNG") : replacement;
 }
 
 QRect ToQRect(const TRect& r) {
@@ -50,8 +51,8 @@ TPanelPictures LoadPanelPictures(const TArtwork& artwork, int screenWidth) {
     p.Logo = PictureOr(artwork.Replacement(TReplaceablePicture::Logo), art::Logo.Path);
     p.Bonus = PictureOr(artwork.Replacement(TReplaceablePicture::Bonus), art::Bonus.Path);
     p.Bonus16 = PictureOr(artwork.Replacement(TReplaceablePicture::Bonus16), art::Bonus16.Path);
-    p.PlusSmall = QImage(art::PlusSmall.Path);
-    p.PlusMinus = QImage(art::PlusMinus.Path);
+    p.PlusSmall = ReadPicture(art::PlusSmall.Path, "PNG");
+    p.PlusMinus = ReadPicture(art::PlusMinus.Path, "PNG");
     p.Digits = DigitStripsFor(screenWidth);
     return p;
 }

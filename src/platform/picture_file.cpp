@@ -1,0 +1,13 @@
+#include "platform/picture_file.h"
+
+#include <QImageReader>
+
+namespace zorva {
+
+QImage ReadPicture(const QString& path, const char* format) {
+    QImageReader reader(path, format);
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
+
+} // namespace zorva

@@ -1,0 +1,12 @@
+#pragma once
+#include <QImage>
+#include <QString>
+
+namespace zorva {
+
+// Reads a picture in the one format named ("BMP", "PNG"), or a null image. Qt's own guessing
+// would load every image plugin to ask it about the file first; the game's pictures never
+// need them.
+QImage ReadPicture(const QString& path, const char* format);
+
+} // namespace zorva
