@@ -3,7 +3,7 @@
 #include "app/unit1.h"
 #include "app/unix_signals.h"
 #include "platform/clock.h"
-#include "platform/sound_player_qsoundeffect.h"
+#include "platform/sound_module.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
@@ -12,8 +12,9 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QString::fromLatin1(zorva::VersionText));
     QApplication::setDesktopFileName(QStringLiteral("zorva"));
 
-    zorva::TQSoundEffectBackend sound;
+    zorva::TSoundModuleBackend sound(QApplication::applicationDirPath());
     zorva::TForm1 form(QApplication::applicationDirPath() + QLatin1Char('/'), sound, zorva::SystemClock());
+    sound.LoadAfterFirstPaint(form);
     zorva::CloseOnTerminationSignals(form);
     // Small system fonts: the machine takes the whole screen.
     if (form.Screen.PixelsPerInch < 100)

@@ -1,10 +1,15 @@
+#include <QCoreApplication>
+#include <QFile>
+#include <QPaintEvent>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QWidget>
 #include <gtest/gtest.h>
+#include <vector>
 
 #include "fake_sound_backend.h"
+#include "platform/sound_module.h"
 #include "platform/sound_player.h"
-#include "platform/sound_player_qsoundeffect.h"
 
 namespace zorva {
 namespace {
@@ -48,20 +53,27 @@ TEST(WaveLength, IsReadFromTheHeader) {
     EXPECT_EQ(WaveLengthMilliseconds(QByteArray()), std::nullopt);
 }
 
-// Guards against the real device player blocking forever or crashing where there is no
-// sound device, or a missing file: every kind of play returns, and a synchronous one
-// keeps the event loop turning while it waits.
-TEST(QSoundEffectBackend, PlaysWithoutHangingWhateverTheDeviceOrFiles) {
+bool MultimediaLoaded() {
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libQt6Multimedia");
+}
+
+// Guards against the real device player, loaded from its module beside the program, blocking
+// forever or crashing where there is no sound device, or a missing file: every kind of play
+// returns, and a synchronous one keeps the event loop turning while it waits.
+TEST(SoundModule, PlaysThroughTheDeviceWithoutHangingWhateverTheDeviceOrFiles) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     ASSERT_TRUE(WriteFile(folder.path(), "short.wav", SilentWave(60)));
-    TQSoundEffectBackend backend;
+    TSoundModuleBackend backend(QStringLiteral(ZORVA_TEST_PROGRAM_FOLDER));
     TSoundPlayer player(backend);
 
     bool timerRan = false;
     QTimer::singleShot(0, [&timerRan] { timerRan = true; });
     player.PlayFile(folder.filePath("short.wav"), TPlayMode::Synchronous);
     EXPECT_TRUE(timerRan) << "a synchronous sound must keep the window alive while it plays";
+    EXPECT_TRUE(backend.Loaded()) << "the first sound loads the module at the latest";
+    EXPECT_TRUE(MultimediaLoaded());
 
     player.PlayFile(folder.filePath("short.wav"), TPlayMode::Looping);
     player.PlayFile(folder.filePath("absent.wav"), TPlayMode::Synchronous);
@@ -69,6 +81,52 @@ TEST(QSoundEffectBackend, PlaysWithoutHangingWhateverTheDeviceOrFiles) {
     player.PlayFromMemory(SilentWave(40));
     player.PlayFile(folder.filePath("short.wav"), TPlayMode::Asynchronous);
     player.Stop();
+}
+
+// Guards against the module loading before the window's first frame is out, which puts Qt
+// Multimedia back into start-up, or never loading at all.
+TEST(SoundModule, LoadsOnceTheWindowHasPaintedItsFirstFrame) {
+    QWidget window;
+    window.resize(40, 30);
+    TSoundModuleBackend backend(QStringLiteral(ZORVA_TEST_PROGRAM_FOLDER));
+    backend.LoadAfterFirstPaint(window);
+    EXPECT_FALSE(backend.Loaded()) << "not painted yet";
+    QPaintEvent paint(window.rect());
+    QCoreApplication::sendEvent(&window, &paint);
+    EXPECT_FALSE(backend.Loaded()) << "the painted frame goes out before the module loads";
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(backend.Loaded());
+}
+
+// Guards against a crash, a hang or a warning for every sound when the module is missing:
+// the game goes on silent, says why once, and synchronous sounds still hold the game up.
+TEST(SoundModule, WithoutTheModuleTheGameGoesOnSilentAndSaysWhyOnce) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    ASSERT_TRUE(WriteFile(folder.path(), "short.wav", SilentWave(60)));
+    static std::vector<QString> warnings;
+    warnings.clear();
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+            if (type == QtWarningMsg)
+                warnings.push_back(text);
+        });
+    TSoundModuleBackend backend(folder.path());
+    TSoundPlayer player(backend);
+
+    bool timerRan = false;
+    QTimer::singleShot(0, [&timerRan] { timerRan = true; });
+    player.PlayFile(folder.filePath("short.wav"), TPlayMode::Synchronous);
+    player.PlayFromMemory(SilentWave(30));
+    player.PlayFile(folder.filePath("short.wav"), TPlayMode::Looping);
+    player.Stop();
+    qInstallMessageHandler(previous);
+
+    EXPECT_TRUE(timerRan) << "a synchronous sound waits its length in the event loop, module or not";
+    EXPECT_FALSE(backend.Loaded());
+    ASSERT_EQ(warnings.size(), 1u);
+    EXPECT_TRUE(warnings[0].startsWith(QStringLiteral("Zorva Slots plays no sound: ")))
+        << warnings[0].toStdString();
 }
 
 } // namespace
