@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QApplication>
 
 #include "app/unit1.h"
@@ -12,6 +13,10 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QString::fromLatin1(zorva::VersionText));
     QApplication::setDesktopFileName(QStringLiteral("zorva"));
 
+    // The accessibility bridge connects to the session bus now, while the process is small: with no
+    // bus to find, D-Bus forks a helper, and a fork after the window's canvas is painted would make
+    // every page of it copy-on-write.
+    QAccessible::isActive();
     zorva::TSoundModuleBackend sound(QApplication::applicationDirPath());
     zorva::TForm1 form(QApplication::applicationDirPath() + QLatin1Char('/'), sound, zorva::SystemClock());
     sound.LoadAfterFirstPaint(form);
