@@ -9,6 +9,7 @@
 #include "engine/symbols.h"
 #include "mainwindow/spin_log.h"
 #include "platform/fonts.h"
+#include "platform/large_image.h"
 #include "platform/picture_file.h"
 
 namespace zorva {
@@ -59,7 +60,8 @@ TPanelPictures LoadPanelPictures(const TArtwork& artwork, int screenWidth) {
 
 TPanel::TPanel(const TWindowLayout& layout, const TArtwork& artwork, const TPanelPictures& pictures,
                const TGameSession& session, const TSlotMachine& machine, int pixelsPerInch)
-    : Canvas(std::max(layout.WindowWidth, 1), std::max(layout.WindowHeight, 1), QImage::Format_RGB32),
+    : Canvas(NewLargeImage(std::max(layout.WindowWidth, 1), std::max(layout.WindowHeight, 1),
+                           QImage::Format_RGB32)),
       Layout(layout), Artwork(artwork), Pictures(pictures), Session(session), Machine(machine),
       PixelsPerInch(pixelsPerInch) {
     // Point sizes on the canvas follow the screen's pixels per inch, as the window's fonts do.
