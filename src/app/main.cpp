@@ -13,7 +13,8 @@ int main(int argc, char** argv) {
     QApplication::setDesktopFileName(QStringLiteral("zorva"));
 
     zorva::TQSoundEffectBackend sound;
-    zorva::TForm1 form(QApplication::applicationDirPath() + QLatin1Char('/'), sound, zorva::SystemClock());
+    zorva::TForm1 form(QApplication::applicationDirPath() + QLatin1Char('/'), sound, zorva::SystemClock(),
+                       zorva::SystemDesktop());
     zorva::CloseOnTerminationSignals(form);
     // Small system fonts: the machine takes the whole screen.
     if (form.Screen.PixelsPerInch < 100)

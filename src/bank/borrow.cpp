@@ -10,7 +10,6 @@
 #include "bank/window_kit.h"
 #include "platform/fonts.h"
 #include "platform/help_viewer.h"
-#include "platform/messages.h"
 
 namespace zorva {
 
@@ -43,14 +42,14 @@ QPixmap ChipPicture(const art::TBuiltinPicture& picture) {
 
 } // namespace
 
-void OpenBorrowDialog(TGameSession& session, int screenWidth, QWidget* parent) {
-    TBorrowC dialog(session, screenWidth, parent);
+void OpenBorrowDialog(TGameSession& session, TDesktop& desktop, QWidget* parent) {
+    TBorrowC dialog(session, desktop, parent);
     dialog.exec();
 }
 
-TBorrowC::TBorrowC(TGameSession& session, int screenWidth, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), session_(session),
-      digits_(DigitStripsFor(screenWidth)) {
+TBorrowC::TBorrowC(TGameSession& session, TDesktop& desktop, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), session_(session), desktop_(desktop),
+      digits_(DigitStripsFor(desktop.Screen().Width)) {
     setWindowTitle(QStringLiteral("Use this form to borrow or pay back credits"));
     setFixedSize(ClientSize);
     setFont(GameFont(10));
@@ -130,12 +129,12 @@ void TBorrowC::BitBtn1Click(int tag) {
     const std::string notice = PressAmount(session_, Mode(), ChipAmounts[tag]);
     update();
     if (!notice.empty()) {
-        ShowInformation(notice);
+        desktop_.ShowInformation(notice);
     }
 }
 
 void TBorrowC::BitBtn7Click() {
-    ShowInformation(HelpMessage);
+    desktop_.ShowInformation(HelpMessage);
 }
 
 void TBorrowC::keyPressEvent(QKeyEvent* event) {

@@ -39,13 +39,13 @@ QPushButton* KindButton(QWidget* parent, const QString& caption, const QIcon& ic
 
 } // namespace
 
-void OpenSlotDialog(TGameSession& session, TSlotDialogMode mode, QWidget* parent) {
-    TLoadSave dialog(session, mode, parent);
+void OpenSlotDialog(TGameSession& session, TSlotDialogMode mode, TDesktop& desktop, QWidget* parent) {
+    TLoadSave dialog(session, mode, desktop, parent);
     dialog.exec();
 }
 
-TLoadSave::TLoadSave(TGameSession& session, TSlotDialogMode mode, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), rules_(session, mode) {
+TLoadSave::TLoadSave(TGameSession& session, TSlotDialogMode mode, TDesktop& desktop, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), rules_(session, mode, desktop) {
     setFixedSize(ClientSize);
     setFont(GameFont(8, true));
     setWindowTitle(mode == TSlotDialogMode::Save ? QStringLiteral("Save a Game -- Select Game Slot")

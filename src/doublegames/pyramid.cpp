@@ -8,7 +8,6 @@
 #include "doublegames/bit_buttons.h"
 #include "doublegames/form_style.h"
 #include "platform/fonts.h"
-#include "platform/messages.h"
 
 namespace zorva {
 
@@ -145,7 +144,7 @@ void TDoubleForm::BlueBoxClick(int square) {
         RevealAll();
     }
     if (const std::optional<std::string> hint = Board.HintOf(square))
-        ShowInformation(*hint);
+        Host.ShowInformation(*hint);
 }
 
 void TDoubleForm::WriteSymbol(int square) {

@@ -10,8 +10,7 @@
 #include "engine/payoffs.h"
 #include "fake_sound_backend.h"
 #include "platform/clock.h"
-#include "platform/messages.h"
-#include "platform/screen_facts.h"
+#include "platform/desktop.h"
 
 using namespace zorva;
 
@@ -74,12 +73,11 @@ int main(int argc, char** argv) {
     const int ppi = argc > 4 ? std::atoi(argv[4]) : 96;
     QTemporaryDir home;
     qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
-    InjectScreenFacts(TScreenFacts{width, height, 32, ppi});
-    SetMessageHook([](TMessageKind, const std::string&) { return false; });
+    TDesktopOnScreen desktop(SystemDesktop(), TScreenFacts{width, height, 32, ppi}, false);
 
     testing::TFakeSoundBackend sound;
     TScriptClock clock;
-    TForm1 form(QApplication::applicationDirPath() + QLatin1Char('/'), sound, clock);
+    TForm1 form(QApplication::applicationDirPath() + QLatin1Char('/'), sound, clock, desktop);
     form.Session.Double = false;
     form.Session.PayMode = false;
     form.show();
