@@ -4,13 +4,12 @@
 
 #include "engine/geometry.h"
 #include "engine/host.h"
+#include "engine/mystery_deal.h"
 #include "engine/random.h"
 #include "engine/session.h"
 #include "engine/symbols.h"
 
 namespace zorva {
-
-inline constexpr int MysteryBoxCount = 8;
 
 // The slot machine: its wheels, the spin cycle, the evaluation, the bonus features and the
 // payout. It owns no window; everything it shows or plays goes through its host.
@@ -39,7 +38,7 @@ class TSlotMachine {
     int FlashTicks = 0;
     bool FlashPhase = false;
 
-    std::array<int32_t, MysteryBoxCount> MysteryPrizes{};
+    TMysteryPrizes MysteryPrizes{};
     std::array<bool, MysteryBoxCount> MysteryLit{};
     int MysteryPick = 0;
     bool FreeSpinBlinkPhase = false;
