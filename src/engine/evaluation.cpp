@@ -69,22 +69,21 @@ void TSlotMachine::EvaluateSpin() {
 }
 
 void TSlotMachine::EvaluateLine(int lineIndex) {
-    const TLineSymbols symbols = LineSymbols(Strips, Stops, lineIndex);
-    const TLinePayoff payoff = NormalLinePayoff(symbols);
+    const TNormalLine& line = NormalLine(LineSymbols(Strips, Stops, lineIndex));
 
     // A globe line takes its globe whether or not a richer rule pays the line.
-    if (IsGlobeLine(symbols)) {
+    if (line.TakesGlobe) {
         Session.Globes = SaturatingAdd(Session.Globes, -1);
         Host.DrawMeter(TMeter::GlobeRow);
         Host.Play(SoundId::Globe);
     }
-    if (payoff.Symbol == Dollar && Session.Dollars > 0) {
+    if (line.PaysDollar && Session.Dollars > 0) {
         Session.Dollars = SaturatingAdd(Session.Dollars, -1);
         Host.DrawMeter(TMeter::DollarRow);
         Host.Play(SoundId::Dollar);
     }
 
-    const int32_t win = SaturatingMultiply(Session.CoinsPerLine, payoff.Total());
+    const int32_t win = SaturatingMultiply(Session.CoinsPerLine, line.Total);
     Session.LineWins[lineIndex] = win;
     if (win > 0)
         AddWinningLine(lineIndex, win);
