@@ -1,5 +1,3 @@
-#include <string>
-
 #include "engine/bonus_rules.h"
 #include "engine/credits.h"
 #include "engine/machine.h"
@@ -15,7 +13,7 @@ void TSlotMachine::BonusPoolAward() {
     }
     const int32_t pool = Session.BonusPool;
     Session.SpinWinnings = SaturatingAdd(Session.SpinWinnings, pool);
-    AppendSummary("Won the Bonus Pool Worth " + std::to_string(pool) + "\r\n");
+    AppendSummary("Won the Bonus Pool Worth ", pool, "\r\n");
     Session.BonusPoolWon = SaturatingAdd(Session.BonusPoolWon, pool);
     Session.BonusPool = FreshBonusPool;
     Host.RepaintAll();
@@ -81,7 +79,7 @@ void TSlotMachine::AwardMystery(int box) {
     const int32_t prize = MysteryPrizes[box];
     Session.SpinWinnings = prize;
     Host.DrawWinnings(true);
-    AppendSummary("\r\nWon " + std::to_string(prize) + " credit bonus.");
+    AppendSummary("\r\nWon ", prize, " credit bonus.");
     Session.MysteryBonus = SaturatingAdd(Session.MysteryBonus, prize);
     PaySpinWinnings();
 }

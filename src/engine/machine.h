@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <string_view>
 
 #include "engine/geometry.h"
 #include "engine/host.h"
@@ -98,7 +99,13 @@ class TSlotMachine {
     void PlayFreeSpins();
     void EvaluateLine(int lineIndex);
     void PayWinningSpin(bool afterNormalSpin);
-    void AppendSummary(const std::string& text);
+    // Appends text and numbers, in decimal, to the summary, which stops at its longest. The summary
+    // is written every spin: pieces go straight into it, with no string built for each.
+    template <typename... TPieces> void AppendSummary(const TPieces&... pieces) {
+        (AppendSummaryPiece(pieces), ...);
+    }
+    void AppendSummaryPiece(std::string_view text);
+    void AppendSummaryPiece(int32_t number);
     void AddWinningLine(int lineIndex, int32_t payoff);
 };
 
