@@ -8,10 +8,9 @@ namespace zorva {
 
 namespace {
 
-// The boxes as eight bytes: byte k names the box whose prize lies in box k; a permutation in
-// the same form says, for each box k, which box's prize it takes.
+// The boxes as eight bytes: byte k names the box whose starting prize lies in box k; a permutation
+// in the same form says, for each box k, which box's prize it takes.
 using TBoxOrder = uint64_t;
-constexpr TBoxOrder StartingOrder = 0x0706'0504'0302'0100;
 
 constexpr int BitsPerDraw = 3; // Random(8)
 constexpr int SwapsPerHalfRound = MysteryBoxCount / 2;
@@ -20,14 +19,6 @@ constexpr int HalfTurn = MysteryBoxCount / 2;
 
 constexpr int BoxAt(TBoxOrder order, int box) {
     return static_cast<int>((order >> (8 * box)) & 0xff);
-}
-
-// Box k of the result takes the prize that box permutation[k] of order holds.
-constexpr TBoxOrder Permute(TBoxOrder order, TBoxOrder permutation) {
-    TBoxOrder result = 0;
-    for (int box = 0; box < MysteryBoxCount; ++box)
-        result |= TBoxOrder{static_cast<uint8_t>(order >> (8 * BoxAt(permutation, box)))} << (8 * box);
-    return result;
 }
 
 // A swap has no more than 8 outcomes, so four swaps in a row have 8^4 = 4096, each a fixed
@@ -55,7 +46,22 @@ constexpr std::array<TBoxOrder, HalfRoundCases> BuildHalfRounds() {
 }
 
 constexpr std::array<TBoxOrder, HalfRoundCases> HalfRounds = BuildHalfRounds();
+
+// The same half-rounds seen from the prizes: entry c names, for each box, the box its prize moves to.
+using TMoves = std::array<uint8_t, MysteryBoxCount>;
+constexpr std::array<TMoves, HalfRoundCases> BuildMoves() {
+    std::array<TMoves, HalfRoundCases> table{};
+    for (int c = 0; c < HalfRoundCases; ++c)
+        for (int box = 0; box < MysteryBoxCount; ++box)
+            table[c][BoxAt(HalfRounds[c], box)] = static_cast<uint8_t>(box);
+    return table;
+}
+
+constexpr std::array<TMoves, HalfRoundCases> Moves = BuildMoves();
 constexpr int TurnedDraws = 04444; // each 3-bit draw j becomes j ^ 4
+
+// A generator copy's step to its next draw, eight draws of the one generator later.
+constexpr TRandomJump RoundJump = RandomJumpOf(MysteryBoxCount);
 
 // The deal's draws, box by box and round by round. Box i draws from its own copy of the
 // generator, which jumps a round's eight steps at a time: the draws are the very ones of one
@@ -75,12 +81,11 @@ class TDealDraws {
     TRound Next() {
         const TRound round{HalfRoundCase(0), HalfRoundCase(SwapsPerHalfRound) ^ TurnedDraws};
         for (uint32_t& seed : Seeds)
-            seed = NextRound.From(seed);
+            seed = RoundJump.From(seed);
         return round;
     }
 
   private:
-    static constexpr TRandomJump NextRound = RandomJumpOf(MysteryBoxCount);
     std::array<uint32_t, MysteryBoxCount> Seeds{};
 
     int Draw(int box) const { return TRandom::Below(Seeds[box], MysteryBoxCount); }
@@ -91,13 +96,21 @@ class TDealDraws {
     }
 };
 
+// Without a byte shuffle each starting prize is followed on its own, a half-round moving it with
+// one read of the moves table; the eight prizes' reads never wait on one another.
 TBoxOrder PortableDeal(uint32_t seed) {
     TDealDraws draws(seed);
-    TBoxOrder order = StartingOrder;
+    TMoves place{}; // place[p]: the box that holds box p's starting prize
+    for (int box = 0; box < MysteryBoxCount; ++box)
+        place[box] = static_cast<uint8_t>(box);
     for (int round = 0; round < MysteryDealRounds; ++round) {
         const auto [first, second] = draws.Next();
-        order = Permute(Permute(order, HalfRounds[first]), HalfRounds[second]);
+        for (uint8_t& box : place)
+            box = Moves[second][Moves[first][box]];
     }
+    TBoxOrder order = 0;
+    for (int prize = 0; prize < MysteryBoxCount; ++prize)
+        order |= TBoxOrder(prize) << (8 * place[prize]);
     return order;
 }
 
@@ -112,9 +125,8 @@ TBoxOrder PortableDeal(uint32_t seed) {
 }
 
 [[gnu::target("ssse3")]] __m128i NextRound(__m128i pair) {
-    constexpr TRandomJump jump = RandomJumpOf(MysteryBoxCount);
-    return _mm_add_epi32(_mm_mul_epu32(pair, _mm_set1_epi32(static_cast<int32_t>(jump.Multiplier))),
-                         _mm_set1_epi64x(jump.Increment));
+    return _mm_add_epi32(_mm_mul_epu32(pair, _mm_set1_epi32(static_cast<int32_t>(RoundJump.Multiplier))),
+                         _mm_set1_epi64x(RoundJump.Increment));
 }
 
 // Random(8) of four copies, one to a 32-bit lane: each seed's top three bits.
@@ -124,19 +136,21 @@ TBoxOrder PortableDeal(uint32_t seed) {
     return _mm_srli_epi32(seeds, 32 - BitsPerDraw);
 }
 
-// The same deal with the row in a vector register, so each half-round costs the chain of swaps
-// one byte shuffle; the draws and the table reads run ahead of it.
+// The row of boxes stays in a vector register, so each half-round costs the chain of swaps one
+// byte shuffle of it; the draws and the table reads do not depend on the row and run ahead.
 [[gnu::target("ssse3")]] TBoxOrder Ssse3Deal(uint32_t seed) {
-    __m128i boxes01 = CopyPair(seed), boxes23 = CopyPair(seed), boxes45 = CopyPair(seed),
-            boxes67 = CopyPair(seed);
+    // The copies of boxes 0 and 1, 2 and 3, 4 and 5, 6 and 7.
+    __m128i seeds01 = CopyPair(seed), seeds23 = CopyPair(seed), seeds45 = CopyPair(seed),
+            seeds67 = CopyPair(seed);
     // The second half-round's draws are turned by half (j ^ 4). Packed to eight 16-bit draws,
     // one multiply-add weighs them 1, 8, 64, 512 and sums them in pairs.
     const __m128i turn = _mm_set1_epi32(HalfTurn);
     const __m128i weights = _mm_setr_epi16(1, 8, 64, 512, 1, 8, 64, 512);
-    __m128i order = _mm_cvtsi64_si128(static_cast<int64_t>(StartingOrder));
+    constexpr TBoxOrder startingOrder = 0x0706'0504'0302'0100;
+    __m128i order = _mm_cvtsi64_si128(static_cast<int64_t>(startingOrder));
     for (int round = 0; round < MysteryDealRounds; ++round) {
         const __m128i draws =
-            _mm_packs_epi32(Draws(boxes01, boxes23), _mm_xor_si128(Draws(boxes45, boxes67), turn));
+            _mm_packs_epi32(Draws(seeds01, seeds23), _mm_xor_si128(Draws(seeds45, seeds67), turn));
         const __m128i pairs = _mm_madd_epi16(draws, weights);
         const __m128i cases = _mm_add_epi32(pairs, _mm_srli_epi64(pairs, 32));
         const int first = _mm_cvtsi128_si32(cases);
@@ -145,10 +159,10 @@ TBoxOrder PortableDeal(uint32_t seed) {
             _mm_shuffle_epi8(order, _mm_loadl_epi64(reinterpret_cast<const __m128i*>(&HalfRounds[first])));
         order =
             _mm_shuffle_epi8(order, _mm_loadl_epi64(reinterpret_cast<const __m128i*>(&HalfRounds[second])));
-        boxes01 = NextRound(boxes01);
-        boxes23 = NextRound(boxes23);
-        boxes45 = NextRound(boxes45);
-        boxes67 = NextRound(boxes67);
+        seeds01 = NextRound(seeds01);
+        seeds23 = NextRound(seeds23);
+        seeds45 = NextRound(seeds45);
+        seeds67 = NextRound(seeds67);
     }
     return static_cast<TBoxOrder>(_mm_cvtsi128_si64(order));
 }
