@@ -11,8 +11,8 @@ inline constexpr int MysteryDealRounds = 1001;
 
 using TMysteryPrizes = std::array<int32_t, MysteryBoxCount>;
 
-// How a deal moves the boxes about: one SSSE3 byte shuffle where the processor has it, or plain
-// byte arithmetic anywhere. Both deal exactly the same.
+// How a deal moves the boxes about: one SSSE3 byte shuffle a half-round where the processor has it,
+// or a table of moves followed prize by prize anywhere. Both deal exactly the same.
 enum class TBoxShuffler { Portable, Ssse3 };
 bool Ssse3Available();
 
