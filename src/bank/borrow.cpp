@@ -8,6 +8,7 @@
 
 #include "art/builtin_art.h"
 #include "bank/window_kit.h"
+#include "platform/button_pictures.h"
 #include "platform/fonts.h"
 #include "platform/help_viewer.h"
 
@@ -86,11 +87,11 @@ TBorrowC::TBorrowC(TGameSession& session, TDesktop& desktop, QWidget* parent)
     RadioButton2->setGeometry(355, 192, 190, 33);
     RadioButton2->setFont(GameFont(12));
 
-    OKBtn = new QPushButton(CheckMarkIcon(), QStringLiteral("&OK"), this);
+    OKBtn = new QPushButton(TickPicture(ButtonPictureSize), QStringLiteral("&OK"), this);
     OKBtn->setGeometry(442, 246, 127, 46);
     OKBtn->setDefault(true);
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
-    BitBtn7 = new QPushButton(QuestionIcon(), QStringLiteral("&Help"), this);
+    BitBtn7 = new QPushButton(QuestionPicture(ButtonPictureSize), QStringLiteral("&Help"), this);
     BitBtn7->setGeometry(10, 246, 127, 46);
     BitBtn7->setAutoDefault(false);
     connect(BitBtn7, &QPushButton::clicked, this, &TBorrowC::BitBtn7Click);
