@@ -4,6 +4,7 @@
 #include "engine/payoffs.h"
 
 #include "engine/machine.h"
+#include "engine/mystery_deal.h"
 #include "sim/silent_host.h"
 
 namespace {
@@ -18,6 +19,20 @@ void BM_FillMysteryPrizes(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_FillMysteryPrizes);
+
+// The deal alone, by each way of moving the boxes: 0 portable, 1 SSSE3 where the processor has it.
+void BM_DealMysteryPrizes(benchmark::State& state) {
+    const auto shuffler = static_cast<zorva::TBoxShuffler>(state.range(0));
+    if (shuffler == zorva::TBoxShuffler::Ssse3 && !zorva::Ssse3Available()) {
+        state.SkipWithError("no SSSE3 on this processor");
+        return;
+    }
+    zorva::TRandom rng{1};
+    const zorva::TMysteryPrizes prizes{100, 25, 25, 10, 10, 10, 10, 10};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(zorva::DealMysteryPrizes(rng, prizes, shuffler));
+}
+BENCHMARK(BM_DealMysteryPrizes)->Arg(0)->Arg(1);
 
 void BM_PaidSpin(benchmark::State& state) {
     zorva::TGameSession session;

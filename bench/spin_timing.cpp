@@ -15,8 +15,7 @@
 
 #include "app/unit1.h"
 #include "platform/clock.h"
-#include "platform/messages.h"
-#include "platform/screen_facts.h"
+#include "platform/desktop.h"
 
 namespace {
 
@@ -95,13 +94,13 @@ int main(int argc, char** argv) {
     const int spins = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
     const int width = argc > 3 ? std::atoi(argv[2]) : 1920;
     const int height = argc > 3 ? std::atoi(argv[3]) : 1080;
-    zorva::InjectScreenFacts(zorva::TScreenFacts{width, height, 32, 96});
-    zorva::SetMessageHook([](zorva::TMessageKind, const std::string&) { return false; });
+    zorva::TDesktopOnScreen desktop(zorva::SystemDesktop(), zorva::TScreenFacts{width, height, 32, 96},
+                                    false);
     qputenv("XDG_CONFIG_HOME", QByteArray("/tmp/zorva-spin-timing"));
 
     TNoSound sound;
     TWatchedClock clock;
-    zorva::TForm1 form(QApplication::applicationDirPath() + QLatin1Char('/'), sound, clock);
+    zorva::TForm1 form(QApplication::applicationDirPath() + QLatin1Char('/'), sound, clock, desktop);
     form.Session.Double = false;
     form.Session.PayMode = false;
     form.show();

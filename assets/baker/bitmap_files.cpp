@@ -1,11 +1,15 @@
 #include "bitmap_files.h"
 
+#include <QBuffer>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QPainter>
+#include <QtEndian>
 
 #include <libimagequant.h>
 
+#include <algorithm>
 #include <memory>
 #include <stdexcept>
 #include <vector>
@@ -84,7 +88,18 @@ void SaveBmp24(const QImage& image, const QString& file) {
 void SaveBmp8(const QImage& image, const QString& file) {
     MakeFolderFor(file);
     const QImage indexed = image.format() == QImage::Format_Indexed8 ? image : Quantise(image, 256);
-    Check(indexed.save(file, "BMP"), "cannot write " + file);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    Check(indexed.save(&buffer, "BMP"), "cannot encode " + file);
+    // Qt's writer leaves the padding at the end of each row as its buffer held it; zeroed, two bakes
+    // of one picture give the same file.
+    const qsizetype pixels = qFromLittleEndian<quint32>(bytes.constData() + 10);
+    const qsizetype rowBytes = (indexed.width() + 3) & ~3;
+    for (qsizetype row = pixels; row + rowBytes <= bytes.size(); row += rowBytes)
+        std::fill(bytes.begin() + row + indexed.width(), bytes.begin() + row + rowBytes, '\0');
+    QFile out(file);
+    Check(out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size(), "cannot write " + file);
 }
 
 void SavePng(const QImage& image, const QString& file) {

@@ -18,7 +18,8 @@ int main(int argc, char** argv) {
     // every page of it copy-on-write.
     QAccessible::isActive();
     zorva::TSoundModuleBackend sound(QApplication::applicationDirPath());
-    zorva::TForm1 form(QApplication::applicationDirPath() + QLatin1Char('/'), sound, zorva::SystemClock());
+    zorva::TForm1 form(QApplication::applicationDirPath() + QLatin1Char('/'), sound, zorva::SystemClock(),
+                       zorva::SystemDesktop());
     sound.LoadAfterFirstPaint(form);
     zorva::CloseOnTerminationSignals(form);
     // Small system fonts: the machine takes the whole screen.

@@ -15,7 +15,6 @@
 #include "platform/clock.h"
 #include "platform/help_viewer.h"
 #include "platform/hint_style.h"
-#include "platform/messages.h"
 
 namespace zorva {
 
@@ -29,8 +28,8 @@ TSize SizeOf(const QImage& image) {
 
 } // namespace
 
-TForm1::TForm1(const QString& programFolder, TSoundBackend& soundBackend, TClock& clock)
-    : ProgramFolder(programFolder), Clock(clock), Player(soundBackend),
+TForm1::TForm1(const QString& programFolder, TSoundBackend& soundBackend, TClock& clock, TDesktop& desktop)
+    : ProgramFolder(programFolder), Clock(clock), Desktop(desktop), Player(soundBackend),
       Sounds(Player, Session.Sound, programFolder) {
     FormCreate();
 }
@@ -40,13 +39,13 @@ TForm1::~TForm1() = default;
 void TForm1::FormCreate() {
     SetHintPause(50);
     SetHelpFolder(ProgramFolder + QStringLiteral("help"));
-    Screen = ReadScreenFacts();
+    Screen = Desktop.Screen();
     Machine.Geometry.ScreenWidth = Screen.Width;
     SetStartupValues(Session);
     Machine.MysteryPick = 0;
     Machine.MysteryLit.fill(false);
 
-    Artwork = LoadArtworkTellingPlayer(ProgramFolder, Screen);
+    Artwork = LoadArtworkTellingPlayer(ProgramFolder, Screen, Desktop);
     Machine.Geometry.MachineLeft = Artwork.MachineLeft;
     Machine.Geometry.MachineTop = Artwork.MachineTop;
     Machine.Geometry.SymbolSize = Artwork.SymbolSize;
@@ -84,7 +83,7 @@ void TForm1::FormCreate() {
     Machine.RestoreStrips = false;
     Machine.FreeSpinMode = false;
     SetStartupSettings(Session);
-    ReadGame(Session, CurrentGameSlot);
+    ReadGame(Desktop, Session, CurrentGameSlot);
     RepaintAll();
 }
 
@@ -123,7 +122,7 @@ void TForm1::FormClose() {
 }
 
 void TForm1::WriteCurrentGame() {
-    WriteGame(Session, CurrentGameSlot, CurrentGameName);
+    WriteGame(Desktop, Session, CurrentGameSlot, CurrentGameName);
 }
 
 void TForm1::RequestClose() {
@@ -157,7 +156,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
 }
 
 void TForm1::LogoClick() {
-    Handle([&] { zorva::ShowInformation(std::string(ProductName) + " Version " + VersionText); });
+    Handle([&] { Desktop.ShowInformation(std::string(ProductName) + " Version " + VersionText); });
 }
 
 void TForm1::FormMouseDown(int x, int y) {
@@ -247,7 +246,7 @@ void TForm1::SetTimer(TimerId timer, bool enabled) {
 }
 
 void TForm1::ShowInformation(const std::string& text) {
-    zorva::ShowInformation(text);
+    Desktop.ShowInformation(text);
 }
 
 void TForm1::OpenDoubleGame(bool pyramid) {
@@ -259,7 +258,7 @@ void TForm1::OpenDoubleGame(bool pyramid) {
 void TForm1::SpinSettled() {
     qCDebug(SpinLog, "settled spin %d bet %d", Session.Spins, Session.Bet());
     if (!AutoSaveFailed)
-        AutoSaveFailed = !WriteGame(Session, CurrentGameSlot, CurrentGameName);
+        AutoSaveFailed = !WriteGame(Desktop, Session, CurrentGameSlot, CurrentGameName);
 }
 
 } // namespace zorva

@@ -16,6 +16,7 @@
 #include "mainwindow/panel.h"
 #include "mainwindow/sound_effects.h"
 #include "platform/clock.h"
+#include "platform/desktop.h"
 #include "platform/screen_facts.h"
 #include "platform/sound_player.h"
 
@@ -31,8 +32,8 @@ inline constexpr int MainWindowHelpTopic = 41004;
 // player's clicks and keys, runs the options bar, and is the engine's host.
 class TForm1 : public QWidget, public THost, public TDoubleGameHost {
   public:
-    // soundBackend: the sound device, or a recording fake in tests; clock likewise.
-    TForm1(const QString& programFolder, TSoundBackend& soundBackend, TClock& clock);
+    // soundBackend: the sound device, or a recording fake in tests; clock and desktop likewise.
+    TForm1(const QString& programFolder, TSoundBackend& soundBackend, TClock& clock, TDesktop& desktop);
     ~TForm1() override;
 
     TGameSession Session;
@@ -96,6 +97,7 @@ class TForm1 : public QWidget, public THost, public TDoubleGameHost {
 
   private:
     TClock& Clock;
+    TDesktop& Desktop;
     TSoundPlayer Player;
     TSoundEffects Sounds;
     std::array<QTimer*, TimerCount> Timers{};

@@ -8,7 +8,6 @@
 #include "bank/stats.h"
 #include "platform/browser.h"
 #include "platform/help_viewer.h"
-#include "platform/messages.h"
 
 namespace zorva {
 
@@ -36,23 +35,23 @@ void TForm1::OptionsClick(int tag) {
             Options->DrawOptionCaptions();
             break;
         case 2:
-            OpenPaychart(ProgramFolder, this);
+            OpenPaychart(ProgramFolder, Desktop, this);
             break;
         case 3:
-            OpenBorrowDialog(Session, Screen.Width, this);
+            OpenBorrowDialog(Session, Desktop, this);
             RepaintAll();
             WriteCurrentGame();
             break;
         case 4:
-            if (AskYesNo("Start a New Game?")) {
+            if (Desktop.AskYesNo("Start a New Game?")) {
                 Machine.NewGame();
                 WriteCurrentGame();
             }
             break;
         case 5:
-            zorva::ShowInformation(Session.LastSpinSummary.empty()
-                                       ? "You must spin before viewing a summary of the last spin."
-                                       : ForDisplay(Session.LastSpinSummary));
+            Desktop.ShowInformation(Session.LastSpinSummary.empty()
+                                        ? "You must spin before viewing a summary of the last spin."
+                                        : ForDisplay(Session.LastSpinSummary));
             break;
         case 6:
             Session.AutoSpin = !Session.AutoSpin;
@@ -62,7 +61,7 @@ void TForm1::OptionsClick(int tag) {
                 Machine.RequestSpin();
             break;
         case 7:
-            if (AskYesNo("Are you sure you want to exit the game?"))
+            if (Desktop.AskYesNo("Are you sure you want to exit the game?"))
                 RequestClose();
             break;
         case 8:
@@ -81,10 +80,10 @@ void TForm1::OptionsClick(int tag) {
             Options->DrawOptionCaptions();
             break;
         case 11:
-            OpenSlotDialog(Session, TSlotDialogMode::Save, this);
+            OpenSlotDialog(Session, TSlotDialogMode::Save, Desktop, this);
             break;
         case 12:
-            OpenSlotDialog(Session, TSlotDialogMode::Open, this);
+            OpenSlotDialog(Session, TSlotDialogMode::Open, Desktop, this);
             RepaintAll();
             break;
         case 13:
@@ -101,8 +100,8 @@ void TForm1::OpenWebPage() {
     const QUrl page = QUrl::fromLocalFile(QDir(ProgramFolder).filePath(QStringLiteral("www/index.html")));
     if (OpenInBrowser(page))
         return;
-    ShowError("Could not find a web browser on your system!");
-    zorva::ShowInformation(
+    Desktop.ShowError("Could not find a web browser on your system!");
+    Desktop.ShowInformation(
         "Do visit the Zorva Slots home page some time: open www/index.html in the game's "
         "folder with any web browser. It has the news, the manual and how to report a problem.");
 }

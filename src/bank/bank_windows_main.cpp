@@ -74,8 +74,11 @@ int main(int argc, char** argv) {
     const QString window = parser.positionalArguments().value(0);
 
     SetHelpFolder(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("help")));
+    TScreenFacts screen = SystemDesktop().Screen();
+    screen.Width = parser.value(QStringLiteral("screen-width")).toInt();
+    TDesktopOnScreen desktop(SystemDesktop(), screen);
     TGameSession session;
-    ReadGame(session, CurrentGameSlot);
+    ReadGame(desktop, session, CurrentGameSlot);
     if (parser.isSet(QStringLiteral("demo"))) {
         PlayDemoRun(session);
     }
@@ -93,13 +96,13 @@ int main(int argc, char** argv) {
     if (window == QLatin1String("save") || window == QLatin1String("open")) {
         OpenSlotDialog(session,
                        window == QLatin1String("save") ? TSlotDialogMode::Save : TSlotDialogMode::Open,
-                       nullptr);
+                       desktop, nullptr);
     } else if (window == QLatin1String("borrow")) {
-        OpenBorrowDialog(session, parser.value(QStringLiteral("screen-width")).toInt(), nullptr);
+        OpenBorrowDialog(session, desktop, nullptr);
     } else if (window == QLatin1String("stats")) {
         OpenStatistics(session, nullptr);
     } else if (window == QLatin1String("paychart")) {
-        OpenPaychart(QCoreApplication::applicationDirPath(), nullptr);
+        OpenPaychart(QCoreApplication::applicationDirPath(), desktop, nullptr);
     } else {
         parser.showHelp(2);
     }

@@ -8,9 +8,9 @@
 
 #include "art/builtin_art.h"
 #include "bank/window_kit.h"
+#include "platform/button_pictures.h"
 #include "platform/fonts.h"
 #include "platform/help_viewer.h"
-#include "platform/messages.h"
 
 namespace zorva {
 
@@ -43,14 +43,14 @@ QPixmap ChipPicture(const art::TBuiltinPicture& picture) {
 
 } // namespace
 
-void OpenBorrowDialog(TGameSession& session, int screenWidth, QWidget* parent) {
-    TBorrowC dialog(session, screenWidth, parent);
+void OpenBorrowDialog(TGameSession& session, TDesktop& desktop, QWidget* parent) {
+    TBorrowC dialog(session, desktop, parent);
     dialog.exec();
 }
 
-TBorrowC::TBorrowC(TGameSession& session, int screenWidth, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), session_(session),
-      digits_(DigitStripsFor(screenWidth)) {
+TBorrowC::TBorrowC(TGameSession& session, TDesktop& desktop, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), session_(session), desktop_(desktop),
+      digits_(DigitStripsFor(desktop.Screen().Width)) {
     setWindowTitle(QStringLiteral("Use this form to borrow or pay back credits"));
     setFixedSize(ClientSize);
     setFont(GameFont(10));
@@ -87,11 +87,11 @@ TBorrowC::TBorrowC(TGameSession& session, int screenWidth, QWidget* parent)
     RadioButton2->setGeometry(355, 192, 190, 33);
     RadioButton2->setFont(GameFont(12));
 
-    OKBtn = new QPushButton(CheckMarkIcon(), QStringLiteral("&OK"), this);
+    OKBtn = new QPushButton(TickPicture(ButtonPictureSize), QStringLiteral("&OK"), this);
     OKBtn->setGeometry(442, 246, 127, 46);
     OKBtn->setDefault(true);
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
-    BitBtn7 = new QPushButton(QuestionIcon(), QStringLiteral("&Help"), this);
+    BitBtn7 = new QPushButton(QuestionPicture(ButtonPictureSize), QStringLiteral("&Help"), this);
     BitBtn7->setGeometry(10, 246, 127, 46);
     BitBtn7->setAutoDefault(false);
     connect(BitBtn7, &QPushButton::clicked, this, &TBorrowC::BitBtn7Click);
@@ -130,12 +130,12 @@ void TBorrowC::BitBtn1Click(int tag) {
     const std::string notice = PressAmount(session_, Mode(), ChipAmounts[tag]);
     update();
     if (!notice.empty()) {
-        ShowInformation(notice);
+        desktop_.ShowInformation(notice);
     }
 }
 
 void TBorrowC::BitBtn7Click() {
-    ShowInformation(HelpMessage);
+    desktop_.ShowInformation(HelpMessage);
 }
 
 void TBorrowC::keyPressEvent(QKeyEvent* event) {

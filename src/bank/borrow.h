@@ -5,6 +5,7 @@
 #include "bank/borrow_rules.h"
 #include "engine/session.h"
 #include "mainwindow/draw_number.h"
+#include "platform/desktop.h"
 
 class QLabel;
 class QPushButton;
@@ -14,7 +15,7 @@ namespace zorva {
 
 // The bank: borrows credits or pays them back in amounts of 1000, 100, 10 and 1. Every press
 // changes the session at once. Returns when the dialog has closed.
-void OpenBorrowDialog(TGameSession& session, int screenWidth, QWidget* parent);
+void OpenBorrowDialog(TGameSession& session, TDesktop& desktop, QWidget* parent);
 
 inline constexpr int BorrowHelpTopic = 41003;
 inline constexpr int PayBackHelpTopic = 41005;
@@ -23,7 +24,7 @@ class TBorrowC : public QDialog {
     Q_OBJECT
 
   public:
-    TBorrowC(TGameSession& session, int screenWidth, QWidget* parent = nullptr);
+    TBorrowC(TGameSession& session, TDesktop& desktop, QWidget* parent = nullptr);
 
     std::array<QPushButton*, ChipAmounts.size()> AmountButtons{}; // BitBtn1 … BitBtn4, tags 0 to 3
     QLabel* Label1 = nullptr;
@@ -45,6 +46,7 @@ class TBorrowC : public QDialog {
     void BitBtn7Click();
 
     TGameSession& session_;
+    TDesktop& desktop_;
     TDigitStrips digits_;
 };
 

@@ -8,7 +8,6 @@
 #include "art/program_art.h"
 #include "bank/window_kit.h"
 #include "platform/help_viewer.h"
-#include "platform/messages.h"
 
 namespace zorva {
 
@@ -18,28 +17,28 @@ constexpr QSize DesignClientSize(art::program::Paychart.Width, art::program::Pay
 
 } // namespace
 
-void OpenPaychart(const QString& programFolder, QWidget* parent) {
-    TPaychart chart(programFolder, parent);
+void OpenPaychart(const QString& programFolder, TDesktop& desktop, QWidget* parent) {
+    TPaychart chart(programFolder, desktop, parent);
     chart.exec();
 }
 
-TPaychart::TPaychart(const QString& programFolder, QWidget* parent)
+TPaychart::TPaychart(const QString& programFolder, TDesktop& desktop, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
     setWindowTitle(QStringLiteral("Payoff Chart"));
     Image1 = new QLabel(this);
     Image1->move(0, 0);
-    FormCreate(programFolder);
+    FormCreate(programFolder, desktop);
     CentreOnScreen(*this);
 }
 
-void TPaychart::FormCreate(const QString& programFolder) {
+void TPaychart::FormCreate(const QString& programFolder, TDesktop& desktop) {
     setUpdatesEnabled(false);
     const QString fileName =
         QDir(programFolder).absoluteFilePath(QString::fromLatin1(art::program::Paychart.FileName));
     const QPixmap chart(fileName);
     if (chart.isNull()) {
-        ShowError("Cannot open file " + QDir::toNativeSeparators(fileName).toStdString());
+        desktop.ShowError("Cannot open file " + QDir::toNativeSeparators(fileName).toStdString());
         setFixedSize(DesignClientSize);
     } else {
         Image1->setPixmap(chart);

@@ -2,13 +2,15 @@
 #include <QDialog>
 #include <QString>
 
+#include "platform/desktop.h"
+
 class QLabel;
 
 namespace zorva {
 
 // The payoff chart: the picture "Paychart.bmp" from the program folder in a window fitted to it.
 // Returns when the window has closed.
-void OpenPaychart(const QString& programFolder, QWidget* parent);
+void OpenPaychart(const QString& programFolder, TDesktop& desktop, QWidget* parent);
 
 inline constexpr int PaychartHelpTopic = 41010;
 
@@ -16,7 +18,7 @@ class TPaychart : public QDialog {
     Q_OBJECT
 
   public:
-    TPaychart(const QString& programFolder, QWidget* parent = nullptr);
+    TPaychart(const QString& programFolder, TDesktop& desktop, QWidget* parent = nullptr);
 
     QLabel* Image1 = nullptr;
 
@@ -24,7 +26,7 @@ class TPaychart : public QDialog {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
-    void FormCreate(const QString& programFolder);
+    void FormCreate(const QString& programFolder, TDesktop& desktop);
 };
 
 } // namespace zorva

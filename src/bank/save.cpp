@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "bank/window_kit.h"
+#include "platform/button_pictures.h"
 #include "platform/fonts.h"
 #include "platform/help_viewer.h"
 
@@ -39,13 +40,13 @@ QPushButton* KindButton(QWidget* parent, const QString& caption, const QIcon& ic
 
 } // namespace
 
-void OpenSlotDialog(TGameSession& session, TSlotDialogMode mode, QWidget* parent) {
-    TLoadSave dialog(session, mode, parent);
+void OpenSlotDialog(TGameSession& session, TSlotDialogMode mode, TDesktop& desktop, QWidget* parent) {
+    TLoadSave dialog(session, mode, desktop, parent);
     dialog.exec();
 }
 
-TLoadSave::TLoadSave(TGameSession& session, TSlotDialogMode mode, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), rules_(session, mode) {
+TLoadSave::TLoadSave(TGameSession& session, TSlotDialogMode mode, TDesktop& desktop, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), rules_(session, mode, desktop) {
     setFixedSize(ClientSize);
     setFont(GameFont(8, true));
     setWindowTitle(mode == TSlotDialogMode::Save ? QStringLiteral("Save a Game -- Select Game Slot")
@@ -57,9 +58,11 @@ TLoadSave::TLoadSave(TGameSession& session, TSlotDialogMode mode, QWidget* paren
     for (int panel = 1; panel <= SlotPanelCount; ++panel) {
         BuildPanel(panel);
     }
-    CancelBtn = KindButton(this, QStringLiteral("&Cancel"), CrossIcon(), QRect(508, 316, 97, 37));
+    CancelBtn =
+        KindButton(this, QStringLiteral("&Cancel"), CrossPicture(ButtonPictureSize), QRect(508, 316, 97, 37));
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-    HelpBtn = KindButton(this, QStringLiteral("&Help"), QuestionIcon(), QRect(8, 316, 97, 37));
+    HelpBtn =
+        KindButton(this, QStringLiteral("&Help"), QuestionPicture(ButtonPictureSize), QRect(8, 316, 97, 37));
     connect(HelpBtn, &QPushButton::clicked, this, [this] { ShowHelpTopic(SlotDialogHelpTopic, this); });
 
     FormCreate();
@@ -85,7 +88,8 @@ void TLoadSave::BuildPanel(int panel) {
     credits[i] = PanelLabel(frame, QRect(CreditsLeft, 48, CreditsWidth, 13), Qt::AlignLeft);
     borrowed[i] = PanelLabel(frame, QRect(112, 48, 113, 13), Qt::AlignRight);
 
-    SlotButtons[i] = KindButton(frame, QStringLiteral("OK"), CheckMarkIcon(), QRect(232, 16, 49, 37));
+    SlotButtons[i] =
+        KindButton(frame, QStringLiteral("OK"), TickPicture(ButtonPictureSize), QRect(232, 16, 49, 37));
     SlotButtons[i]->setProperty("tag", panel);
     connect(SlotButtons[i], &QPushButton::clicked, this, [this, panel] { BitBtn7Click(panel); });
 }

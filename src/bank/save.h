@@ -14,7 +14,7 @@ namespace zorva {
 // The save/load slot dialog: eight slot panels side by side. In Save mode a slot button stores the
 // game in progress in its slot under a name the player confirms; in Open mode it makes the slot the
 // game in progress. Returns when the dialog has closed.
-void OpenSlotDialog(TGameSession& session, TSlotDialogMode mode, QWidget* parent);
+void OpenSlotDialog(TGameSession& session, TSlotDialogMode mode, TDesktop& desktop, QWidget* parent);
 
 inline constexpr int SlotDialogHelpTopic = 41008;
 
@@ -22,7 +22,7 @@ class TLoadSave : public QDialog {
     Q_OBJECT
 
   public:
-    TLoadSave(TGameSession& session, TSlotDialogMode mode, QWidget* parent = nullptr);
+    TLoadSave(TGameSession& session, TSlotDialogMode mode, TDesktop& desktop, QWidget* parent = nullptr);
 
     // The controls of panels 1 to 8 at index 0 to 7; the slot buttons carry the panel number as tag.
     std::array<QLineEdit*, SlotPanelCount> Name{};

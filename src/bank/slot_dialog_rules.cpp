@@ -5,20 +5,20 @@
 
 namespace zorva {
 
-TSlotDialogRules::TSlotDialogRules(TGameSession& session, TSlotDialogMode mode)
-    : session_(session), mode_(mode) {}
+TSlotDialogRules::TSlotDialogRules(TGameSession& session, TSlotDialogMode mode, TDesktop& desktop)
+    : session_(session), mode_(mode), desktop_(desktop) {}
 
 void TSlotDialogRules::Start() {
-    if (!WriteGame(session_, CurrentGameSlot, CurrentGameName)) {
+    if (!WriteGame(desktop_, session_, CurrentGameSlot, CurrentGameName)) {
         return;
     }
     started_ = true;
-    WriteGameSection(startingGame_, session_, CurrentGameSlot, CurrentGameName, TodaysGameDate());
+    WriteGameSection(startingGame_, session_, CurrentGameSlot, CurrentGameName, TodaysGameDate(desktop_));
     // Each slot is read into a record of its own, so the main window behind the dialog never
     // shows another game's figures.
     for (int slot = 0; slot < SavedGameSlots; ++slot) {
         TGameSession saved;
-        ReadGame(saved, slot);
+        ReadGame(desktop_, saved, slot);
         panels_[slot] = {saved.GameName, saved.GameDate, saved.Credits, saved.Borrowed};
     }
 }
@@ -40,13 +40,13 @@ void TSlotDialogRules::SaveInto(int slot, const std::string& proposedName) {
     if (!name) {
         return;
     }
-    ReadGame(session_, CurrentGameSlot);
-    writeRefused_ = !WriteGame(session_, slot, *name) || writeRefused_;
+    ReadGame(desktop_, session_, CurrentGameSlot);
+    writeRefused_ = !WriteGame(desktop_, session_, slot, *name) || writeRefused_;
 }
 
 void TSlotDialogRules::OpenFrom(int slot) {
-    ReadGame(session_, slot);
-    opened_ = WriteGame(session_, CurrentGameSlot, CurrentGameName);
+    ReadGame(desktop_, session_, slot);
+    opened_ = WriteGame(desktop_, session_, CurrentGameSlot, CurrentGameName);
     writeRefused_ = !opened_ || writeRefused_;
 }
 
@@ -56,9 +56,9 @@ void TSlotDialogRules::Finish() {
     }
     // After a refused write the file may not give the game back; the copy taken at the start does.
     if (writeRefused_) {
-        ReadGameSection(startingGame_, session_, CurrentGameSlot, TodaysGameDate());
+        ReadGameSection(startingGame_, session_, CurrentGameSlot, TodaysGameDate(desktop_));
     } else {
-        ReadGame(session_, CurrentGameSlot);
+        ReadGame(desktop_, session_, CurrentGameSlot);
     }
     if (opened_) {
         session_.CreditHistory.Mark(TCreditEvent::LoadedGame, session_.Credits);

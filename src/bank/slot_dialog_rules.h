@@ -28,7 +28,7 @@ inline constexpr int MaxTypedGameName = 255;
 // slot is saved from it or opened into it.
 class TSlotDialogRules {
   public:
-    TSlotDialogRules(TGameSession& session, TSlotDialogMode mode);
+    TSlotDialogRules(TGameSession& session, TSlotDialogMode mode, TDesktop& desktop);
 
     // Writes the game in progress to "CurrentGame", then reads the eight slots for their panels.
     // When that write is refused nothing is read: the panels stay empty and no slot can be chosen.
@@ -49,6 +49,7 @@ class TSlotDialogRules {
 
     TGameSession& session_;
     TSlotDialogMode mode_;
+    TDesktop& desktop_;
     std::array<TSlotPanel, SlotPanelCount> panels_{};
     bool started_ = false;
     bool writeRefused_ = false;

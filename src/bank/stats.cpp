@@ -8,6 +8,7 @@
 #include "bank/credit_plot.h"
 #include "bank/statistics.h"
 #include "bank/window_kit.h"
+#include "platform/button_pictures.h"
 #include "platform/fonts.h"
 #include "platform/help_viewer.h"
 
@@ -36,7 +37,7 @@ TStatsForm::TStatsForm(const TGameSession& session, const QLocale& locale, QWidg
     black.setColor(QPalette::WindowText, Qt::black);
     setPalette(black);
 
-    BitBtn1 = new QPushButton(CheckMarkIcon(), QStringLiteral("OK"), this);
+    BitBtn1 = new QPushButton(TickPicture(ButtonPictureSize), QStringLiteral("OK"), this);
     BitBtn1->setGeometry(528, 192, 89, 33);
     BitBtn1->setDefault(true);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);

@@ -1,17 +1,13 @@
 #pragma once
-#include <QIcon>
 
 class QWidget;
 
 namespace zorva {
 
+// The bank windows' buttons carry their pictures at Qt's usual icon size.
+inline constexpr int ButtonPictureSize = 16;
+
 // Puts a window of fixed client size in the middle of its screen.
 void CentreOnScreen(QWidget& window);
-
-// The pictures of the OK, Cancel and Help kinds of button: a green check mark, a red cross and a
-// question mark, drawn rather than loaded.
-QIcon CheckMarkIcon();
-QIcon CrossIcon();
-QIcon QuestionIcon();
 
 } // namespace zorva

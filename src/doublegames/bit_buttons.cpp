@@ -9,17 +9,14 @@
 
 #include "art/builtin_art.h"
 #include "doublegames/form_style.h"
-#include "platform/fonts.h"
 
 namespace zorva {
 
 namespace {
 
-constexpr int PictureSize = 24;
-
 // Draws on a transparent 24 × 24 picture.
 template <typename Paint> QIcon Picture(Paint paint) {
-    QPixmap picture(PictureSize, PictureSize);
+    QPixmap picture(BitBtnPictureSize, BitBtnPictureSize);
     picture.fill(Qt::transparent);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -35,30 +32,6 @@ void PaintCard(QPainter& painter, const QRectF& place, const QColor& face) {
 }
 
 } // namespace
-
-QIcon OkButtonPicture() {
-    return Picture([](QPainter& painter) {
-        QPainterPath tick;
-        tick.moveTo(4, 13);
-        tick.lineTo(10, 19);
-        tick.lineTo(21, 5);
-        painter.setPen(QPen(QColor(0x10, 0x60, 0x10), 5.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        painter.drawPath(tick);
-        painter.setPen(QPen(QColor(0x30, 0xc0, 0x30), 3.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        painter.drawPath(tick);
-    });
-}
-
-QIcon HelpButtonPicture() {
-    return Picture([](QPainter& painter) {
-        painter.setPen(QPen(QColor(0x10, 0x30, 0x80), 1.0));
-        painter.setBrush(QColor(0x30, 0x60, 0xd0));
-        painter.drawEllipse(QRectF(1.5, 1.5, 21, 21));
-        painter.setPen(Qt::white);
-        painter.setFont(GameFontPixels(16, true));
-        painter.drawText(QRect(0, 0, PictureSize, PictureSize), Qt::AlignCenter, QStringLiteral("?"));
-    });
-}
 
 QIcon PyramidButtonPicture() {
     return Picture([](QPainter& painter) {
@@ -88,7 +61,7 @@ QIcon CardGameButtonPicture() {
 QPushButton* MakeBitBtn(QWidget* parent, const QString& text, const QIcon& picture, const QRect& place) {
     auto* button = new QPushButton(picture, text, parent);
     button->setGeometry(place);
-    button->setIconSize(QSize(PictureSize, PictureSize));
+    button->setIconSize(QSize(BitBtnPictureSize, BitBtnPictureSize));
     return button;
 }
 

@@ -8,11 +8,11 @@ class QWidget;
 
 namespace zorva {
 
-// The pictures on the games' buttons, 24 × 24: a green tick on OK, a question mark on Help,
-// a small pyramid of squares on the switch to the Pyramid, and a pair of cards on the switch to
-// the card game.
-QIcon OkButtonPicture();
-QIcon HelpButtonPicture();
+inline constexpr int BitBtnPictureSize = 24;
+
+// The pictures on the games' switch buttons: a small pyramid of squares on the switch to the
+// Pyramid, and a pair of cards on the switch to the card game. OK and Help take the game's own
+// button pictures at this size.
 QIcon PyramidButtonPicture();
 QIcon CardGameButtonPicture();
 

@@ -7,6 +7,7 @@
 
 #include "doublegames/bit_buttons.h"
 #include "doublegames/form_style.h"
+#include "platform/button_pictures.h"
 #include "platform/fonts.h"
 
 namespace zorva {
@@ -54,8 +55,10 @@ void TCardForm::CreateControls() {
     Label1 = MakeLabel(this, QRect(4, 382, 301, 35), 19, colour::Yellow);
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
-    BitBtn1 = MakeBitBtn(this, QStringLiteral("&OK"), OkButtonPicture(), QRect(524, 366, 96, 42));
-    BitBtn2 = MakeBitBtn(this, QStringLiteral("&Help"), HelpButtonPicture(), QRect(312, 366, 96, 42));
+    BitBtn1 =
+        MakeBitBtn(this, QStringLiteral("&OK"), TickPicture(BitBtnPictureSize), QRect(524, 366, 96, 42));
+    BitBtn2 = MakeBitBtn(this, QStringLiteral("&Help"), QuestionPicture(BitBtnPictureSize),
+                         QRect(312, 366, 96, 42));
     BitBtn3 = MakeBitBtn(this, QStringLiteral("&Pyramid"), PyramidButtonPicture(), QRect(418, 366, 96, 42));
     BitBtn1->setDefault(true);
     setTabOrder(BitBtn1, BitBtn2);

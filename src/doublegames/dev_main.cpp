@@ -18,7 +18,7 @@ namespace {
 class TDevHost : public zorva::TSoundEffectsHost {
   public:
     TDevHost(zorva::TSoundEffects& effects, std::optional<uint32_t> seed)
-        : TSoundEffectsHost(effects), Seed(seed) {}
+        : TSoundEffectsHost(effects, zorva::SystemDesktop()), Seed(seed) {}
     uint32_t UtcMillisecondOfDay() override {
         return Seed ? *Seed : TSoundEffectsHost::UtcMillisecondOfDay();
     }

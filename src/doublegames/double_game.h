@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <string>
 
 #include "engine/session.h"
 #include "engine/sounds.h"
@@ -15,6 +16,7 @@ class TDoubleGameHost {
     virtual void Play(SoundId sound) = 0;       // in the sound's own mode; silent and instant with sound off
     virtual void Pause(double seconds) = 0;     // keeps the window alive meanwhile (nested event loop)
     virtual uint32_t UtcMillisecondOfDay() = 0; // seeds the deal
+    virtual void ShowInformation(const std::string& text) = 0; // a hint's box; returns when answered
 };
 
 // Opens the Pyramid (pyramid true) or the card game modally over parent; returns when it has closed.

@@ -7,8 +7,8 @@
 #include "art/builtin_art.h"
 #include "doublegames/bit_buttons.h"
 #include "doublegames/form_style.h"
+#include "platform/button_pictures.h"
 #include "platform/fonts.h"
-#include "platform/messages.h"
 
 namespace zorva {
 
@@ -78,10 +78,12 @@ void TDoubleForm::CreateControls() {
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     SetTextColour(Memo1, colour::White);
 
-    BitBtn3 = MakeBitBtn(this, QStringLiteral("&Help"), HelpButtonPicture(), QRect(16, 200, 129, 48));
+    BitBtn3 = MakeBitBtn(this, QStringLiteral("&Help"), QuestionPicture(BitBtnPictureSize),
+                         QRect(16, 200, 129, 48));
     BitBtn2 =
         MakeBitBtn(this, QStringLiteral("&Card Game"), CardGameButtonPicture(), QRect(16, 264, 129, 48));
-    BitBtn1 = MakeBitBtn(this, QStringLiteral("&OK"), OkButtonPicture(), QRect(16, 326, 129, 48));
+    BitBtn1 =
+        MakeBitBtn(this, QStringLiteral("&OK"), TickPicture(BitBtnPictureSize), QRect(16, 326, 129, 48));
     BitBtn1->setDefault(true);
     setTabOrder(BitBtn1, BitBtn2);
     setTabOrder(BitBtn2, Memo1);
@@ -145,7 +147,7 @@ void TDoubleForm::BlueBoxClick(int square) {
         RevealAll();
     }
     if (const std::optional<std::string> hint = Board.HintOf(square))
-        ShowInformation(*hint);
+        Host.ShowInformation(*hint);
 }
 
 void TDoubleForm::WriteSymbol(int square) {

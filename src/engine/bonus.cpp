@@ -1,18 +1,8 @@
-#include <array>
-#include <string>
-#include <utility>
-
 #include "engine/bonus_rules.h"
 #include "engine/credits.h"
 #include "engine/machine.h"
 
 namespace zorva {
-
-namespace {
-
-constexpr int ShuffleRounds = 1001;
-
-} // namespace
 
 void TSlotMachine::BonusPoolAward() {
     Host.Play(SoundId::Pool);
@@ -23,7 +13,7 @@ void TSlotMachine::BonusPoolAward() {
     }
     const int32_t pool = Session.BonusPool;
     Session.SpinWinnings = SaturatingAdd(Session.SpinWinnings, pool);
-    AppendSummary("Won the Bonus Pool Worth " + std::to_string(pool) + "\r\n");
+    AppendSummary("Won the Bonus Pool Worth ", pool, "\r\n");
     Session.BonusPoolWon = SaturatingAdd(Session.BonusPoolWon, pool);
     Session.BonusPool = FreshBonusPool;
     Host.RepaintAll();
@@ -65,27 +55,10 @@ void TSlotMachine::StartMysteryBonus() {
 void TSlotMachine::FillMysteryPrizes() {
     Randomize();
     const int32_t c = Session.CoinsPerLine;
-    std::array<int32_t, MysteryBoxCount> prizes{};
+    TMysteryPrizes prizes{};
     for (int i = 0; i < MysteryBoxCount; ++i)
         prizes[i] = MysteryPrizeTimesCoins[i] * c;
-    // Each round swaps every box with a random one: Random(8) drawn eight times. Box i's draw
-    // comes from its own copy of the generator, which jumps eight steps a round, so the draws are
-    // the very ones of a single generator stepping draw by draw, but no multiplication waits for
-    // the one before it. This shuffle is most of what a paid spin costs.
-    constexpr TRandomJump nextRound = RandomJumpOf(MysteryBoxCount);
-    std::array<uint32_t, MysteryBoxCount> seeds{};
-    uint32_t seed = Rng.Seed;
-    for (uint32_t& boxSeed : seeds)
-        boxSeed = seed = TRandom::Next(seed);
-    for (int round = 0; round < ShuffleRounds; ++round) {
-        seed = seeds[MysteryBoxCount - 1];
-        for (int i = 0; i < MysteryBoxCount; ++i) {
-            std::swap(prizes[i], prizes[TRandom::Below(seeds[i], MysteryBoxCount)]);
-            seeds[i] = nextRound.From(seeds[i]);
-        }
-    }
-    Rng.Seed = seed;
-    MysteryPrizes = prizes;
+    MysteryPrizes = DealMysteryPrizes(Rng, prizes);
 }
 
 void TSlotMachine::StepMystery() {
@@ -106,7 +79,7 @@ void TSlotMachine::AwardMystery(int box) {
     const int32_t prize = MysteryPrizes[box];
     Session.SpinWinnings = prize;
     Host.DrawWinnings(true);
-    AppendSummary("\r\nWon " + std::to_string(prize) + " credit bonus.");
+    AppendSummary("\r\nWon ", prize, " credit bonus.");
     Session.MysteryBonus = SaturatingAdd(Session.MysteryBonus, prize);
     PaySpinWinnings();
 }

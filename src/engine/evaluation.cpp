@@ -1,4 +1,6 @@
 #include <algorithm>
+#include <charconv>
+#include <iterator>
 #include <string>
 
 #include "engine/bonus_rules.h"
@@ -14,15 +16,21 @@ constexpr const char* NoWinningLines = "There were no winning lines on the last 
 
 } // namespace
 
-void TSlotMachine::AppendSummary(const std::string& text) {
+void TSlotMachine::AppendSummaryPiece(std::string_view text) {
     auto& summary = Session.LastSpinSummary;
     summary += text;
     if (summary.size() > MaxSummaryLength)
         summary.resize(MaxSummaryLength);
 }
 
+void TSlotMachine::AppendSummaryPiece(int32_t number) {
+    char digits[16];
+    const auto written = std::to_chars(std::begin(digits), std::end(digits), number);
+    AppendSummaryPiece(std::string_view(digits, static_cast<std::size_t>(written.ptr - digits)));
+}
+
 void TSlotMachine::AddWinningLine(int lineIndex, int32_t payoff) {
-    AppendSummary("Line " + std::to_string(lineIndex + 1) + " paid " + std::to_string(payoff) + ".\r\n");
+    AppendSummary("Line ", lineIndex + 1, " paid ", payoff, ".\r\n");
     if (FlashLine == -1)
         FlashLine = lineIndex;
     Session.SpinWinnings = SaturatingAdd(Session.SpinWinnings, payoff);
@@ -42,7 +50,7 @@ void TSlotMachine::EvaluateSpin() {
     if (feed > 0) {
         Session.BonusPool = SaturatingAdd(Session.BonusPool, feed);
         Host.DrawMeter(TMeter::BonusPool);
-        Session.LastSpinSummary = std::to_string(feed) + " credits added to the bonus pool.\r\n";
+        AppendSummary(feed, " credits added to the bonus pool.\r\n");
     }
 
     const int lines = std::clamp(Session.LinesPlayed, 0, LineCount);
@@ -69,22 +77,21 @@ void TSlotMachine::EvaluateSpin() {
 }
 
 void TSlotMachine::EvaluateLine(int lineIndex) {
-    const TLineSymbols symbols = LineSymbols(Strips, Stops, lineIndex);
-    const TLinePayoff payoff = NormalLinePayoff(symbols);
+    const TNormalLine& line = NormalLine(LineSymbols(Strips, Stops, lineIndex));
 
     // A globe line takes its globe whether or not a richer rule pays the line.
-    if (IsGlobeLine(symbols)) {
+    if (line.TakesGlobe) {
         Session.Globes = SaturatingAdd(Session.Globes, -1);
         Host.DrawMeter(TMeter::GlobeRow);
         Host.Play(SoundId::Globe);
     }
-    if (payoff.Symbol == Dollar && Session.Dollars > 0) {
+    if (line.PaysDollar && Session.Dollars > 0) {
         Session.Dollars = SaturatingAdd(Session.Dollars, -1);
         Host.DrawMeter(TMeter::DollarRow);
         Host.Play(SoundId::Dollar);
     }
 
-    const int32_t win = SaturatingMultiply(Session.CoinsPerLine, payoff.Total());
+    const int32_t win = SaturatingMultiply(Session.CoinsPerLine, line.Total);
     Session.LineWins[lineIndex] = win;
     if (win > 0)
         AddWinningLine(lineIndex, win);

@@ -1,16 +1,16 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <string_view>
 
 #include "engine/geometry.h"
 #include "engine/host.h"
+#include "engine/mystery_deal.h"
 #include "engine/random.h"
 #include "engine/session.h"
 #include "engine/symbols.h"
 
 namespace zorva {
-
-inline constexpr int MysteryBoxCount = 8;
 
 // The slot machine: its wheels, the spin cycle, the evaluation, the bonus features and the
 // payout. It owns no window; everything it shows or plays goes through its host.
@@ -39,7 +39,7 @@ class TSlotMachine {
     int FlashTicks = 0;
     bool FlashPhase = false;
 
-    std::array<int32_t, MysteryBoxCount> MysteryPrizes{};
+    TMysteryPrizes MysteryPrizes{};
     std::array<bool, MysteryBoxCount> MysteryLit{};
     int MysteryPick = 0;
     bool FreeSpinBlinkPhase = false;
@@ -99,7 +99,13 @@ class TSlotMachine {
     void PlayFreeSpins();
     void EvaluateLine(int lineIndex);
     void PayWinningSpin(bool afterNormalSpin);
-    void AppendSummary(const std::string& text);
+    // Appends text and numbers, in decimal, to the summary, which stops at its longest. The summary
+    // is written every spin: pieces go straight into it, with no string built for each.
+    template <typename... TPieces> void AppendSummary(const TPieces&... pieces) {
+        (AppendSummaryPiece(pieces), ...);
+    }
+    void AppendSummaryPiece(std::string_view text);
+    void AppendSummaryPiece(int32_t number);
     void AddWinningLine(int lineIndex, int32_t payoff);
 };
 

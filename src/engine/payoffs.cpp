@@ -10,7 +10,22 @@ bool EachIsOrWild(const TLineSymbols& line, uint8_t symbol) {
     return std::all_of(line.begin(), line.end(), [symbol](uint8_t s) { return s == symbol || s == Wild; });
 }
 
+std::array<TNormalLine, NormalLineCount> BuildNormalLines() {
+    std::array<TNormalLine, NormalLineCount> lines{};
+    for (uint8_t a = 0; a < SymbolCount; ++a)
+        for (uint8_t b = 0; b < SymbolCount; ++b)
+            for (uint8_t c = 0; c < SymbolCount; ++c) {
+                const TLineSymbols line{a, b, c};
+                const TLinePayoff payoff = NormalLinePayoff(line);
+                lines[NormalLineIndex(line)] = {static_cast<int16_t>(payoff.Total()), IsGlobeLine(line),
+                                                payoff.Symbol == Dollar};
+            }
+    return lines;
+}
+
 } // namespace
+
+const std::array<TNormalLine, NormalLineCount> NormalLines = BuildNormalLines();
 
 TLinePayoff NormalLinePayoff(const TLineSymbols& line) {
     const auto wilds = std::count(line.begin(), line.end(), Wild);
@@ -38,14 +53,6 @@ int FreeSpinLinePayoff(const TLineSymbols& line) {
     if (std::all_of(line.begin(), line.end(), IsFreeSpinSymbol))
         return FreeSpinMixPerCoin;
     return 0;
-}
-
-TLineSymbols LineSymbols(const TStrips& strips, const TStops& stops, int lineIndex) {
-    const auto& wheels = Paylines[lineIndex];
-    TLineSymbols symbols{};
-    for (int i = 0; i < 3; ++i)
-        symbols[i] = strips[wheels[i]][stops[wheels[i]]];
-    return symbols;
 }
 
 int64_t LinePayoffOverAllStops(const TStrips& strips, int lineIndex, bool freeSpin) {

@@ -46,7 +46,28 @@ bool IsGlobeLine(const TLineSymbols& line);
 bool IsFreeSpinSymbol(uint8_t symbol);
 int FreeSpinLinePayoff(const TLineSymbols& line);
 
-TLineSymbols LineSymbols(const TStrips& strips, const TStops& stops, int lineIndex);
+// What a normal line of three symbols does to the machine, worked out once from the rules above
+// for all 12³ lines: a spin looks each of its lines up instead of trying rule after rule.
+struct TNormalLine {
+    int16_t Total = 0; // per coin, wild multiplier included
+    bool TakesGlobe = false;
+    bool PaysDollar = false; // the dollar rule pays it, which takes a dollar
+};
+inline constexpr int NormalLineCount = SymbolCount * SymbolCount * SymbolCount;
+extern const std::array<TNormalLine, NormalLineCount> NormalLines;
+
+inline int NormalLineIndex(const TLineSymbols& line) {
+    return (line[0] * SymbolCount + line[1]) * SymbolCount + line[2];
+}
+inline const TNormalLine& NormalLine(const TLineSymbols& line) {
+    return NormalLines[NormalLineIndex(line)];
+}
+
+inline TLineSymbols LineSymbols(const TStrips& strips, const TStops& stops, int lineIndex) {
+    const auto& wheels = Paylines[lineIndex];
+    return {strips[wheels[0]][stops[wheels[0]]], strips[wheels[1]][stops[wheels[1]]],
+            strips[wheels[2]][stops[wheels[2]]]};
+}
 
 // Sum of the per-coin payoff of one payline over all 20³ stop combinations of its wheels;
 // divided by 8000 it is the exact expected return per coin of that line.

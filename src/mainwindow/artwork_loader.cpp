@@ -4,7 +4,6 @@
 #include <QFileInfo>
 
 #include "art/program_art.h"
-#include "platform/messages.h"
 #include "platform/picture_file.h"
 
 namespace zorva {
@@ -94,10 +93,11 @@ TArtwork LoadArtwork(const QString& programFolder, const TScreenFacts& screen) {
     return artwork;
 }
 
-TArtwork LoadArtworkTellingPlayer(const QString& programFolder, const TScreenFacts& screen) {
+TArtwork LoadArtworkTellingPlayer(const QString& programFolder, const TScreenFacts& screen,
+                                  TDesktop& desktop) {
     TArtwork artwork = LoadArtwork(programFolder, screen);
     if (!artwork.AllRequiredFound)
-        ShowInformation(MissingArtworkMessage);
+        desktop.ShowInformation(MissingArtworkMessage);
     return artwork;
 }
 

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/desktop.h"
 #include "platform/screen_facts.h"
 
 namespace zorva {
@@ -62,6 +63,7 @@ struct TArtwork {
 TArtwork LoadArtwork(const QString& programFolder, const TScreenFacts& screen);
 
 // Loads as LoadArtwork and, when anything required is missing, tells the player once.
-TArtwork LoadArtworkTellingPlayer(const QString& programFolder, const TScreenFacts& screen);
+TArtwork LoadArtworkTellingPlayer(const QString& programFolder, const TScreenFacts& screen,
+                                  TDesktop& desktop);
 
 } // namespace zorva

@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <filesystem>
+#include <optional>
 #include <random>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -21,16 +22,6 @@ namespace zorva {
 
 namespace {
 
-std::optional<TCalendarDate>& FixedToday() {
-    static std::optional<TCalendarDate> date;
-    return date;
-}
-
-std::optional<std::string>& FixedSeparator() {
-    static std::optional<std::string> separator;
-    return separator;
-}
-
 std::string SeparatorOf(const QLocale& locale) {
     const QString format = locale.dateFormat(QLocale::ShortFormat);
     for (const QChar c : format) {
@@ -39,11 +30,6 @@ std::string SeparatorOf(const QLocale& locale) {
         }
     }
     return "/";
-}
-
-bool& UnnamedTemporaryFiles() {
-    static bool allowed = true;
-    return allowed;
 }
 
 // Closes its descriptor when it goes.
@@ -196,41 +182,26 @@ TFileContents ReadWholeFile(const std::string& path) {
     return {TFileState::Read, data.toStdString()};
 }
 
-bool ReplaceFileAtomically(const std::string& path, const std::string& contents) {
+bool ReplaceFileAtomically(const std::string& path, const std::string& contents, TTemporaryFile way) {
     const QString filePath = QString::fromStdString(path);
     if (!QDir().mkpath(QFileInfo(filePath).absolutePath())) {
         return false;
     }
-    return (UnnamedTemporaryFiles() && ReplaceThroughUnnamedFile(path, contents)) ||
+    return (way == TTemporaryFile::UnnamedWhereSupported && ReplaceThroughUnnamedFile(path, contents)) ||
            ReplaceThroughSaveFile(filePath, contents);
 }
 
-void SetUnnamedTemporaryFilesForTesting(bool allowed) {
-    UnnamedTemporaryFiles() = allowed;
-}
-
 TCalendarDate Today() {
-    if (FixedToday()) {
-        return *FixedToday();
-    }
     const QDate today = QDate::currentDate();
     return {today.year(), today.month(), today.day()};
 }
 
 std::string DateSeparator() {
-    return FixedSeparator() ? *FixedSeparator() : SeparatorOf(QLocale());
+    return SeparatorOf(QLocale());
 }
 
 std::string DateSeparatorOf(const std::string& localeName) {
     return SeparatorOf(QLocale(QString::fromStdString(localeName)));
-}
-
-void SetTodayForTesting(std::optional<TCalendarDate> date) {
-    FixedToday() = date;
-}
-
-void SetDateSeparatorForTesting(std::optional<std::string> separator) {
-    FixedSeparator() = std::move(separator);
 }
 
 } // namespace zorva

@@ -1,5 +1,4 @@
 #pragma once
-#include <optional>
 #include <string>
 
 namespace zorva {
@@ -21,10 +20,11 @@ TFileContents ReadWholeFile(const std::string& path);
 // Replaces the file in one step, creating its folder when needed: a temporary file in the same folder
 // is written, flushed to the disk and renamed over the old one. On false nothing has changed: the old
 // file is whole and no temporary file is left behind.
-bool ReplaceFileAtomically(const std::string& path, const std::string& contents);
-
-// Tests take the way of file systems without unnamed temporary files (NFS) too.
-void SetUnnamedTemporaryFilesForTesting(bool allowed);
+// UnnamedWhereSupported falls back to a named temporary file where the file system has no unnamed
+// ones (NFS); NamedFile takes that way at once.
+enum class TTemporaryFile { UnnamedWhereSupported, NamedFile };
+bool ReplaceFileAtomically(const std::string& path, const std::string& contents,
+                           TTemporaryFile way = TTemporaryFile::UnnamedWhereSupported);
 
 // The date a save is stamped with: today in local time, and the date separator of the user's locale.
 struct TCalendarDate {
@@ -38,9 +38,5 @@ std::string DateSeparator();
 // The separator of a named locale's short date format: its first punctuation or symbol character,
 // "/" when it has none (the C locale writes "7 Mar 2024").
 std::string DateSeparatorOf(const std::string& localeName);
-
-// Tests fix the date and the separator; nothing restores the real ones.
-void SetTodayForTesting(std::optional<TCalendarDate> date);
-void SetDateSeparatorForTesting(std::optional<std::string> separator);
 
 } // namespace zorva

@@ -4,21 +4,10 @@
 #include <QMessageBox>
 #include <QString>
 #include <iostream>
-#include <utility>
 
 namespace zorva {
 
-namespace {
-
-TMessageHook& Hook() {
-    static TMessageHook hook;
-    return hook;
-}
-
-bool Show(TMessageKind kind, const std::string& text) {
-    if (Hook()) {
-        return Hook()(kind, text);
-    }
+bool ShowMessageBox(TMessageKind kind, const std::string& text) {
     // A program without windows (a test tool) still tells its user.
     if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) {
         std::cerr << text << '\n';
@@ -39,24 +28,6 @@ bool Show(TMessageKind kind, const std::string& text) {
                QMessageBox::Yes;
     }
     return false;
-}
-
-} // namespace
-
-void ShowError(const std::string& text) {
-    Show(TMessageKind::Error, text);
-}
-
-void ShowInformation(const std::string& text) {
-    Show(TMessageKind::Information, text);
-}
-
-bool AskYesNo(const std::string& text) {
-    return Show(TMessageKind::Question, text);
-}
-
-void SetMessageHook(TMessageHook hook) {
-    Hook() = std::move(hook);
 }
 
 } // namespace zorva

@@ -6,18 +6,7 @@
 
 namespace zorva {
 
-namespace {
-
-std::optional<TScreenFacts>& InjectedFacts() {
-    static std::optional<TScreenFacts> facts;
-    return facts;
-}
-
-} // namespace
-
 TScreenFacts ReadScreenFacts() {
-    if (InjectedFacts())
-        return *InjectedFacts();
     TScreenFacts facts;
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (screen == nullptr)
@@ -27,10 +16,6 @@ TScreenFacts ReadScreenFacts() {
     facts.ColourDepth = screen->depth();
     facts.PixelsPerInch = static_cast<int>(std::lround(screen->logicalDotsPerInch()));
     return facts;
-}
-
-void InjectScreenFacts(std::optional<TScreenFacts> facts) {
-    InjectedFacts() = facts;
 }
 
 } // namespace zorva

@@ -1,5 +1,4 @@
 #pragma once
-#include <optional>
 
 namespace zorva {
 
@@ -11,11 +10,7 @@ struct TScreenFacts {
     int PixelsPerInch = 96;
 };
 
-// The primary screen's facts, or the ones put in their place by InjectScreenFacts.
+// The primary screen's facts.
 TScreenFacts ReadScreenFacts();
-
-// Tests fix the screen here instead of reading the machine they run on; nullopt goes
-// back to the real screen.
-void InjectScreenFacts(std::optional<TScreenFacts> facts);
 
 } // namespace zorva

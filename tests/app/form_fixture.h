@@ -10,13 +10,12 @@
 #include <vector>
 
 #include "app/unit1.h"
+#include "fake_desktop.h"
 #include "fake_sound_backend.h"
 #include "platform/browser.h"
 #include "platform/clock.h"
 #include "platform/config_file.h"
 #include "platform/help_viewer.h"
-#include "platform/messages.h"
-#include "platform/screen_facts.h"
 
 namespace zorva {
 
@@ -67,12 +66,11 @@ class FormTest : public ::testing::Test {
     void SetUp() override {
         ASSERT_TRUE(Home.isValid());
         setenv("XDG_CONFIG_HOME", Home.path().toLocal8Bit().constData(), 1);
-        SetTodayForTesting(TCalendarDate{2026, 12, 8});
-        SetDateSeparatorForTesting("/");
-        SetMessageHook([this](TMessageKind kind, const std::string& text) {
+        Desktop.Date = TCalendarDate{2026, 12, 8};
+        Desktop.Answer = [this](TMessageKind kind, const std::string& text) {
             Messages.push_back({kind, text});
             return Answer;
-        });
+        };
         SetHelpHookForTesting(
             [this](const QUrl& page) { HelpPages.push_back(page.fileName().toStdString()); });
         SetBrowserHookForTesting([this](const QUrl& page) {
@@ -83,17 +81,13 @@ class FormTest : public ::testing::Test {
 
     void TearDown() override {
         Form.reset();
-        SetMessageHook({});
         SetHelpHookForTesting({});
         SetBrowserHookForTesting({});
-        InjectScreenFacts(std::nullopt);
-        SetTodayForTesting(std::nullopt);
-        SetDateSeparatorForTesting(std::nullopt);
     }
 
     TForm1& Open(int width, int height, int ppi = 96, int depth = 32) {
-        InjectScreenFacts(TScreenFacts{width, height, depth, ppi});
-        Form = std::make_unique<TForm1>(QStringLiteral(ZORVA_TEST_PROGRAM_FOLDER "/"), Sound, Clock);
+        Desktop.Facts = TScreenFacts{width, height, depth, ppi};
+        Form = std::make_unique<TForm1>(QStringLiteral(ZORVA_TEST_PROGRAM_FOLDER "/"), Sound, Clock, Desktop);
         return *Form;
     }
 
@@ -117,6 +111,7 @@ class FormTest : public ::testing::Test {
     QTemporaryDir Home;
     TVirtualClock Clock;
     testing::TFakeSoundBackend Sound;
+    testing::TFakeDesktop Desktop;
     std::unique_ptr<TForm1> Form;
     std::vector<TMessage> Messages;
     std::vector<std::string> HelpPages;

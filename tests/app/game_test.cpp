@@ -3,6 +3,7 @@
 
 #include "engine/payoffs.h"
 #include "form_fixture.h"
+#include "seeded_draw.h"
 
 namespace zorva {
 namespace {
@@ -11,25 +12,11 @@ class Game : public FormTest {
   protected:
     TForm1& form = Open(1024, 768);
 
-    // The stops a spin draws when the clock reads the given time of day.
-    static TStops StopsOf(uint32_t seed) {
-        TRandom rng;
-        rng.Randomize(seed);
-        TStops stops{};
-        for (int w = 0; w < WheelCount; ++w) {
-            rng.Random(576);
-            stops[w] = rng.Random(StripLength);
-        }
-        return stops;
-    }
+    static TStops StopsOf(uint32_t seed) { return DrawFromSeed(seed).Stops; }
     // Sets the clock so that the next spin draws stops the test wants.
     void NextSpinDraws(const std::function<bool(const TStops&)>& wanted) {
-        for (uint32_t seed = 1; seed < 50'000'000; ++seed)
-            if (wanted(StopsOf(seed))) {
-                Clock.TimeOfDay = seed;
-                return;
-            }
-        FAIL() << "no such spin";
+        Clock.TimeOfDay = SeedWhere(wanted);
+        ASSERT_NE(Clock.TimeOfDay, 0u) << "no such spin";
     }
     TLinePayoff Line(const TStops& s, int line) const {
         TStrips strips{};

@@ -10,8 +10,8 @@
 #include "engine/payoffs.h"
 #include "fake_sound_backend.h"
 #include "platform/clock.h"
-#include "platform/messages.h"
-#include "platform/screen_facts.h"
+#include "platform/desktop.h"
+#include "seeded_draw.h"
 
 using namespace zorva;
 
@@ -34,23 +34,10 @@ class TScriptClock : public TClock {
     }
 };
 
-TStops StopsOf(uint32_t seed) {
-    TRandom rng;
-    rng.Randomize(seed);
-    TStops stops{};
-    for (int w = 0; w < WheelCount; ++w) {
-        rng.Random(576);
-        stops[w] = rng.Random(StripLength);
-    }
-    return stops;
-}
-
-uint32_t SeedWhere(const std::function<bool(const TStops&, const TStrips&)>& wanted) {
+uint32_t SeedShowing(const std::function<bool(const TStops&, const TStrips&)>& wanted) {
     TStrips strips{};
     BuildStrips(strips);
-    for (uint32_t seed = 1;; ++seed)
-        if (wanted(StopsOf(seed), strips))
-            return seed;
+    return SeedWhere([&](const TStops& stops) { return wanted(stops, strips); });
 }
 
 int Wins(const TStops& s, const TStrips& strips) {
@@ -74,12 +61,11 @@ int main(int argc, char** argv) {
     const int ppi = argc > 4 ? std::atoi(argv[4]) : 96;
     QTemporaryDir home;
     qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
-    InjectScreenFacts(TScreenFacts{width, height, 32, ppi});
-    SetMessageHook([](TMessageKind, const std::string&) { return false; });
+    TDesktopOnScreen desktop(SystemDesktop(), TScreenFacts{width, height, 32, ppi}, false);
 
     testing::TFakeSoundBackend sound;
     TScriptClock clock;
-    TForm1 form(QApplication::applicationDirPath() + QLatin1Char('/'), sound, clock);
+    TForm1 form(QApplication::applicationDirPath() + QLatin1Char('/'), sound, clock, desktop);
     form.Session.Double = false;
     form.Session.PayMode = false;
     form.show();
@@ -90,7 +76,7 @@ int main(int argc, char** argv) {
     };
     save("rest");
 
-    clock.TimeOfDay = SeedWhere([](const TStops& s, const TStrips& t) { return Wins(s, t) >= 15; });
+    clock.TimeOfDay = SeedShowing([](const TStops& s, const TStrips& t) { return Wins(s, t) >= 15; });
     clock.AtTime = clock.Now + 1100;
     clock.At = [&] { save("midspin"); };
     form.Machine.RequestSpin();
@@ -99,7 +85,7 @@ int main(int argc, char** argv) {
     save("win");
 
     form.Session.Dollars = 1;
-    clock.TimeOfDay = SeedWhere([](const TStops& s, const TStrips& t) {
+    clock.TimeOfDay = SeedShowing([](const TStops& s, const TStrips& t) {
         for (int line = 0; line < LineCount; ++line)
             if (NormalLinePayoff(LineSymbols(t, s, line)).Symbol == Dollar)
                 return t[4][s[4]] != Mystery;
@@ -112,7 +98,7 @@ int main(int argc, char** argv) {
     };
     form.Machine.RequestSpin();
 
-    clock.TimeOfDay = SeedWhere([](const TStops& s, const TStrips& t) { return t[4][s[4]] == Mystery; });
+    clock.TimeOfDay = SeedShowing([](const TStops& s, const TStrips& t) { return t[4][s[4]] == Mystery; });
     form.Machine.RequestSpin();
     for (int i = 0; i < 3; ++i)
         form.Machine.OnTimer(TimerId::Timer1);

@@ -9,8 +9,8 @@
 
 #include "art/builtin_art.h"
 #include "bank/borrow.h"
+#include "fake_desktop.h"
 #include "platform/help_viewer.h"
-#include "platform/messages.h"
 
 namespace zorva {
 namespace {
@@ -18,19 +18,17 @@ namespace {
 class BorrowWindow : public ::testing::Test {
   protected:
     void SetUp() override {
-        SetMessageHook([this](TMessageKind kind, const std::string& text) {
+        desktop_.Facts.Width = 800;
+        desktop_.Answer = [this](TMessageKind kind, const std::string& text) {
             messages_.emplace_back(kind, text);
             return false;
-        });
+        };
         SetHelpHookForTesting([this](const QUrl& page) { helpPages_.push_back(page.fileName()); });
         SetHelpFolder(QStringLiteral(ZORVA_HELP_FOLDER));
         session_.Credits = 1000;
         session_.Borrowed = 1000;
     }
-    void TearDown() override {
-        SetMessageHook({});
-        SetHelpHookForTesting({});
-    }
+    void TearDown() override { SetHelpHookForTesting({}); }
 
     // True when the window shows the glyph of digit d of the given strip with its top-left at (x, y).
     static bool ShowsGlyph(const QImage& window, const QImage& strip, int glyphWidth, int d, int x, int y) {
@@ -41,13 +39,14 @@ class BorrowWindow : public ::testing::Test {
     }
 
     TGameSession session_;
+    testing::TFakeDesktop desktop_;
     std::vector<std::pair<TMessageKind, std::string>> messages_;
     std::vector<QString> helpPages_;
 };
 
 // Guards the four buttons' shared handler: a wrong tag-to-amount map borrows the wrong sum.
 TEST_F(BorrowWindow, OpensInBorrowModeAndEachChipBorrowsItsAmount) {
-    TBorrowC dialog(session_, 800);
+    TBorrowC dialog(session_, desktop_);
     EXPECT_EQ(dialog.windowTitle(), "Use this form to borrow or pay back credits");
     EXPECT_EQ(dialog.size(), QSize(582, 300));
     EXPECT_TRUE(dialog.RadioButton1->isChecked());
@@ -65,13 +64,13 @@ TEST_F(BorrowWindow, OpensInBorrowModeAndEachChipBorrowsItsAmount) {
     EXPECT_TRUE(messages_.empty());
 
     dialog.RadioButton2->setChecked(true);
-    TBorrowC again(session_, 800);
+    TBorrowC again(session_, desktop_);
     EXPECT_TRUE(again.RadioButton1->isChecked()) << "the mode is not remembered";
 }
 
 // Guards the pay-back refusals reaching the player as information boxes while the dialog stays.
 TEST_F(BorrowWindow, PayingBackTooMuchIsRefusedInABoxAndTheDialogStaysOpen) {
-    TBorrowC dialog(session_, 800);
+    TBorrowC dialog(session_, desktop_);
     dialog.show();
     QTest::mouseClick(dialog.RadioButton2, Qt::LeftButton);
     ASSERT_EQ(dialog.Mode(), TBankMode::PayBack);
@@ -89,7 +88,7 @@ TEST_F(BorrowWindow, PayingBackTooMuchIsRefusedInABoxAndTheDialogStaysOpen) {
 
 // Guards the help message text and the F1 topic, which follows the mode.
 TEST_F(BorrowWindow, HelpShowsTheMessageAndF1TheChapterOfTheMode) {
-    TBorrowC dialog(session_, 800);
+    TBorrowC dialog(session_, desktop_);
     dialog.show();
     QTest::mouseClick(dialog.BitBtn7, Qt::LeftButton);
     ASSERT_EQ(messages_.size(), 1u);
@@ -111,7 +110,8 @@ TEST_F(BorrowWindow, TheAmountsArePaintedWithDigitSpritesAtTheirPlaces) {
     session_.Borrowed = 56;
     for (const int screenWidth : {800, 1280}) {
         SCOPED_TRACE(screenWidth);
-        TBorrowC dialog(session_, screenWidth);
+        desktop_.Facts.Width = screenWidth;
+        TBorrowC dialog(session_, desktop_);
         const TDigitStrips strips = DigitStripsFor(screenWidth);
         const int gw = strips.GlyphWidth;
         const QImage window = dialog.grab().toImage();

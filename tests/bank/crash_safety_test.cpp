@@ -29,15 +29,15 @@ constexpr int Kills = 1000;
 #endif
 
 // The child's whole life: save the game in progress one version further, again and again.
-[[noreturn]] void SaveVersionsUntilKilled(int ready) {
+[[noreturn]] void SaveVersionsUntilKilled(TDesktop& desktop, int ready) {
     if (write(ready, "s", 1) != 1) {
         _exit(2);
     }
     close(ready);
     TGameSession session;
     for (;;) {
-        ReadGame(session, CurrentGameSlot);
-        if (!WriteGame(CrashVersion(session.Spins + 1), CurrentGameSlot, CurrentGameName)) {
+        ReadGame(desktop, session, CurrentGameSlot);
+        if (!WriteGame(desktop, CrashVersion(session.Spins + 1), CurrentGameSlot, CurrentGameName)) {
             _exit(1);
         }
     }
@@ -47,10 +47,10 @@ class CrashSafety : public TemporaryConfigHome {
   protected:
     void SetUp() override {
         TemporaryConfigHome::SetUp();
-        SetTodayForTesting(CrashDate);
+        desktop_.Date = CrashDate;
         // Warm Qt's paths and locale up once, not in every child.
         TGameSession warm;
-        ReadGame(warm, CurrentGameSlot);
+        ReadGame(desktop_, warm, CurrentGameSlot);
     }
 
     // In memory where there is such a folder: a kill cannot undo what the kernel already holds, so the
@@ -62,7 +62,7 @@ class CrashSafety : public TemporaryConfigHome {
 
     // Forks a writer and returns once it has begun to save. A fork rather than a new program keeps a
     // thousand starts quick: loading the Qt libraries alone takes tens of milliseconds.
-    static pid_t StartWriter() {
+    pid_t StartWriter() {
         int pipeEnds[2];
         if (pipe(pipeEnds) != 0) {
             return -1;
@@ -70,7 +70,7 @@ class CrashSafety : public TemporaryConfigHome {
         const pid_t child = fork();
         if (child == 0) {
             close(pipeEnds[0]);
-            SaveVersionsUntilKilled(pipeEnds[1]);
+            SaveVersionsUntilKilled(desktop_, pipeEnds[1]);
         }
         close(pipeEnds[1]);
         char started = 0;
@@ -152,7 +152,7 @@ TEST_F(CrashSafety, AWriterKilledAtRandomMomentsLeavesTheOldOrTheNewFileWhole) {
               << " saves in all; the file was whole every time\n";
     // A kill between naming the new file and renaming it leaves it under its temporary name, until the
     // next save clears it away.
-    ASSERT_TRUE(WriteGame(CrashVersion(last + 1), CurrentGameSlot, CurrentGameName));
+    ASSERT_TRUE(WriteGame(desktop_, CrashVersion(last + 1), CurrentGameSlot, CurrentGameName));
     EXPECT_EQ(ReadBytes(FilePath()), version(last + 1));
     for (const auto& entry : std::filesystem::directory_iterator(Folder())) {
         EXPECT_EQ(entry.path().filename(), "Zorva.ini") << "a killed save left a file behind";

@@ -7,8 +7,8 @@
 #include "qt_printers.h"
 
 #include "bank/payoffs.h"
+#include "fake_desktop.h"
 #include "platform/help_viewer.h"
-#include "platform/messages.h"
 
 namespace zorva {
 namespace {
@@ -16,14 +16,14 @@ namespace {
 class PaychartWindow : public ::testing::Test {
   protected:
     void SetUp() override {
-        SetMessageHook([this](TMessageKind kind, const std::string& text) {
+        desktop_.Answer = [this](TMessageKind kind, const std::string& text) {
             messages_.emplace_back(kind, text);
             return false;
-        });
+        };
     }
-    void TearDown() override { SetMessageHook({}); }
 
     QTemporaryDir folder_;
+    testing::TFakeDesktop desktop_;
     std::vector<std::pair<TMessageKind, std::string>> messages_;
 };
 
@@ -32,7 +32,7 @@ TEST_F(PaychartWindow, AChartOf640By480GivesAClientAreaOf640By480) {
     QImage chart(640, 480, QImage::Format_RGB32);
     chart.fill(Qt::darkBlue);
     ASSERT_TRUE(chart.save(folder_.filePath("Paychart.bmp"), "BMP"));
-    TPaychart window(folder_.path());
+    TPaychart window(folder_.path(), desktop_);
     EXPECT_EQ(window.windowTitle(), "Payoff Chart");
     EXPECT_EQ(window.size(), QSize(640, 480));
     EXPECT_EQ(window.Image1->geometry(), QRect(0, 0, 640, 480));
@@ -42,7 +42,7 @@ TEST_F(PaychartWindow, AChartOf640By480GivesAClientAreaOf640By480) {
 
 // Guards the missing file: the player hears which file, and gets an empty window of the design size.
 TEST_F(PaychartWindow, AMissingChartIsReportedByItsFullNameAndTheWindowKeepsItsDesignSize) {
-    TPaychart window(folder_.path());
+    TPaychart window(folder_.path(), desktop_);
     const std::vector<std::pair<TMessageKind, std::string>> expected{
         {TMessageKind::Error, "Cannot open file " + folder_.filePath("Paychart.bmp").toStdString()}};
     EXPECT_EQ(messages_, expected);
@@ -55,7 +55,7 @@ TEST_F(PaychartWindow, F1OpensTheChapterOnThePayoffChart) {
     std::vector<QString> pages;
     SetHelpHookForTesting([&pages](const QUrl& page) { pages.push_back(page.fileName()); });
     SetHelpFolder(QStringLiteral(ZORVA_HELP_FOLDER));
-    TPaychart window(folder_.path());
+    TPaychart window(folder_.path(), desktop_);
     QTest::keyClick(&window, Qt::Key_F1);
     SetHelpHookForTesting({});
     EXPECT_EQ(pages, std::vector<QString>{"topic-41010.html"});

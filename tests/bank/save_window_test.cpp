@@ -41,12 +41,12 @@ class SlotDialogWindow : public TemporaryConfigHome {
 // Guards the layout of the panels and what each shows: a misplaced or swapped label would show one
 // slot's figures under another's name.
 TEST_F(SlotDialogWindow, TheCaptionFollowsTheModeAndEachPanelShowsItsSlotAtItsPlace) {
-    ASSERT_TRUE(WriteGame(ExampleSession(), 2, "Friday night"));
-    TLoadSave save(game_, TSlotDialogMode::Save);
+    ASSERT_TRUE(WriteGame(desktop_, ExampleSession(), 2, "Friday night"));
+    TLoadSave save(game_, TSlotDialogMode::Save, desktop_);
     EXPECT_EQ(save.windowTitle(), "Save a Game -- Select Game Slot");
     EXPECT_EQ(save.size(), QSize(616, 360));
     save.reject();
-    TLoadSave open(game_, TSlotDialogMode::Open);
+    TLoadSave open(game_, TSlotDialogMode::Open, desktop_);
     EXPECT_EQ(open.windowTitle(), "Open a Game -- Select Game Slot");
 
     EXPECT_EQ(open.Name[2]->text(), "Friday night");
@@ -83,7 +83,7 @@ TEST_F(SlotDialogWindow, CancelEscapeAndTheCloseBoxEachBringTheGameInProgressBac
     };
     for (const auto& [name, close] : ways) {
         SCOPED_TRACE(name);
-        TLoadSave dialog(game_, TSlotDialogMode::Open);
+        TLoadSave dialog(game_, TSlotDialogMode::Open, desktop_);
         dialog.show();
         game_.Credits = 3; // what a stray change while the dialog is open would leave
         close(dialog);
@@ -96,7 +96,7 @@ TEST_F(SlotDialogWindow, CancelEscapeAndTheCloseBoxEachBringTheGameInProgressBac
 
 // Guards the hand-over from the panel's name field to the name box, and the slot the button saves.
 TEST_F(SlotDialogWindow, ASlotButtonSavesUnderTheNameTypedIntoItsPanelAndCloses) {
-    TLoadSave dialog(game_, TSlotDialogMode::Save);
+    TLoadSave dialog(game_, TSlotDialogMode::Save, desktop_);
     dialog.show();
     dialog.Name[5]->clear();
     QTest::keyClicks(dialog.Name[5], "Typed name");
@@ -105,22 +105,22 @@ TEST_F(SlotDialogWindow, ASlotButtonSavesUnderTheNameTypedIntoItsPanelAndCloses)
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(proposals_, std::vector<std::string>{"Typed name"});
     TGameSession saved;
-    ReadGame(saved, 5);
+    ReadGame(desktop_, saved, 5);
     EXPECT_EQ(saved.GameName, "Typed name");
     EXPECT_EQ(saved.Credits, 1250);
 }
 
 // Guards against a name typed in Open mode renaming anything or being saved somewhere.
 TEST_F(SlotDialogWindow, ANameTypedIntoAPanelInOpenModeHasNoEffect) {
-    ASSERT_TRUE(WriteGame(ExampleSession(), 0, "Friday night"));
-    TLoadSave dialog(game_, TSlotDialogMode::Open);
+    ASSERT_TRUE(WriteGame(desktop_, ExampleSession(), 0, "Friday night"));
+    TLoadSave dialog(game_, TSlotDialogMode::Open, desktop_);
     dialog.show();
     QTest::keyClicks(dialog.Name[0], " and more");
     QTest::mouseClick(dialog.SlotButtons[0], Qt::LeftButton);
 
     EXPECT_TRUE(proposals_.empty());
     TGameSession slot;
-    ReadGame(slot, 0);
+    ReadGame(desktop_, slot, 0);
     EXPECT_EQ(slot.GameName, "Friday night");
     EXPECT_EQ(game_.GameName, "CurrentGame");
     EXPECT_EQ(ReadBytes(FilePath()).find("and more"), std::string::npos);
@@ -128,7 +128,7 @@ TEST_F(SlotDialogWindow, ANameTypedIntoAPanelInOpenModeHasNoEffect) {
 
 // Guards the help topic of the dialog, from its button and from F1, and that help leaves it open.
 TEST_F(SlotDialogWindow, HelpAndF1OpenTheChapterOnSavedGames) {
-    TLoadSave dialog(game_, TSlotDialogMode::Save);
+    TLoadSave dialog(game_, TSlotDialogMode::Save, desktop_);
     dialog.show();
     QTest::mouseClick(dialog.HelpBtn, Qt::LeftButton);
     QTest::keyClick(&dialog, Qt::Key_F1);
@@ -145,7 +145,7 @@ TEST_F(SlotDialogWindow, HelpAndF1OpenTheChapterOnSavedGames) {
 TEST_F(SlotDialogWindow, WithoutTheOpeningWriteThePanelsAreBlankAndCannotBeChosen) {
     WriteBytes(Home() + "/plain", "x");
     setenv("XDG_CONFIG_HOME", (Home() + "/plain/config").c_str(), 1);
-    TLoadSave dialog(game_, TSlotDialogMode::Open);
+    TLoadSave dialog(game_, TSlotDialogMode::Open, desktop_);
     ASSERT_EQ(messages_.size(), 1u);
     for (int i = 0; i < SlotPanelCount; ++i) {
         EXPECT_FALSE(dialog.SlotButtons[i]->isEnabled());

@@ -2,11 +2,10 @@
 
 #include <filesystem>
 #include <random>
-#include <signal.h>
-#include <sys/resource.h>
 #include <unistd.h>
 
 #include "bank/game_section.h"
+#include "file_size_limit.h"
 #include "saved_fields.h"
 #include "temporary_config_home.h"
 
@@ -22,7 +21,7 @@ class SavedGame : public TemporaryConfigHome {
   protected:
     TGameSession ReadSlot(int slot) {
         TGameSession session;
-        ReadGame(session, slot);
+        ReadGame(desktop_, session, slot);
         return session;
     }
 
@@ -50,7 +49,7 @@ class SavedGame : public TemporaryConfigHome {
 TEST_F(SavedGame, TheExampleSectionIsWrittenByteForByteAndReadBackIntoTheSameRecord) {
     ASSERT_FALSE(fs::exists(Folder())) << "the folder is made by the first write";
 
-    ASSERT_TRUE(WriteGame(ExampleSession(), 1, "Friday night"));
+    ASSERT_TRUE(WriteGame(desktop_, ExampleSession(), 1, "Friday night"));
 
     EXPECT_EQ(ReadBytes(FilePath()), ReadBytes(DataFolder + "/example.ini"));
     EXPECT_EQ(SavedFields(ReadSlot(1)), SavedFields(ExampleSession()));
@@ -58,9 +57,9 @@ TEST_F(SavedGame, TheExampleSectionIsWrittenByteForByteAndReadBackIntoTheSameRec
 }
 
 TEST_F(SavedGame, TheDateIsWrittenWithTheLocaleSeparator) {
-    SetDateSeparatorForTesting(".");
-    SetTodayForTesting(TCalendarDate{2007, 3, 9});
-    ASSERT_TRUE(WriteGame(ExampleSession(), 8, "CurrentGame"));
+    desktop_.Separator = ".";
+    desktop_.Date = TCalendarDate{2007, 3, 9};
+    ASSERT_TRUE(WriteGame(desktop_, ExampleSession(), 8, "CurrentGame"));
 
     EXPECT_NE(ReadBytes(FilePath()).find("\nGameDate=03.09.07\n"), std::string::npos);
     EXPECT_EQ(ReadSlot(8).GameDate, "03.09.07");
@@ -72,7 +71,7 @@ TEST_F(SavedGame, NegativeResultsAndLongNamesSurviveTheRoundTrip) {
     const std::string fortyCharacters = "A name of forty characters, exactly 40!!";
     ASSERT_EQ(fortyCharacters.size(), 40u);
 
-    ASSERT_TRUE(WriteGame(session, 4, fortyCharacters));
+    ASSERT_TRUE(WriteGame(desktop_, session, 4, fortyCharacters));
 
     EXPECT_NE(ReadBytes(FilePath()).find("\nGameName=" + fortyCharacters + "\n"), std::string::npos)
         << "the name is stored whole";
@@ -86,7 +85,7 @@ TEST_F(SavedGame, AMissingFileSectionOrKeyGivesTheDefaults) {
     TGameSession session = ExampleSession();
     session.FreeSpinsLeft = 2;
     session.SpinWinnings = 75;
-    ReadGame(session, 2);
+    ReadGame(desktop_, session, 2);
 
     TGameSession defaults;
     defaults.GameName = "GameNo3";
@@ -132,7 +131,7 @@ TEST_F(SavedGame, AHandEditedFileIsReadByTheIntegerRulesWithEveryValueKeptInRang
 TEST_F(SavedGame, ARewriteKeepsKeyOrderSpellingLineEndsAndForeignLines) {
     PlaceFile(ReadBytes(DataFolder + "/hand_edited.ini"));
 
-    ASSERT_TRUE(WriteGame(ExampleSession(), 8, "CurrentGame"));
+    ASSERT_TRUE(WriteGame(desktop_, ExampleSession(), 8, "CurrentGame"));
 
     const std::string expected =
         "; my games\r\n[Options]\r\nTheme = dark\r\n\r\n[currentgame]\r\n"
@@ -152,7 +151,7 @@ TEST_F(SavedGame, SavingOneSlotLeavesTheOthersAndAppendsNewSectionsInTurn) {
     for (int slot = 0; slot <= 8; ++slot) {
         TGameSession session = ExampleSession();
         session.Credits = 100 + slot;
-        ASSERT_TRUE(WriteGame(session, slot, "Game " + std::to_string(slot)));
+        ASSERT_TRUE(WriteGame(desktop_, session, slot, "Game " + std::to_string(slot)));
     }
     const std::string before = ReadBytes(FilePath());
     EXPECT_LT(before.find("[GameNo1]\n"), before.find("\n\n[GameNo2]\n"));
@@ -160,7 +159,7 @@ TEST_F(SavedGame, SavingOneSlotLeavesTheOthersAndAppendsNewSectionsInTurn) {
 
     TGameSession changed = ExampleSession();
     changed.Credits = 7;
-    ASSERT_TRUE(WriteGame(changed, 3, "Changed"));
+    ASSERT_TRUE(WriteGame(desktop_, changed, 3, "Changed"));
 
     for (int slot = 0; slot <= 8; ++slot) {
         const TGameSession read = ReadSlot(slot);
@@ -178,7 +177,7 @@ TEST_F(SavedGame, DuplicateSectionsAndKeysReadTheFirstAndTheSaveChangesTheFirst)
     EXPECT_EQ(read.Spins, 7) << "a header without its bracket starts no section";
     EXPECT_EQ(read.Borrowed, 1000) << "a second section of the same name is never read";
 
-    ASSERT_TRUE(WriteGame(ExampleSession(), 8, "CurrentGame"));
+    ASSERT_TRUE(WriteGame(desktop_, ExampleSession(), 8, "CurrentGame"));
 
     const std::string file = ReadBytes(FilePath());
     EXPECT_EQ(file.find("Credits=1250\nCredits=600\n"), file.find("[CurrentGame]\n") + 14);
@@ -209,7 +208,7 @@ TEST_F(SavedGame, DamagedFilesReadAsDefaultsWhereUnreadableAndAreRewrittenCleanl
         EXPECT_LE(before.GameName.size(), 30u * 4);
         EXPECT_LE(before.Bet(), 64);
 
-        ASSERT_TRUE(WriteGame(ExampleSession(), 8, "CurrentGame"));
+        ASSERT_TRUE(WriteGame(desktop_, ExampleSession(), 8, "CurrentGame"));
 
         TGameSession saved = ExampleSession();
         saved.GameName = "CurrentGame";
@@ -224,19 +223,19 @@ TEST_F(SavedGame, DamagedFilesReadAsDefaultsWhereUnreadableAndAreRewrittenCleanl
     EXPECT_EQ(longLines.GameName, std::string(30, 'n'));
     EXPECT_EQ(longLines.Credits, 1000) << "2047 digits do not fit";
     EXPECT_EQ(longLines.Spins, 12);
-    ASSERT_TRUE(WriteGame(ExampleSession(), 8, "CurrentGame"));
+    ASSERT_TRUE(WriteGame(desktop_, ExampleSession(), 8, "CurrentGame"));
     EXPECT_LT(ReadBytes(FilePath()).size(), 1000u) << "the long lines are replaced by the save";
 }
 
 TEST_F(SavedGame, AReadOnlyFolderRefusesTheSaveAndKeepsTheOldFile) {
-    ASSERT_TRUE(WriteGame(ExampleSession(), 8, "CurrentGame"));
+    ASSERT_TRUE(WriteGame(desktop_, ExampleSession(), 8, "CurrentGame"));
     const std::string old = ReadBytes(FilePath());
     fs::permissions(Folder(), fs::perms::owner_read | fs::perms::owner_exec);
     const bool folderStopsUs = ::access(Folder().c_str(), W_OK) != 0;
     if (folderStopsUs) {
         TGameSession changed = ExampleSession();
         changed.Credits = 1;
-        EXPECT_FALSE(WriteGame(changed, 8, "CurrentGame"));
+        EXPECT_FALSE(WriteGame(desktop_, changed, 8, "CurrentGame"));
     }
     fs::permissions(Folder(), fs::perms::owner_all);
     if (!folderStopsUs) {
@@ -247,39 +246,26 @@ TEST_F(SavedGame, AReadOnlyFolderRefusesTheSaveAndKeepsTheOldFile) {
     ExpectOneWriteError();
 }
 
-// A full disk, made with a file-size limit, which stops root as well; both ways of replacing the file.
+// A full disk, made with a file-size limit, which stops root as well.
 TEST_F(SavedGame, AFullDiskRefusesTheSaveAndKeepsTheOldFile) {
-    for (const bool unnamed : {true, false}) {
-        SCOPED_TRACE(unnamed ? "unnamed temporary file" : "named temporary file");
-        SetUnnamedTemporaryFilesForTesting(unnamed);
-        messages_.clear();
-        ASSERT_TRUE(WriteGame(ExampleSession(), 8, "CurrentGame"));
-        const std::string old = ReadBytes(FilePath());
-        TGameSession changed = ExampleSession();
-        changed.Credits = 1;
+    ASSERT_TRUE(WriteGame(desktop_, ExampleSession(), 8, "CurrentGame"));
+    const std::string old = ReadBytes(FilePath());
+    TGameSession changed = ExampleSession();
+    changed.Credits = 1;
 
-        rlimit saved{};
-        ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-        rlimit small = saved;
-        small.rlim_cur = 100;
-        const auto previousHandler = signal(SIGXFSZ, SIG_IGN);
-        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-        const bool written = WriteGame(changed, 8, "CurrentGame");
-        setrlimit(RLIMIT_FSIZE, &saved);
-        signal(SIGXFSZ, previousHandler);
+    const bool written =
+        testing::WithFileSizeLimit(100, [&] { return WriteGame(desktop_, changed, 8, "CurrentGame"); });
 
-        EXPECT_FALSE(written);
-        EXPECT_EQ(ReadBytes(FilePath()), old);
-        EXPECT_TRUE(Leftovers().empty());
-        ExpectOneWriteError();
-    }
-    SetUnnamedTemporaryFilesForTesting(true);
+    EXPECT_FALSE(written);
+    EXPECT_EQ(ReadBytes(FilePath()), old);
+    EXPECT_TRUE(Leftovers().empty());
+    ExpectOneWriteError();
 }
 
 TEST_F(SavedGame, AFolderInPlaceOfTheFileRefusesTheSave) {
     fs::create_directories(FilePath());
 
-    EXPECT_FALSE(WriteGame(ExampleSession(), 8, "CurrentGame"));
+    EXPECT_FALSE(WriteGame(desktop_, ExampleSession(), 8, "CurrentGame"));
 
     EXPECT_TRUE(fs::is_directory(FilePath()));
     EXPECT_TRUE(Leftovers().empty());
@@ -291,7 +277,7 @@ TEST_F(SavedGame, AConfigurationFolderUnderARegularFileRefusesTheSave) {
     WriteBytes(Home() + "/plain", "not a folder");
     setenv("XDG_CONFIG_HOME", (Home() + "/plain/config").c_str(), 1);
 
-    EXPECT_FALSE(WriteGame(ExampleSession(), 8, "CurrentGame"));
+    EXPECT_FALSE(WriteGame(desktop_, ExampleSession(), 8, "CurrentGame"));
 
     EXPECT_EQ(ReadBytes(Home() + "/plain"), "not a folder");
     ExpectOneWriteError();

@@ -31,7 +31,7 @@ class SlotDialogRules : public TemporaryConfigHome {
 
     TGameSession ReadSlot(int slot) {
         TGameSession session;
-        ReadGame(session, slot);
+        ReadGame(desktop_, session, slot);
         return session;
     }
 
@@ -51,11 +51,11 @@ class SlotDialogRules : public TemporaryConfigHome {
 TEST_F(SlotDialogRules, CancellingInEitherModeLeavesTheGameAsItWasAndCurrentGameHoldsItDatedToday) {
     TGameSession other = ExampleSession();
     other.Credits = 5;
-    ASSERT_TRUE(WriteGame(other, 4, "Other"));
+    ASSERT_TRUE(WriteGame(desktop_, other, 4, "Other"));
     for (const TSlotDialogMode mode : {TSlotDialogMode::Save, TSlotDialogMode::Open}) {
         SCOPED_TRACE(mode == TSlotDialogMode::Save ? "save" : "open");
         game_.GameDate = "01/01/90";
-        TSlotDialogRules rules(game_, mode);
+        TSlotDialogRules rules(game_, mode, desktop_);
         rules.Start();
         EXPECT_EQ(rules.Panels()[4].Credits, 5);
         EXPECT_EQ(game_.Credits, 1250) << "the panels are read beside the game, not into it";
@@ -71,7 +71,7 @@ TEST_F(SlotDialogRules, CancellingInEitherModeLeavesTheGameAsItWasAndCurrentGame
 
 // Guards against an empty slot opening as anything but a fresh game, or being written by the open.
 TEST_F(SlotDialogRules, OpeningAnEmptySlotGivesTheNewFileDefaultsAndLeavesThatSlotEmptyInTheFile) {
-    TSlotDialogRules rules(game_, TSlotDialogMode::Open);
+    TSlotDialogRules rules(game_, TSlotDialogMode::Open, desktop_);
     rules.Start();
     EXPECT_EQ(rules.Panels()[5].Name, "GameNo6");
     EXPECT_EQ(rules.Panels()[5].Date, "12/01/96");
@@ -81,7 +81,7 @@ TEST_F(SlotDialogRules, OpeningAnEmptySlotGivesTheNewFileDefaultsAndLeavesThatSl
     rules.Finish();
 
     TGameSession fresh;
-    ReadGame(fresh, 5);
+    ReadGame(desktop_, fresh, 5);
     fresh.GameName = "CurrentGame";
     EXPECT_EQ(SavedFields(game_), SavedFields(fresh));
     EXPECT_EQ(game_.Dollars, 3);
@@ -103,9 +103,9 @@ TEST_F(SlotDialogRules, SavingThroughPanel3StoresTheNameWholeAndShowsItCutTo30On
     answer_ = name + "!";
     TGameSession other = ExampleSession();
     other.Credits = 5;
-    ASSERT_TRUE(WriteGame(other, 7, "Last slot read"));
+    ASSERT_TRUE(WriteGame(desktop_, other, 7, "Last slot read"));
 
-    TSlotDialogRules rules(game_, TSlotDialogMode::Save);
+    TSlotDialogRules rules(game_, TSlotDialogMode::Save, desktop_);
     rules.Start();
     rules.Choose(3, "Proposed in the panel");
     rules.Finish();
@@ -117,7 +117,7 @@ TEST_F(SlotDialogRules, SavingThroughPanel3StoresTheNameWholeAndShowsItCutTo30On
     EXPECT_EQ(requests_[0].MaxLength, 255);
     EXPECT_NE(ReadBytes(FilePath()).find("[GameNo3]\nGameName=" + name + "!\n"), std::string::npos);
 
-    TSlotDialogRules reopened(game_, TSlotDialogMode::Open);
+    TSlotDialogRules reopened(game_, TSlotDialogMode::Open, desktop_);
     reopened.Start();
     EXPECT_EQ(reopened.Panels()[2].Name, name.substr(0, 30));
     EXPECT_EQ(reopened.Panels()[2].Date, "12/01/96");
@@ -129,7 +129,7 @@ TEST_F(SlotDialogRules, SavingThroughPanel3StoresTheNameWholeAndShowsItCutTo30On
 
 // Guards against a cancelled name box saving anyway, under an empty or the proposed name.
 TEST_F(SlotDialogRules, ACancelledNameBoxSavesNothing) {
-    TSlotDialogRules rules(game_, TSlotDialogMode::Save);
+    TSlotDialogRules rules(game_, TSlotDialogMode::Save, desktop_);
     rules.Start();
     const std::string afterOpening = ReadBytes(FilePath());
     rules.Choose(2, "GameNo2");
@@ -145,13 +145,13 @@ TEST_F(SlotDialogRules, ACancelledNameBoxSavesNothing) {
 TEST_F(SlotDialogRules, ARefusedOpeningWriteReportsOnceKeepsTheOldFileWholeAndLeavesTheGameAsItIs) {
     TGameSession old = ExampleSession();
     old.Credits = 1;
-    ASSERT_TRUE(WriteGame(old, 8, "CurrentGame"));
+    ASSERT_TRUE(WriteGame(desktop_, old, 8, "CurrentGame"));
     const std::string oldFile = ReadBytes(FilePath());
     fs::rename(Folder(), Home() + "/moved");
     WriteBytes(Folder(), "a regular file");
 
     for (const TSlotDialogMode mode : {TSlotDialogMode::Save, TSlotDialogMode::Open}) {
-        TSlotDialogRules rules(game_, mode);
+        TSlotDialogRules rules(game_, mode, desktop_);
         rules.Start();
         EXPECT_FALSE(rules.HasPanels());
         rules.Choose(1, "nothing to choose");
@@ -170,7 +170,7 @@ TEST_F(SlotDialogRules, ARefusedOpeningWriteReportsOnceKeepsTheOldFileWholeAndLe
 // Guards against a save refused after the opening write bringing back the defaults of an unreadable
 // file instead of the game in progress.
 TEST_F(SlotDialogRules, ASaveRefusedHalfWayKeepsTheGameInProgress) {
-    TSlotDialogRules rules(game_, TSlotDialogMode::Save);
+    TSlotDialogRules rules(game_, TSlotDialogMode::Save, desktop_);
     rules.Start();
     ASSERT_TRUE(rules.HasPanels());
     SetTextInputHook([this](const TTextRequest&) {

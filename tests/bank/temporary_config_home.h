@@ -8,31 +8,23 @@
 #include <utility>
 #include <vector>
 
+#include "fake_desktop.h"
 #include "platform/config_file.h"
-#include "platform/messages.h"
 
 namespace zorva {
 
 // Every test that touches the saved-game file gets a configuration folder of its own, never the real
-// home, a fixed date, and a message layer that records instead of opening boxes.
+// home, a fixed date, and a desktop that records its messages instead of opening boxes.
 class TemporaryConfigHome : public ::testing::Test {
   protected:
     void SetUp() override {
         home_ = std::make_unique<QTemporaryDir>(ParentFolder() + "/zorva-test-XXXXXX");
         ASSERT_TRUE(home_->isValid());
         setenv("XDG_CONFIG_HOME", Home().c_str(), 1);
-        SetTodayForTesting(TCalendarDate{1996, 12, 1});
-        SetDateSeparatorForTesting("/");
-        SetMessageHook([this](TMessageKind kind, const std::string& text) {
+        desktop_.Answer = [this](TMessageKind kind, const std::string& text) {
             messages_.emplace_back(kind, text);
             return false;
-        });
-    }
-
-    void TearDown() override {
-        SetMessageHook({});
-        SetTodayForTesting(std::nullopt);
-        SetDateSeparatorForTesting(std::nullopt);
+        };
     }
 
     virtual QString ParentFolder() const { return QDir::tempPath(); }
@@ -42,6 +34,7 @@ class TemporaryConfigHome : public ::testing::Test {
     std::string FilePath() const { return Folder() + "/Zorva.ini"; }
 
     std::unique_ptr<QTemporaryDir> home_;
+    testing::TFakeDesktop desktop_;
     std::vector<std::pair<TMessageKind, std::string>> messages_;
 };
 

@@ -273,7 +273,7 @@ TEST(CardWindowSound, WithSoundOffAMoveTakesEffectWithoutPlayingOrWaiting) {
         testing::TFakeSoundBackend backend;
         TSoundPlayer player(backend);
         TSoundEffects effects(player, session.Sound, folder.path());
-        TSoundEffectsHost host(effects);
+        TSoundEffectsHost host(effects, SystemDesktop());
         TCardForm form(session, host);
         form.Game.Deck[0] = CardRecord{Joker, JokerRank, 0, false};
         form.show();

@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include "platform/help_viewer.h"
-#include "platform/messages.h"
 #include "recording_host.h"
 
 namespace zorva {
@@ -21,12 +20,7 @@ class PyramidWindow : public ::testing::Test {
     PyramidWindow() {
         Session.SpinWinnings = 100;
         Session.ReopenDoubleGame = true;
-        SetMessageHook([this](TMessageKind kind, const std::string& text) {
-            Messages.push_back((kind == TMessageKind::Information ? "info: " : "other: ") + text);
-            return false;
-        });
     }
-    ~PyramidWindow() override { SetMessageHook(nullptr); }
 
     TDoubleForm& Open() {
         Form = std::make_unique<TDoubleForm>(Session, Host);
@@ -54,7 +48,6 @@ class PyramidWindow : public ::testing::Test {
 
     TGameSession Session;
     TRecordingHost Host{Session};
-    std::vector<std::string> Messages;
     std::unique_ptr<TDoubleForm> Form;
 };
 
@@ -93,21 +86,21 @@ TEST_F(PyramidWindow, TwoFiveAndThreeXTakeOneHundredToThreeThousand) {
               (std::vector<std::string>{"Zorva9.wav at 200", "Zorva9.wav at 1000", "Zorva9.wav at 3000"}));
     EXPECT_TRUE(ShowsRed(SquareOf("5X")));
     EXPECT_FALSE(ShowsRed(SquareOf("Lose")));
-    EXPECT_TRUE(Messages.empty());
+    EXPECT_TRUE(Host.Messages.empty());
 }
 
 // Guards against hints shown on the wrong square, before their sound, or again on a second click.
 TEST_F(PyramidWindow, EachHintSquareTellsItsHintOnceAfterItsSound) {
     Open();
-    Host.DuringSound = [&](SoundId) { EXPECT_TRUE(Messages.empty()) << "the box waits for the sound"; };
+    Host.DuringSound = [&](SoundId) { EXPECT_TRUE(Host.Messages.empty()) << "the box waits for the sound"; };
     Click(Form->Board.ParityHintSquare);
-    EXPECT_EQ(Messages, (std::vector<std::string>{"info: " + Form->Board.ParityHint}));
+    EXPECT_EQ(Host.Messages, (std::vector<std::string>{"info: " + Form->Board.ParityHint}));
     Host.DuringSound = nullptr;
     Click(Form->Board.RangeHintSquare);
     Click(Form->Board.ParityHintSquare);
     Click("Try Again");
-    EXPECT_EQ(Messages, (std::vector<std::string>{"info: " + Form->Board.ParityHint,
-                                                  "info: " + Form->Board.RangeHint}));
+    EXPECT_EQ(Host.Messages, (std::vector<std::string>{"info: " + Form->Board.ParityHint,
+                                                       "info: " + Form->Board.RangeHint}));
     EXPECT_EQ(Host.Log,
               (std::vector<std::string>{"Zorva2.wav at 100", "Zorva2.wav at 100", "Zorva1.wav at 100"}));
     EXPECT_EQ(Label(), "100");
@@ -126,13 +119,13 @@ TEST_F(PyramidWindow, ALoseTakesEverythingAtOnceAndShowsTheBoardASecondLater) {
     EXPECT_EQ(RevealedCount(), SquareCount);
     for (int i = 0; i < SquareCount; ++i)
         EXPECT_TRUE(ShowsRed(i)) << "square " << i + 1;
-    EXPECT_TRUE(Messages.empty()) << "the whole board shows no hint box";
+    EXPECT_TRUE(Host.Messages.empty()) << "the whole board shows no hint box";
 
     Host.Log.clear();
     Click("2X");
     Click(Form->Board.ParityHintSquare);
     EXPECT_TRUE(Host.Log.empty());
-    EXPECT_TRUE(Messages.empty());
+    EXPECT_TRUE(Host.Messages.empty());
     EXPECT_EQ(Session.SpinWinnings, 0);
 }
 

@@ -14,6 +14,7 @@ class TRecordingHost : public TDoubleGameHost {
     explicit TRecordingHost(const TGameSession& session) : Session(session) {}
 
     std::vector<std::string> Log;
+    std::vector<std::string> Messages; // the boxes shown
     uint32_t TimeOfDay = 1000;
     std::function<void(SoundId)> DuringSound;
     std::function<void()> DuringPause;
@@ -29,6 +30,7 @@ class TRecordingHost : public TDoubleGameHost {
             DuringPause();
     }
     uint32_t UtcMillisecondOfDay() override { return TimeOfDay; }
+    void ShowInformation(const std::string& text) override { Messages.push_back("info: " + text); }
 
   private:
     const TGameSession& Session;

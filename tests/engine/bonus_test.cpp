@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <utility>
 
 #include "machine_fixture.h"
 
@@ -127,24 +126,6 @@ TEST_F(Bonus, MysteryPrizesOfAKnownMomentAreDealtTheSameEveryTime) {
     Machine.FillMysteryPrizes();
     EXPECT_EQ(Machine.MysteryPrizes, (std::array<int32_t, 8>{300, 75, 30, 30, 30, 30, 75, 30}));
     EXPECT_EQ(Machine.Rng.Seed, 536'118'573u) << "8008 draws, no more, no fewer";
-}
-
-// Guards the shuffle's eight interleaved generators against drifting from the single generator
-// that draws one number after another: a wrong jump deals different prizes at other moments.
-TEST_F(Bonus, MysteryPrizesAreThoseOfOneGeneratorDrawingInTurnAtEveryMoment) {
-    Session.CoinsPerLine = 2;
-    for (uint32_t moment = 0; moment < 86'400'000; moment += 433'337) {
-        Host.TimeOfDay = moment;
-        Machine.FillMysteryPrizes();
-        TRandom rng;
-        rng.Randomize(moment);
-        std::array<int32_t, 8> expected{200, 50, 50, 20, 20, 20, 20, 20};
-        for (int round = 0; round < 1001; ++round)
-            for (int i = 0; i < 8; ++i)
-                std::swap(expected[i], expected[rng.Random(8)]);
-        ASSERT_EQ(Machine.MysteryPrizes, expected) << "at " << moment << " ms";
-        ASSERT_EQ(Machine.Rng.Seed, rng.Seed) << "at " << moment << " ms";
-    }
 }
 
 TEST_F(Bonus, StopBeforeTheFirstChaserStepPaysTheStartingBoxWithAllBoxesUnlit) {

@@ -6,25 +6,9 @@
 #include "engine/machine.h"
 #include "engine/payoffs.h"
 #include "fake_host.h"
+#include "seeded_draw.h"
 
 namespace zorva {
-
-// The nine stops a spin would draw from a given seed, with the blur offsets drawn between them.
-struct TDraw {
-    TStops Stops{};
-    std::array<int, WheelCount> Offsets{};
-};
-
-inline TDraw DrawFromSeed(uint32_t seed) {
-    TRandom rng;
-    rng.Randomize(seed);
-    TDraw draw;
-    for (int w = 0; w < WheelCount; ++w) {
-        draw.Offsets[w] = rng.Random(576);
-        draw.Stops[w] = rng.Random(StripLength);
-    }
-    return draw;
-}
 
 class MachineTest : public ::testing::Test {
   protected:
@@ -42,15 +26,6 @@ class MachineTest : public ::testing::Test {
         return NormalLinePayoff(LineSymbols(strips, stops, line)).Total();
     }
 
-    // The first time of day whose spin draws stops the test wants.
-    uint32_t SeedWhere(const std::function<bool(const TStops&)>& wanted) const {
-        for (uint32_t seed = 1; seed < 50'000'000; ++seed)
-            if (wanted(DrawFromSeed(seed).Stops))
-                return seed;
-        ADD_FAILURE() << "no seed found";
-        return 0;
-    }
-
     bool Quiet(const TStops& stops) const {
         for (int line = 0; line < LineCount; ++line)
             if (LinePays(stops, line) > 0)
@@ -64,6 +39,7 @@ class MachineTest : public ::testing::Test {
     // Sets the moment the next spin reads, so that it draws the stops wanted.
     void NextSpinDraws(const std::function<bool(const TStops&)>& wanted) {
         Host.TimeOfDay = SeedWhere(wanted);
+        EXPECT_NE(Host.TimeOfDay, 0u) << "no seed found";
     }
 };
 

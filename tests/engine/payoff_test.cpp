@@ -56,6 +56,21 @@ TEST(LinePayoffs, NormalTableRulesAndWildMultiplier) {
     EXPECT_FALSE(IsGlobeLine({Globe, Globe, Dollar}));
 }
 
+// The spin looks its lines up; a slip in the table's order would pay one line by another's rule.
+TEST(LinePayoffs, TheLookedUpLineDoesWhatTheRulesSayForEveryThreeSymbols) {
+    for (uint8_t a = 0; a < SymbolCount; ++a)
+        for (uint8_t b = 0; b < SymbolCount; ++b)
+            for (uint8_t c = 0; c < SymbolCount; ++c) {
+                const TLineSymbols line{a, b, c};
+                const TLinePayoff payoff = NormalLinePayoff(line);
+                const TNormalLine& looked = NormalLine(line);
+                ASSERT_EQ(looked.Total, payoff.Total()) << int(a) << " " << int(b) << " " << int(c);
+                ASSERT_EQ(looked.TakesGlobe, IsGlobeLine(line)) << int(a) << " " << int(b) << " " << int(c);
+                ASSERT_EQ(looked.PaysDollar, payoff.Symbol == Dollar)
+                    << int(a) << " " << int(b) << " " << int(c);
+            }
+}
+
 TEST(LinePayoffs, FreeSpinTable) {
     EXPECT_EQ(FreeSpinLinePayoff({Seven, Seven, Seven}), 100);
     EXPECT_EQ(FreeSpinLinePayoff({Planet, Planet, Planet}), 50);

@@ -14,6 +14,7 @@
 #include "engine/payoffs.h"
 #include "fake_host.h"
 #include "platform/profile_file.h"
+#include "seeded_draw.h"
 
 namespace zorva {
 
@@ -41,25 +42,8 @@ struct TFeatureSeeds {
             },
             [](const TStrips& s, const TStops& stops) { return s[0][stops[0]] == Wild; },
         };
-        for (const auto& feature : features) {
-            for (uint32_t seed = 1;; ++seed) {
-                if (feature(strips, StopsFrom(seed))) {
-                    Seeds.push_back(seed);
-                    break;
-                }
-            }
-        }
-    }
-
-    static TStops StopsFrom(uint32_t seed) {
-        TRandom rng;
-        rng.Randomize(seed);
-        TStops stops{};
-        for (int w = 0; w < WheelCount; ++w) {
-            rng.Random(576);
-            stops[w] = rng.Random(StripLength);
-        }
-        return stops;
+        for (const auto& feature : features)
+            Seeds.push_back(SeedWhere([&](const TStops& stops) { return feature(strips, stops); }));
     }
 };
 

@@ -5,8 +5,8 @@
 #include <initializer_list>
 #include <string>
 
+#include "fake_desktop.h"
 #include "mainwindow/artwork_loader.h"
-#include "platform/messages.h"
 
 namespace zorva {
 namespace {
@@ -67,7 +67,6 @@ TEST(ChooseArtwork, ALargeScreenTakesTheFourFilesOfItsColourSet) {
 class ArtworkFolder : public ::testing::Test {
   protected:
     void SetUp() override { ASSERT_TRUE(Folder.isValid()); }
-    void TearDown() override { SetMessageHook({}); }
 
     void Picture(const QString& name, int width, int height) {
         QImage image(width, height, QImage::Format_RGB32);
@@ -176,12 +175,13 @@ TEST_F(ArtworkFolder, ReplacesBuiltInPicturesOnlyFromFilesThatExist) {
 // Guards against one message box per missing file, or none at all.
 TEST_F(ArtworkFolder, MissingFilesAreToldOnceWhateverTheirNumber) {
     std::vector<std::string> messages;
-    SetMessageHook([&messages](TMessageKind, const std::string& text) {
+    testing::TFakeDesktop desktop;
+    desktop.Answer = [&messages](TMessageKind, const std::string& text) {
         messages.push_back(text);
         return true;
-    });
+    };
     Picture("Inter.bmp", 600, 400);
-    const TArtwork artwork = LoadArtworkTellingPlayer(Folder.path(), TScreenFacts{800, 600, 32, 96});
+    const TArtwork artwork = LoadArtworkTellingPlayer(Folder.path(), TScreenFacts{800, 600, 32, 96}, desktop);
     EXPECT_FALSE(artwork.AllRequiredFound);
     EXPECT_EQ(messages,
               std::vector<std::string>{
@@ -189,7 +189,7 @@ TEST_F(ArtworkFolder, MissingFilesAreToldOnceWhateverTheirNumber) {
 
     SmallNormalSet();
     messages.clear();
-    LoadArtworkTellingPlayer(Folder.path(), TScreenFacts{800, 600, 32, 96});
+    LoadArtworkTellingPlayer(Folder.path(), TScreenFacts{800, 600, 32, 96}, desktop);
     EXPECT_TRUE(messages.empty());
 }
 

@@ -7,10 +7,14 @@
 #include <gtest/gtest.h>
 #include <optional>
 
+#include "file_size_limit.h"
+
 namespace zorva {
 namespace {
 
 namespace fs = std::filesystem;
+
+constexpr TTemporaryFile BothWays[] = {TTemporaryFile::UnnamedWhereSupported, TTemporaryFile::NamedFile};
 
 // Puts an environment variable back as it was, set or not.
 class ScopedVariable {
@@ -52,20 +56,19 @@ TEST(ConfigFile, TheSavedGameFileIsInTheUsersConfigurationFolder) {
 
 // Both ways: an unnamed temporary file where the file system has them, QSaveFile's named one elsewhere.
 TEST(ConfigFile, AReplacementCreatesTheFolderChangesTheWholeFileAndLeavesNothingElse) {
-    for (const bool unnamed : {true, false}) {
-        SCOPED_TRACE(unnamed ? "unnamed temporary file" : "named temporary file");
-        SetUnnamedTemporaryFilesForTesting(unnamed);
+    for (const TTemporaryFile way : BothWays) {
+        SCOPED_TRACE(way == TTemporaryFile::NamedFile ? "named temporary file" : "unnamed temporary file");
         QTemporaryDir folder;
         ASSERT_TRUE(folder.isValid());
         const std::string path = folder.path().toStdString() + "/a/b/file.ini";
 
         EXPECT_EQ(ReadWholeFile(path).State, TFileState::Missing);
-        ASSERT_TRUE(ReplaceFileAtomically(path, std::string("first\0with a zero", 17)));
+        ASSERT_TRUE(ReplaceFileAtomically(path, std::string("first\0with a zero", 17), way));
         const TFileContents first = ReadWholeFile(path);
         EXPECT_EQ(first.State, TFileState::Read);
         EXPECT_EQ(first.Text, std::string("first\0with a zero", 17));
         fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-        ASSERT_TRUE(ReplaceFileAtomically(path, "second"));
+        ASSERT_TRUE(ReplaceFileAtomically(path, "second", way));
         EXPECT_EQ(ReadWholeFile(path).Text, "second");
         EXPECT_EQ(fs::status(path).permissions(),
                   fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read)
@@ -76,29 +79,26 @@ TEST(ConfigFile, AReplacementCreatesTheFolderChangesTheWholeFileAndLeavesNothing
 
         const std::string linked = folder.path().toStdString() + "/linked.ini";
         fs::create_symlink(path, linked);
-        ASSERT_TRUE(ReplaceFileAtomically(linked, "third"));
+        ASSERT_TRUE(ReplaceFileAtomically(linked, "third", way));
         EXPECT_TRUE(fs::is_symlink(linked)) << "a link is followed, not replaced";
         EXPECT_EQ(ReadWholeFile(path).Text, "third");
     }
-    SetUnnamedTemporaryFilesForTesting(true);
 }
 
 TEST(ConfigFile, AFolderWhereTheFileShouldBeCanNeitherBeReadNorReplaced) {
-    for (const bool unnamed : {true, false}) {
-        SetUnnamedTemporaryFilesForTesting(unnamed);
+    for (const TTemporaryFile way : BothWays) {
         QTemporaryDir folder;
         ASSERT_TRUE(folder.isValid());
         const std::string path = folder.path().toStdString() + "/file.ini";
         fs::create_directory(path);
 
         EXPECT_EQ(ReadWholeFile(path).State, TFileState::Unreadable);
-        EXPECT_FALSE(ReplaceFileAtomically(path, "text"));
+        EXPECT_FALSE(ReplaceFileAtomically(path, "text", way));
         EXPECT_TRUE(fs::is_directory(path));
         EXPECT_EQ(
             std::distance(fs::directory_iterator(folder.path().toStdString()), fs::directory_iterator()), 1)
             << "no temporary file is left";
     }
-    SetUnnamedTemporaryFilesForTesting(true);
 }
 
 TEST(ConfigFile, TheDateSeparatorComesFromTheLocaleAndIsASlashWhereItHasNone) {
@@ -108,16 +108,21 @@ TEST(ConfigFile, TheDateSeparatorComesFromTheLocaleAndIsASlashWhereItHasNone) {
     EXPECT_EQ(DateSeparatorOf("C"), "/") << "the C locale writes its dates with a month name";
 }
 
-TEST(ConfigFile, TestsCanFixTheDateAndTheSeparator) {
-    SetTodayForTesting(TCalendarDate{1996, 12, 1});
-    SetDateSeparatorForTesting("-");
-    EXPECT_EQ(Today().Year, 1996);
-    EXPECT_EQ(Today().Month, 12);
-    EXPECT_EQ(Today().Day, 1);
-    EXPECT_EQ(DateSeparator(), "-");
-    SetTodayForTesting(std::nullopt);
-    SetDateSeparatorForTesting(std::nullopt);
-    EXPECT_GE(Today().Year, 2024);
+// A full disk, made with a file-size limit, which stops root as well.
+TEST(ConfigFile, AFullDiskRefusesTheReplacementAndKeepsTheOldFile) {
+    for (const TTemporaryFile way : BothWays) {
+        QTemporaryDir folder;
+        ASSERT_TRUE(folder.isValid());
+        const std::string path = folder.path().toStdString() + "/file.ini";
+        ASSERT_TRUE(ReplaceFileAtomically(path, "old", way));
+
+        EXPECT_FALSE(testing::WithFileSizeLimit(
+            100, [&] { return ReplaceFileAtomically(path, std::string(200, 'x'), way); }));
+        EXPECT_EQ(ReadWholeFile(path).Text, "old");
+        EXPECT_EQ(
+            std::distance(fs::directory_iterator(folder.path().toStdString()), fs::directory_iterator()), 1)
+            << "no temporary file is left";
+    }
 }
 
 } // namespace

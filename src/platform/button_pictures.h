@@ -1,0 +1,13 @@
+#pragma once
+#include <QIcon>
+
+namespace zorva {
+
+// The pictures of the OK, Cancel and Help kinds of button in every window of the game, drawn at the
+// given size in pixels rather than loaded: a green tick, a red cross, a white question mark on a
+// blue disc.
+QIcon TickPicture(int size);
+QIcon CrossPicture(int size);
+QIcon QuestionPicture(int size);
+
+} // namespace zorva
