@@ -18,6 +18,7 @@ folder=$root/usr/lib/zorva
 
 # What it holds: the whole program folder, the launcher, and what desktops read.
 [ -x "$folder/zorva" ] || fail "no executable in /usr/lib/zorva"
+[ -f "$folder/zorva-sound.so" ] || fail "no sound module in /usr/lib/zorva"
 [ "$(readlink "$root/usr/bin/zorva")" = ../lib/zorva/zorva ] || fail "/usr/bin/zorva does not link to the program"
 cd "$build/bin"
 shipped=0
@@ -36,11 +37,17 @@ for size in 16 22 24 32 48 64 128 256; do
 done
 echo "holds the program folder ($shipped files), the launcher, the desktop entry, the metainfo and 9 icons"
 
-# What it depends on: the package of every library the program links, each one installable here.
+# Qt Multimedia and the sound server's libraries come with the sound module, after the first frame.
+if objdump -p "$folder/zorva" | awk '/NEEDED/ && /libQt6Multimedia/ {found = 1} END {exit !found}'; then
+  fail "the executable itself links Qt Multimedia"
+fi
+
+# What it depends on: the package of every library the program and its sound module link, each
+# one installable here.
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
 names=$(sed 's/([^)]*)//g; s/[|,]/ /g' <<<"$depends" | tr -s ' ' '\n')
-for library in $(objdump -p "$folder/zorva" | awk '/NEEDED/ {print $2}'); do
+for library in $(objdump -p "$folder/zorva" "$folder/zorva-sound.so" | awk '/NEEDED/ {print $2}' | sort -u); do
   # awk reads to the end: quitting early would let SIGPIPE end ldconfig, and pipefail the script.
   path=$(ldconfig -p | awk -v name="$library" '$1 == name && /x86-64/ && !found {print $NF; found = 1}')
   [ -n "$path" ] || fail "$library is not on this system"
@@ -79,6 +86,9 @@ run() { # run <program> <name>: starts it, screenshots its window, ends it with 
   [ -n "$window" ] || fail "$2: the window never appeared"
   sleep 1
   import -window "$window" "$work/$2.png"
+  # The sound module is loaded from the executable's own folder once the first frame is out.
+  grep -qF "$(dirname "$(readlink -f "$1")")/zorva-sound.so" "/proc/$game/maps" ||
+    fail "$2: the sound module beside the program was not loaded"
   kill -TERM "$game"
   wait "$game" || fail "$2: did not end cleanly on SIGTERM"
   game=""
