@@ -11,6 +11,7 @@
 #include "platform/button_pictures.h"
 #include "platform/fonts.h"
 #include "platform/help_viewer.h"
+#include "platform/picture_file.h"
 
 namespace zorva {
 
@@ -28,7 +29,8 @@ const char* const HelpMessage =
 
 // The chips are sixteen-colour pictures whose bottom-left colour stands for "no paint".
 QPixmap ChipPicture(const art::TBuiltinPicture& picture) {
-    QImage image = QImage(picture.Path).convertToFormat(QImage::Format_ARGB32);
+    QImage image =
+        ReadPicture(QString::fromLatin1(picture.Path), "PNG").convertToFormat(QImage::Format_ARGB32);
     const QRgb key = image.pixel(0, image.height() - 1);
     for (int y = 0; y < image.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));

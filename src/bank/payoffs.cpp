@@ -8,6 +8,7 @@
 #include "art/program_art.h"
 #include "bank/window_kit.h"
 #include "platform/help_viewer.h"
+#include "platform/picture_file.h"
 
 namespace zorva {
 
@@ -36,7 +37,7 @@ void TPaychart::FormCreate(const QString& programFolder, TDesktop& desktop) {
     setUpdatesEnabled(false);
     const QString fileName =
         QDir(programFolder).absoluteFilePath(QString::fromLatin1(art::program::Paychart.FileName));
-    const QPixmap chart(fileName);
+    const QPixmap chart = QPixmap::fromImage(ReadPicture(fileName, "BMP"));
     if (chart.isNull()) {
         desktop.ShowError("Cannot open file " + QDir::toNativeSeparators(fileName).toStdString());
         setFixedSize(DesignClientSize);

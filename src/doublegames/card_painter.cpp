@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "art/builtin_art.h"
+#include "platform/picture_file.h"
 
 namespace zorva {
 
@@ -16,7 +17,7 @@ constexpr int CourtHeight = 74;
 
 // Raster operations need both sides in the same 32-bit layout.
 QImage Load(const art::TBuiltinPicture& picture) {
-    return QImage(QString::fromLatin1(picture.Path)).convertToFormat(QImage::Format_RGB32);
+    return ReadPicture(QString::fromLatin1(picture.Path), "PNG").convertToFormat(QImage::Format_RGB32);
 }
 
 // Copies source rectangle from onto to (left, top, right, bottom; right and bottom exclusive),

@@ -9,6 +9,7 @@
 #include "doublegames/form_style.h"
 #include "platform/button_pictures.h"
 #include "platform/fonts.h"
+#include "platform/picture_file.h"
 
 namespace zorva {
 
@@ -45,8 +46,10 @@ QFont FontOf(const TTextStyle& style) {
 
 TDoubleForm::TDoubleForm(TGameSession& session, TDoubleGameHost& host, QWidget* parent)
     : TDoubleGameForm(session, host, HelpTopic, parent),
-      BlueBox(QImage(QString::fromLatin1(art::pyramid::BlueBox.Path)).convertToFormat(QImage::Format_RGB32)),
-      Red(QImage(QString::fromLatin1(art::pyramid::Red.Path)).convertToFormat(QImage::Format_RGB32)) {
+      BlueBox(ReadPicture(QString::fromLatin1(art::pyramid::BlueBox.Path), "PNG")
+                  .convertToFormat(QImage::Format_RGB32)),
+      Red(ReadPicture(QString::fromLatin1(art::pyramid::Red.Path), "PNG")
+              .convertToFormat(QImage::Format_RGB32)) {
     setWindowTitle(QStringLiteral("Pyramid"));
     setFixedSize(ClientWidth, ClientHeight);
     setFont(GameFontPixels(13));
