@@ -186,7 +186,7 @@ void TForm1::FormKeyDown(int qtKey) {
         key = TKey::X;
         break;
     case Qt::Key_F1:
-        ShowHelpTopic(MainWindowHelpTopic, this);
+        Desktop.ShowHelp(MainWindowHelpTopic, this);
         return;
     default:
         return;

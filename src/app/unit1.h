@@ -88,6 +88,7 @@ class TForm1 : public QWidget, public THost, public TDoubleGameHost {
 
     // TDoubleGameHost
     void Pause(double seconds) override { Machine.Pause(seconds); }
+    void ShowHelp(int topic, QWidget* window) override { Desktop.ShowHelp(topic, window); }
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -6,8 +6,6 @@
 #include "bank/payoffs.h"
 #include "bank/save.h"
 #include "bank/stats.h"
-#include "platform/browser.h"
-#include "platform/help_viewer.h"
 
 namespace zorva {
 
@@ -26,7 +24,7 @@ void TForm1::OptionsClick(int tag) {
     Handle([&] {
         switch (tag) {
         case 0:
-            ShowHelpContents(this);
+            Desktop.ShowHelp(HelpContents, this);
             break;
         case 1:
             Session.PayMode = !Session.PayMode;
@@ -87,7 +85,7 @@ void TForm1::OptionsClick(int tag) {
             RepaintAll();
             break;
         case 13:
-            OpenStatistics(Session, this);
+            OpenStatistics(Session, Desktop, this);
             break;
         default:
             break;
@@ -98,7 +96,7 @@ void TForm1::OptionsClick(int tag) {
 // The game's own page, which travels with the program, in the user's browser.
 void TForm1::OpenWebPage() {
     const QUrl page = QUrl::fromLocalFile(QDir(ProgramFolder).filePath(QStringLiteral("www/index.html")));
-    if (OpenInBrowser(page))
+    if (Desktop.OpenInBrowser(page))
         return;
     Desktop.ShowError("Could not find a web browser on your system!");
     Desktop.ShowInformation(

@@ -100,7 +100,7 @@ int main(int argc, char** argv) {
     } else if (window == QLatin1String("borrow")) {
         OpenBorrowDialog(session, desktop, nullptr);
     } else if (window == QLatin1String("stats")) {
-        OpenStatistics(session, nullptr);
+        OpenStatistics(session, desktop, nullptr);
     } else if (window == QLatin1String("paychart")) {
         OpenPaychart(QCoreApplication::applicationDirPath(), desktop, nullptr);
     } else {

@@ -10,7 +10,6 @@
 #include "bank/window_kit.h"
 #include "platform/button_pictures.h"
 #include "platform/fonts.h"
-#include "platform/help_viewer.h"
 #include "platform/picture_file.h"
 
 namespace zorva {
@@ -142,7 +141,7 @@ void TBorrowC::BitBtn7Click() {
 
 void TBorrowC::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F1) {
-        ShowHelpTopic(HelpTopic(), this);
+        desktop_.ShowHelp(HelpTopic(), this);
         return;
     }
     QDialog::keyPressEvent(event);

@@ -7,7 +7,6 @@
 
 #include "art/program_art.h"
 #include "bank/window_kit.h"
-#include "platform/help_viewer.h"
 #include "platform/picture_file.h"
 
 namespace zorva {
@@ -25,21 +24,22 @@ void OpenPaychart(const QString& programFolder, TDesktop& desktop, QWidget* pare
 
 TPaychart::TPaychart(const QString& programFolder, TDesktop& desktop, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      desktop_(desktop) {
     setWindowTitle(QStringLiteral("Payoff Chart"));
     Image1 = new QLabel(this);
     Image1->move(0, 0);
-    FormCreate(programFolder, desktop);
+    FormCreate(programFolder);
     CentreOnScreen(*this);
 }
 
-void TPaychart::FormCreate(const QString& programFolder, TDesktop& desktop) {
+void TPaychart::FormCreate(const QString& programFolder) {
     setUpdatesEnabled(false);
     const QString fileName =
         QDir(programFolder).absoluteFilePath(QString::fromLatin1(art::program::Paychart.FileName));
     const QPixmap chart = QPixmap::fromImage(ReadPicture(fileName, "BMP"));
     if (chart.isNull()) {
-        desktop.ShowError("Cannot open file " + QDir::toNativeSeparators(fileName).toStdString());
+        desktop_.ShowError("Cannot open file " + QDir::toNativeSeparators(fileName).toStdString());
         setFixedSize(DesignClientSize);
     } else {
         Image1->setPixmap(chart);
@@ -51,7 +51,7 @@ void TPaychart::FormCreate(const QString& programFolder, TDesktop& desktop) {
 
 void TPaychart::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F1) {
-        ShowHelpTopic(PaychartHelpTopic, this);
+        desktop_.ShowHelp(PaychartHelpTopic, this);
         return;
     }
     QDialog::keyPressEvent(event);

@@ -26,7 +26,9 @@ class TPaychart : public QDialog {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
-    void FormCreate(const QString& programFolder, TDesktop& desktop);
+    void FormCreate(const QString& programFolder);
+
+    TDesktop& desktop_;
 };
 
 } // namespace zorva

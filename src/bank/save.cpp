@@ -10,7 +10,6 @@
 #include "bank/window_kit.h"
 #include "platform/button_pictures.h"
 #include "platform/fonts.h"
-#include "platform/help_viewer.h"
 
 namespace zorva {
 
@@ -46,7 +45,8 @@ void OpenSlotDialog(TGameSession& session, TSlotDialogMode mode, TDesktop& deskt
 }
 
 TLoadSave::TLoadSave(TGameSession& session, TSlotDialogMode mode, TDesktop& desktop, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), rules_(session, mode, desktop) {
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), desktop_(desktop),
+      rules_(session, mode, desktop) {
     setFixedSize(ClientSize);
     setFont(GameFont(8, true));
     setWindowTitle(mode == TSlotDialogMode::Save ? QStringLiteral("Save a Game -- Select Game Slot")
@@ -63,7 +63,7 @@ TLoadSave::TLoadSave(TGameSession& session, TSlotDialogMode mode, TDesktop& desk
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
     HelpBtn =
         KindButton(this, QStringLiteral("&Help"), QuestionPicture(ButtonPictureSize), QRect(8, 316, 97, 37));
-    connect(HelpBtn, &QPushButton::clicked, this, [this] { ShowHelpTopic(SlotDialogHelpTopic, this); });
+    connect(HelpBtn, &QPushButton::clicked, this, [this] { desktop_.ShowHelp(SlotDialogHelpTopic, this); });
 
     FormCreate();
     CentreOnScreen(*this);
@@ -143,7 +143,7 @@ void TLoadSave::FormClose() {
 
 void TLoadSave::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F1) {
-        ShowHelpTopic(SlotDialogHelpTopic, this);
+        desktop_.ShowHelp(SlotDialogHelpTopic, this);
         return;
     }
     QDialog::keyPressEvent(event);

@@ -47,6 +47,7 @@ class TLoadSave : public QDialog {
     void BitBtn7Click(int tag);
     void FormClose();
 
+    TDesktop& desktop_;
     TSlotDialogRules rules_;
     bool closed_ = false;
 };

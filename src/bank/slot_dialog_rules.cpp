@@ -1,7 +1,6 @@
 #include "bank/slot_dialog_rules.h"
 
 #include "bank/game_section.h"
-#include "platform/text_input.h"
 
 namespace zorva {
 
@@ -36,7 +35,7 @@ void TSlotDialogRules::Choose(int panel, const std::string& nameField) {
 
 void TSlotDialogRules::SaveInto(int slot, const std::string& proposedName) {
     const std::optional<std::string> name =
-        AskText({"Name for this saved game?", "", proposedName, MaxTypedGameName});
+        desktop_.AskText({"Name for this saved game?", "", proposedName, MaxTypedGameName});
     if (!name) {
         return;
     }

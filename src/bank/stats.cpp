@@ -10,7 +10,6 @@
 #include "bank/window_kit.h"
 #include "platform/button_pictures.h"
 #include "platform/fonts.h"
-#include "platform/help_viewer.h"
 
 namespace zorva {
 
@@ -23,13 +22,13 @@ constexpr QSize ClientSize(632, FiguresHeight + PlotPlace.height() + 8);
 
 } // namespace
 
-void OpenStatistics(const TGameSession& session, QWidget* parent) {
-    TStatsForm form(session, QLocale::system(), parent);
+void OpenStatistics(const TGameSession& session, TDesktop& desktop, QWidget* parent) {
+    TStatsForm form(session, QLocale::system(), desktop, parent);
     form.exec();
 }
 
-TStatsForm::TStatsForm(const TGameSession& session, const QLocale& locale, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), locale_(locale) {
+TStatsForm::TStatsForm(const TGameSession& session, const QLocale& locale, TDesktop& desktop, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), locale_(locale), desktop_(desktop) {
     setWindowTitle(QStringLiteral("Your Game Statistics"));
     setFixedSize(ClientSize);
     setFont(GameFont(10));
@@ -126,7 +125,7 @@ QLabel* TStatsForm::Label(const char* name) const {
 
 void TStatsForm::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F1) {
-        ShowHelpTopic(StatisticsHelpTopic, this);
+        desktop_.ShowHelp(StatisticsHelpTopic, this);
         return;
     }
     QDialog::keyPressEvent(event);

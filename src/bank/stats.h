@@ -3,6 +3,7 @@
 #include <QLocale>
 
 #include "engine/session.h"
+#include "platform/desktop.h"
 
 class QLabel;
 class QPushButton;
@@ -13,7 +14,7 @@ class TCreditPlot;
 
 // The statistics window: the running totals of the game in progress, the payoff percentage and a
 // plot of the credits over this run. Returns when the window has closed.
-void OpenStatistics(const TGameSession& session, QWidget* parent);
+void OpenStatistics(const TGameSession& session, TDesktop& desktop, QWidget* parent);
 
 inline constexpr int StatisticsHelpTopic = 41009;
 
@@ -22,7 +23,8 @@ class TStatsForm : public QDialog {
 
   public:
     // Figures are written with the locale's thousands separator and decimal point.
-    TStatsForm(const TGameSession& session, const QLocale& locale, QWidget* parent = nullptr);
+    TStatsForm(const TGameSession& session, const QLocale& locale, TDesktop& desktop,
+               QWidget* parent = nullptr);
 
     // Captions and values carry their design names ("Label11" …) as object names.
     QLabel* Label(const char* name) const;
@@ -38,6 +40,7 @@ class TStatsForm : public QDialog {
     QLabel* Value(const char* name, const QString& text, QPoint at, int width, bool bold);
 
     QLocale locale_;
+    TDesktop& desktop_;
 };
 
 } // namespace zorva

@@ -17,6 +17,7 @@ class TDoubleGameHost {
     virtual void Pause(double seconds) = 0;     // keeps the window alive meanwhile (nested event loop)
     virtual uint32_t UtcMillisecondOfDay() = 0; // seeds the deal
     virtual void ShowInformation(const std::string& text) = 0; // a hint's box; returns when answered
+    virtual void ShowHelp(int topic, QWidget* window) = 0;     // the game's chapter of the manual
 };
 
 // Opens the Pyramid (pyramid true) or the card game modally over parent; returns when it has closed.

@@ -5,7 +5,6 @@
 #include <QScreen>
 
 #include "engine/credits.h"
-#include "platform/help_viewer.h"
 
 namespace zorva {
 
@@ -30,7 +29,7 @@ void TDoubleGameForm::SwitchGame(bool pyramid) {
 }
 
 void TDoubleGameForm::ShowHelp() {
-    ShowHelpTopic(HelpTopic, this);
+    Host.ShowHelp(HelpTopic, this);
 }
 
 void TDoubleGameForm::FormClose() {

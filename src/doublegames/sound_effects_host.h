@@ -16,6 +16,7 @@ class TSoundEffectsHost : public TDoubleGameHost {
     void Pause(double seconds) override;
     uint32_t UtcMillisecondOfDay() override;
     void ShowInformation(const std::string& text) override { Desktop.ShowInformation(text); }
+    void ShowHelp(int topic, QWidget* window) override { Desktop.ShowHelp(topic, window); }
 
   private:
     TSoundEffects& Effects;

@@ -2,6 +2,9 @@
 
 #include <iostream>
 
+#include "platform/browser.h"
+#include "platform/help_viewer.h"
+
 namespace zorva {
 
 namespace {
@@ -13,6 +16,11 @@ class TSystemDesktop final : public TDesktop {
     TCalendarDate Today() const override { return zorva::Today(); }
     std::string DateSeparator() const override { return zorva::DateSeparator(); }
     bool Message(TMessageKind kind, const std::string& text) override { return ShowMessageBox(kind, text); }
+    std::optional<std::string> AskText(const TTextRequest& request) override {
+        return zorva::AskText(request);
+    }
+    void ShowHelp(int topic, QWidget* parent) override { ShowHelpTopic(topic, parent); }
+    bool OpenInBrowser(const QUrl& page) override { return zorva::OpenInBrowser(page); }
 };
 
 } // namespace

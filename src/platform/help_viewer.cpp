@@ -11,7 +11,6 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 #include <QWidget>
-#include <utility>
 
 namespace zorva {
 
@@ -20,11 +19,6 @@ namespace {
 QString& HelpFolder() {
     static QString folder;
     return folder;
-}
-
-std::function<void(const QUrl&)>& Hook() {
-    static std::function<void(const QUrl&)> hook;
-    return hook;
 }
 
 // A plain browser window over the manual: contents, back, forward and close.
@@ -81,10 +75,6 @@ class THelpWindow : public QWidget {
 // while that window is modal, and goes when that window goes.
 void Show(int topic, QWidget* parent) {
     const QUrl page = HelpPage(topic);
-    if (Hook()) {
-        Hook()(page);
-        return;
-    }
     static QPointer<THelpWindow> viewer;
     if (parent == nullptr)
         parent = QApplication::activeModalWidget() ? QApplication::activeModalWidget()
@@ -110,16 +100,8 @@ QUrl HelpPage(int topic) {
     return QUrl::fromLocalFile(folder.filePath(QStringLiteral("index.html")));
 }
 
-void ShowHelpContents(QWidget* parent) {
-    Show(0, parent);
-}
-
 void ShowHelpTopic(int topic, QWidget* parent) {
     Show(topic, parent);
-}
-
-void SetHelpHookForTesting(std::function<void(const QUrl&)> hook) {
-    Hook() = std::move(hook);
 }
 
 } // namespace zorva

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QInputDialog>
 #include <QLineEdit>
-#include <utility>
 
 namespace zorva {
 
@@ -11,17 +10,9 @@ namespace {
 
 constexpr int FieldWidth = 330;
 
-TTextInputHook& Hook() {
-    static TTextInputHook hook;
-    return hook;
-}
-
 } // namespace
 
 std::optional<std::string> AskText(const TTextRequest& request) {
-    if (Hook()) {
-        return Hook()(request);
-    }
     QInputDialog box(QApplication::activeWindow());
     box.setWindowTitle(QString::fromStdString(request.Caption));
     box.setLabelText(QString::fromStdString(request.Prompt));
@@ -38,10 +29,6 @@ std::optional<std::string> AskText(const TTextRequest& request) {
         return std::nullopt;
     }
     return box.textValue().toStdString();
-}
-
-void SetTextInputHook(TTextInputHook hook) {
-    Hook() = std::move(hook);
 }
 
 } // namespace zorva

@@ -1,5 +1,4 @@
 #pragma once
-#include <functional>
 #include <optional>
 #include <string>
 
@@ -15,10 +14,5 @@ struct TTextRequest {
     int MaxLength = 255;
 };
 std::optional<std::string> AskText(const TTextRequest& request);
-
-// While a hook is set it answers every text-input box in the player's place. An empty hook brings
-// the box back.
-using TTextInputHook = std::function<std::optional<std::string>(const TTextRequest& request)>;
-void SetTextInputHook(TTextInputHook hook);
 
 } // namespace zorva

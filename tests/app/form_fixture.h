@@ -71,19 +71,9 @@ class FormTest : public ::testing::Test {
             Messages.push_back({kind, text});
             return Answer;
         };
-        SetHelpHookForTesting(
-            [this](const QUrl& page) { HelpPages.push_back(page.fileName().toStdString()); });
-        SetBrowserHookForTesting([this](const QUrl& page) {
-            BrowserPages.push_back(page.toLocalFile().toStdString());
-            return BrowserWorks;
-        });
     }
 
-    void TearDown() override {
-        Form.reset();
-        SetHelpHookForTesting({});
-        SetBrowserHookForTesting({});
-    }
+    void TearDown() override { Form.reset(); }
 
     TForm1& Open(int width, int height, int ppi = 96, int depth = 32) {
         Desktop.Facts = TScreenFacts{width, height, depth, ppi};
@@ -114,10 +104,7 @@ class FormTest : public ::testing::Test {
     testing::TFakeDesktop Desktop;
     std::unique_ptr<TForm1> Form;
     std::vector<TMessage> Messages;
-    std::vector<std::string> HelpPages;
-    std::vector<std::string> BrowserPages;
     bool Answer = false;
-    bool BrowserWorks = true;
 };
 
 } // namespace zorva

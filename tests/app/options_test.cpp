@@ -90,9 +90,9 @@ TEST_F(Options, NewGameAndExitAskFirst) {
 // Help, about, summary and the web page each answer with their own text or page.
 TEST_F(Options, HelpAboutSummaryAndWebPage) {
     form.OptionsClick(0);
-    EXPECT_EQ(HelpPages, std::vector<std::string>{"index.html"});
+    EXPECT_EQ(Desktop.HelpPages, std::vector<std::string>{"index.html"});
     QTest::keyClick(&form, Qt::Key_F1);
-    EXPECT_EQ(HelpPages.back(), "topic-41004.html") << "F1 opens the main window's own chapter";
+    EXPECT_EQ(Desktop.HelpPages.back(), "topic-41004.html") << "F1 opens the main window's own chapter";
 
     form.OptionsClick(5);
     EXPECT_EQ(MessageTexts().back(), "You must spin before viewing a summary of the last spin.");
@@ -105,10 +105,10 @@ TEST_F(Options, HelpAboutSummaryAndWebPage) {
 
     const size_t before = Messages.size();
     form.OptionsClick(9);
-    ASSERT_EQ(BrowserPages.size(), 1u);
-    EXPECT_NE(BrowserPages[0].find("/www/index.html"), std::string::npos);
+    ASSERT_EQ(Desktop.BrowsedPages.size(), 1u);
+    EXPECT_TRUE(Desktop.BrowsedPages[0].toLocalFile().endsWith("/www/index.html"));
     EXPECT_EQ(Messages.size(), before);
-    BrowserWorks = false;
+    Desktop.BrowserWorks = false;
     form.OptionsClick(9);
     ASSERT_EQ(Messages.size(), before + 2);
     EXPECT_EQ(Messages[before].Kind, TMessageKind::Error);

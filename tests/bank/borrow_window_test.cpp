@@ -23,12 +23,10 @@ class BorrowWindow : public ::testing::Test {
             messages_.emplace_back(kind, text);
             return false;
         };
-        SetHelpHookForTesting([this](const QUrl& page) { helpPages_.push_back(page.fileName()); });
         SetHelpFolder(QStringLiteral(ZORVA_HELP_FOLDER));
         session_.Credits = 1000;
         session_.Borrowed = 1000;
     }
-    void TearDown() override { SetHelpHookForTesting({}); }
 
     // True when the window shows the glyph of digit d of the given strip with its top-left at (x, y).
     static bool ShowsGlyph(const QImage& window, const QImage& strip, int glyphWidth, int d, int x, int y) {
@@ -41,7 +39,6 @@ class BorrowWindow : public ::testing::Test {
     TGameSession session_;
     testing::TFakeDesktop desktop_;
     std::vector<std::pair<TMessageKind, std::string>> messages_;
-    std::vector<QString> helpPages_;
 };
 
 // Guards the four buttons' shared handler: a wrong tag-to-amount map borrows the wrong sum.
@@ -100,7 +97,7 @@ TEST_F(BorrowWindow, HelpShowsTheMessageAndF1TheChapterOfTheMode) {
     QTest::keyClick(&dialog, Qt::Key_F1);
     dialog.RadioButton2->setChecked(true);
     QTest::keyClick(&dialog, Qt::Key_F1);
-    EXPECT_EQ(helpPages_, (std::vector<QString>{"topic-41003.html", "topic-41005.html"}));
+    EXPECT_EQ(desktop_.HelpPages, (std::vector<std::string>{"topic-41003.html", "topic-41005.html"}));
 }
 
 // Guards where the two amounts are painted and with which sprites: credits right-aligned 30 pixels

@@ -52,13 +52,10 @@ TEST_F(PaychartWindow, AMissingChartIsReportedByItsFullNameAndTheWindowKeepsItsD
 
 // Guards the help topic of the chart.
 TEST_F(PaychartWindow, F1OpensTheChapterOnThePayoffChart) {
-    std::vector<QString> pages;
-    SetHelpHookForTesting([&pages](const QUrl& page) { pages.push_back(page.fileName()); });
     SetHelpFolder(QStringLiteral(ZORVA_HELP_FOLDER));
     TPaychart window(folder_.path(), desktop_);
     QTest::keyClick(&window, Qt::Key_F1);
-    SetHelpHookForTesting({});
-    EXPECT_EQ(pages, std::vector<QString>{"topic-41010.html"});
+    EXPECT_EQ(desktop_.HelpPages, std::vector<std::string>{"topic-41010.html"});
 }
 
 } // namespace

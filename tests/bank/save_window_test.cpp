@@ -6,7 +6,6 @@
 
 #include "bank/save.h"
 #include "platform/help_viewer.h"
-#include "platform/text_input.h"
 #include "saved_fields.h"
 #include "temporary_config_home.h"
 
@@ -19,23 +18,16 @@ class SlotDialogWindow : public TemporaryConfigHome {
   protected:
     void SetUp() override {
         TemporaryConfigHome::SetUp();
-        SetTextInputHook([this](const TTextRequest& request) {
+        desktop_.Typed = [this](const TTextRequest& request) {
             proposals_.push_back(request.Proposed);
             return std::optional<std::string>(request.Proposed);
-        });
-        SetHelpHookForTesting([this](const QUrl& page) { helpPages_.push_back(page.fileName()); });
+        };
         SetHelpFolder(QString::fromStdString(Home()));
         game_ = ExampleSession();
-    }
-    void TearDown() override {
-        SetTextInputHook({});
-        SetHelpHookForTesting({});
-        TemporaryConfigHome::TearDown();
     }
 
     TGameSession game_;
     std::vector<std::string> proposals_;
-    std::vector<QString> helpPages_;
 };
 
 // Guards the layout of the panels and what each shows: a misplaced or swapped label would show one
@@ -132,11 +124,11 @@ TEST_F(SlotDialogWindow, HelpAndF1OpenTheChapterOnSavedGames) {
     dialog.show();
     QTest::mouseClick(dialog.HelpBtn, Qt::LeftButton);
     QTest::keyClick(&dialog, Qt::Key_F1);
-    EXPECT_EQ(helpPages_, (std::vector<QString>{"index.html", "index.html"}))
+    EXPECT_EQ(desktop_.HelpPages, (std::vector<std::string>{"index.html", "index.html"}))
         << "no chapter in this test folder, so the viewer falls back to the contents";
     SetHelpFolder(QStringLiteral(ZORVA_HELP_FOLDER));
     QTest::keyClick(dialog.Name[3], Qt::Key_F1);
-    EXPECT_EQ(helpPages_.back(), "topic-41008.html") << "F1 reaches the dialog from a name field too";
+    EXPECT_EQ(desktop_.HelpPages.back(), "topic-41008.html") << "F1 reaches the dialog from a name field too";
     EXPECT_TRUE(dialog.isVisible());
     dialog.reject();
 }

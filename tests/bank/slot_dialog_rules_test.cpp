@@ -3,7 +3,6 @@
 #include <filesystem>
 
 #include "bank/game_section.h"
-#include "platform/text_input.h"
 #include "saved_fields.h"
 #include "temporary_config_home.h"
 
@@ -16,17 +15,13 @@ class SlotDialogRules : public TemporaryConfigHome {
   protected:
     void SetUp() override {
         TemporaryConfigHome::SetUp();
-        SetTextInputHook([this](const TTextRequest& request) {
+        desktop_.Typed = [this](const TTextRequest& request) {
             requests_.push_back(request);
             return answer_;
-        });
+        };
         game_ = ExampleSession();
         game_.SpinWinnings = 77;
         game_.CreditHistory.AddSpin(game_.Credits);
-    }
-    void TearDown() override {
-        SetTextInputHook({});
-        TemporaryConfigHome::TearDown();
     }
 
     TGameSession ReadSlot(int slot) {
@@ -173,11 +168,11 @@ TEST_F(SlotDialogRules, ASaveRefusedHalfWayKeepsTheGameInProgress) {
     TSlotDialogRules rules(game_, TSlotDialogMode::Save, desktop_);
     rules.Start();
     ASSERT_TRUE(rules.HasPanels());
-    SetTextInputHook([this](const TTextRequest&) {
+    desktop_.Typed = [this](const TTextRequest&) {
         fs::rename(Folder(), Home() + "/moved");
         WriteBytes(Folder(), "a regular file");
         return std::optional<std::string>("Late night");
-    });
+    };
     rules.Choose(1, "GameNo1");
     rules.Finish();
 

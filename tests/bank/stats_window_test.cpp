@@ -6,12 +6,14 @@
 
 #include "bank/credit_plot.h"
 #include "bank/stats.h"
+#include "fake_desktop.h"
 
 namespace zorva {
 namespace {
 
 const QLocale English(QLocale::English, QLocale::UnitedStates);
 const QLocale German(QLocale::German, QLocale::Germany);
+testing::TFakeDesktop Desktop;
 
 QString Shown(const TStatsForm& form, const char* label) {
     return form.Label(label) ? form.Label(label)->text() : QStringLiteral("(missing)");
@@ -21,7 +23,7 @@ QString Shown(const TStatsForm& form, const char* label) {
 TEST(StatisticsWindow, ANewGameShowsNoSpinsAThousandCreditsAndBorrowedAndNoPercentage) {
     TGameSession session;
     NewGameReset(session);
-    TStatsForm form(session, English);
+    TStatsForm form(session, English, Desktop);
     EXPECT_EQ(form.windowTitle(), "Your Game Statistics");
     EXPECT_EQ(Shown(form, "Label11"), "         0");
     EXPECT_EQ(Shown(form, "Label12"), "     1,000");
@@ -52,13 +54,13 @@ TEST(StatisticsWindow, TheDoubleOrNothingLossLowersThePayoffsButNotThePercentage
     NewGameReset(session);
     session.TotalBets = 100;
     session.Credits = 995;
-    TStatsForm before(session, English);
+    TStatsForm before(session, English, Desktop);
     EXPECT_EQ(Shown(before, "Label14"), "        95");
     EXPECT_EQ(Shown(before, "Label25"), "95.00%");
 
     session.Credits -= 40;
     session.DoubleOrNothingWon = -40;
-    TStatsForm after(session, English);
+    TStatsForm after(session, English, Desktop);
     EXPECT_EQ(Shown(after, "Label18"), "       -40");
     EXPECT_EQ(Shown(after, "Label14"), "        55");
     EXPECT_EQ(Shown(after, "Label25"), "95.00%");
@@ -78,10 +80,10 @@ TEST(StatisticsWindow, LargeFiguresCarryTheSeparatorOfTheLocale) {
     session.Credits = 1'200'000;
     session.Borrowed = 1000;
     session.TotalBets = 600'000;
-    TStatsForm english(session, English);
+    TStatsForm english(session, English, Desktop);
     EXPECT_EQ(Shown(english, "Label12"), " 1,200,000");
     EXPECT_EQ(Shown(english, "Label25"), "299.83%");
-    TStatsForm german(session, German);
+    TStatsForm german(session, German, Desktop);
     EXPECT_EQ(Shown(german, "Label12"), " 1.200.000");
     EXPECT_EQ(Shown(german, "Label25"), "299,83%");
     const QLabel* wide = english.Label("Label12");
@@ -99,7 +101,7 @@ TEST(StatisticsWindow, ThePlotDrawsTheRunWithItsMarksWhereTheyHappened) {
     session.CreditHistory.AddSpin(1400);
     session.CreditHistory.Mark(TCreditEvent::NewGame, 1000);
     session.Credits = 1000;
-    TStatsForm form(session, English);
+    TStatsForm form(session, English, Desktop);
 
     TCreditPlot& plot = *form.Plot;
     std::vector<TCreditEvent> events;
@@ -132,7 +134,7 @@ TEST(StatisticsWindow, BeforeAnySpinThePlotShowsTheCreditsNow) {
     const std::vector<TCreditPoint> points = PlottedPoints(session.CreditHistory, session.Credits);
     ASSERT_EQ(points.size(), 1u);
     EXPECT_EQ(points[0].Credits, 1250);
-    TStatsForm form(session, English);
+    TStatsForm form(session, English, Desktop);
     const QPointF only = form.Plot->PointPositions().front();
     EXPECT_TRUE(form.Plot->PlotArea().contains(only));
 }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "doublegames/double_game.h"
+#include "platform/help_viewer.h"
 
 namespace zorva::testing {
 
@@ -14,7 +15,8 @@ class TRecordingHost : public TDoubleGameHost {
     explicit TRecordingHost(const TGameSession& session) : Session(session) {}
 
     std::vector<std::string> Log;
-    std::vector<std::string> Messages; // the boxes shown
+    std::vector<std::string> Messages;  // the boxes shown
+    std::vector<std::string> HelpPages; // file names of the manual's pages opened
     uint32_t TimeOfDay = 1000;
     std::function<void(SoundId)> DuringSound;
     std::function<void()> DuringPause;
@@ -31,6 +33,9 @@ class TRecordingHost : public TDoubleGameHost {
     }
     uint32_t UtcMillisecondOfDay() override { return TimeOfDay; }
     void ShowInformation(const std::string& text) override { Messages.push_back("info: " + text); }
+    void ShowHelp(int topic, QWidget*) override {
+        HelpPages.push_back(HelpPage(topic).fileName().toStdString());
+    }
 
   private:
     const TGameSession& Session;

@@ -35,14 +35,6 @@ TEST(HelpPage, TopicChapterOrTheContents) {
     EXPECT_EQ(HelpPage(41006).fileName(), "topic-41006.html");
     EXPECT_EQ(HelpPage(41008).fileName(), "index.html");
     EXPECT_EQ(HelpPage(0).fileName(), "index.html");
-
-    QUrl shown;
-    SetHelpHookForTesting([&](const QUrl& page) { shown = page; });
-    ShowHelpTopic(41006);
-    EXPECT_EQ(shown.fileName(), "topic-41006.html");
-    ShowHelpContents();
-    EXPECT_EQ(shown.fileName(), "index.html");
-    SetHelpHookForTesting(nullptr);
 }
 
 } // namespace
