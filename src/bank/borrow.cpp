@@ -28,8 +28,7 @@ const char* const HelpMessage =
 
 // The chips are sixteen-colour pictures whose bottom-left colour stands for "no paint".
 QPixmap ChipPicture(const art::TBuiltinPicture& picture) {
-    QImage image =
-        ReadPicture(QString::fromLatin1(picture.Path), "PNG").convertToFormat(QImage::Format_ARGB32);
+    QImage image = ReadBuiltinPicture(picture.Path).convertToFormat(QImage::Format_ARGB32);
     const QRgb key = image.pixel(0, image.height() - 1);
     for (int y = 0; y < image.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));

@@ -36,7 +36,7 @@ void PaintCard(QPainter& painter, const QRectF& place, const QColor& face) {
 
 QIcon PyramidButtonPicture() {
     return Picture([](QPainter& painter) {
-        const QImage square = ReadPicture(QString::fromLatin1(art::pyramid::BlueBox.Path), "PNG");
+        const QImage square = ReadBuiltinPicture(art::pyramid::BlueBox.Path);
         constexpr int side = 11;
         for (const QPoint corner : {QPoint(6, 1), QPoint(0, 12), QPoint(12, 12)})
             painter.drawImage(QRect(corner, QSize(side, side)), square);

@@ -17,7 +17,7 @@ constexpr int CourtHeight = 74;
 
 // Raster operations need both sides in the same 32-bit layout.
 QImage Load(const art::TBuiltinPicture& picture) {
-    return ReadPicture(QString::fromLatin1(picture.Path), "PNG").convertToFormat(QImage::Format_RGB32);
+    return ReadBuiltinPicture(picture.Path).convertToFormat(QImage::Format_RGB32);
 }
 
 // Copies source rectangle from onto to (left, top, right, bottom; right and bottom exclusive),

@@ -46,10 +46,8 @@ QFont FontOf(const TTextStyle& style) {
 
 TDoubleForm::TDoubleForm(TGameSession& session, TDoubleGameHost& host, QWidget* parent)
     : TDoubleGameForm(session, host, HelpTopic, parent),
-      BlueBox(ReadPicture(QString::fromLatin1(art::pyramid::BlueBox.Path), "PNG")
-                  .convertToFormat(QImage::Format_RGB32)),
-      Red(ReadPicture(QString::fromLatin1(art::pyramid::Red.Path), "PNG")
-              .convertToFormat(QImage::Format_RGB32)) {
+      BlueBox(ReadBuiltinPicture(art::pyramid::BlueBox.Path).convertToFormat(QImage::Format_RGB32)),
+      Red(ReadBuiltinPicture(art::pyramid::Red.Path).convertToFormat(QImage::Format_RGB32)) {
     setWindowTitle(QStringLiteral("Pyramid"));
     setFixedSize(ClientWidth, ClientHeight);
     setFont(GameFontPixels(13));

@@ -17,8 +17,8 @@ constexpr std::size_t MaxDigits = 10;
 
 TDigitStrips DigitStripsFor(int screenWidth) {
     if (screenWidth < 1000)
-        return {ReadPicture(art::DigitsSmall.Path, "PNG"), ReadPicture(art::GreenSmall.Path, "PNG"), 16, 21};
-    return {ReadPicture(art::DigitsLarge.Path, "PNG"), ReadPicture(art::GreenLarge.Path, "PNG"), 32, 42};
+        return {ReadBuiltinPicture(art::DigitsSmall.Path), ReadBuiltinPicture(art::GreenSmall.Path), 16, 21};
+    return {ReadBuiltinPicture(art::DigitsLarge.Path), ReadBuiltinPicture(art::GreenLarge.Path), 32, 42};
 }
 
 QRect DrawNumber(QPainter& painter, const TDigitStrips& strips, int32_t value, int x, int y, bool green,

@@ -22,7 +22,7 @@ const QColor Yellow(255, 255, 0);
 const QColor Grey(128, 128, 128);
 
 QImage PictureOr(const QImage& replacement, const char* builtin) {
-    return replacement.isNull() ? ReadPicture(builtin, "PNG") : replacement;
+    return replacement.isNull() ? ReadBuiltinPicture(builtin) : replacement;
 }
 
 QRect ToQRect(const TRect& r) {
@@ -52,8 +52,8 @@ TPanelPictures LoadPanelPictures(const TArtwork& artwork, int screenWidth) {
     p.Logo = PictureOr(artwork.Replacement(TReplaceablePicture::Logo), art::Logo.Path);
     p.Bonus = PictureOr(artwork.Replacement(TReplaceablePicture::Bonus), art::Bonus.Path);
     p.Bonus16 = PictureOr(artwork.Replacement(TReplaceablePicture::Bonus16), art::Bonus16.Path);
-    p.PlusSmall = ReadPicture(art::PlusSmall.Path, "PNG");
-    p.PlusMinus = ReadPicture(art::PlusMinus.Path, "PNG");
+    p.PlusSmall = ReadBuiltinPicture(art::PlusSmall.Path);
+    p.PlusMinus = ReadBuiltinPicture(art::PlusMinus.Path);
     p.Digits = DigitStripsFor(screenWidth);
     return p;
 }

@@ -10,4 +10,8 @@ QImage ReadPicture(const QString& path, const char* format) {
     return reader.read();
 }
 
+QImage ReadBuiltinPicture(const char* resourcePath) {
+    return ReadPicture(QString::fromLatin1(resourcePath), "PNG");
+}
+
 } // namespace zorva

@@ -9,4 +9,7 @@ namespace zorva {
 // need them.
 QImage ReadPicture(const QString& path, const char* format);
 
+// One of the pictures compiled into the program (":/art/…"), all of them PNG.
+QImage ReadBuiltinPicture(const char* resourcePath);
+
 } // namespace zorva
