@@ -4,27 +4,16 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPen>
-#include <QPixmap>
 #include <QPushButton>
 
 #include "art/builtin_art.h"
 #include "doublegames/form_style.h"
+#include "platform/button_pictures.h"
 #include "platform/picture_file.h"
 
 namespace zorva {
 
 namespace {
-
-// Draws on a transparent 24 × 24 picture.
-template <typename Paint> QIcon Picture(Paint paint) {
-    QPixmap picture(BitBtnPictureSize, BitBtnPictureSize);
-    picture.fill(Qt::transparent);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    paint(painter);
-    return QIcon(picture);
-}
 
 void PaintCard(QPainter& painter, const QRectF& place, const QColor& face) {
     painter.setPen(QPen(QColor(0x20, 0x20, 0x20), 1.0));
@@ -35,7 +24,7 @@ void PaintCard(QPainter& painter, const QRectF& place, const QColor& face) {
 } // namespace
 
 QIcon PyramidButtonPicture() {
-    return Picture([](QPainter& painter) {
+    return DrawnPicture(BitBtnPictureSize, [](QPainter& painter) {
         const QImage square = ReadBuiltinPicture(art::pyramid::BlueBox.Path);
         constexpr int side = 11;
         for (const QPoint corner : {QPoint(6, 1), QPoint(0, 12), QPoint(12, 12)})
@@ -44,7 +33,7 @@ QIcon PyramidButtonPicture() {
 }
 
 QIcon CardGameButtonPicture() {
-    return Picture([](QPainter& painter) {
+    return DrawnPicture(BitBtnPictureSize, [](QPainter& painter) {
         PaintCard(painter, QRectF(1.5, 1.5, 13, 18), QColor(0x40, 0x20, 0x70));
         PaintCard(painter, QRectF(8.5, 4.5, 13, 18), Qt::white);
         QPainterPath heart;

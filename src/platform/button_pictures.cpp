@@ -11,18 +11,7 @@ namespace zorva {
 
 namespace {
 
-// The pictures are drawn on a 24-unit square scaled to the size asked for.
 constexpr double DesignSize = 24.0;
-
-template <typename Paint> QIcon Drawn(int size, Paint paint) {
-    QPixmap picture(size, size);
-    picture.fill(Qt::transparent);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(size / DesignSize, size / DesignSize);
-    paint(painter);
-    return QIcon(picture);
-}
 
 // A dark outline under a lighter stroke, so the mark stands out on any button face.
 void Stroke(QPainter& painter, const QPainterPath& path, const QColor& dark, const QColor& light) {
@@ -34,8 +23,19 @@ void Stroke(QPainter& painter, const QPainterPath& path, const QColor& dark, con
 
 } // namespace
 
+QIcon DrawnPicture(int size, const std::function<void(QPainter&)>& paint) {
+    QPixmap picture(size, size);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.scale(size / DesignSize, size / DesignSize);
+    paint(painter);
+    return QIcon(picture);
+}
+
 QIcon TickPicture(int size) {
-    return Drawn(size, [](QPainter& painter) {
+    return DrawnPicture(size, [](QPainter& painter) {
         QPainterPath tick;
         tick.moveTo(4, 13);
         tick.lineTo(10, 19);
@@ -45,7 +45,7 @@ QIcon TickPicture(int size) {
 }
 
 QIcon CrossPicture(int size) {
-    return Drawn(size, [](QPainter& painter) {
+    return DrawnPicture(size, [](QPainter& painter) {
         QPainterPath cross;
         cross.moveTo(5, 5);
         cross.lineTo(19, 19);
@@ -56,7 +56,7 @@ QIcon CrossPicture(int size) {
 }
 
 QIcon QuestionPicture(int size) {
-    return Drawn(size, [](QPainter& painter) {
+    return DrawnPicture(size, [](QPainter& painter) {
         painter.setPen(QPen(QColor(0x10, 0x30, 0x80), 1.0));
         painter.setBrush(QColor(0x30, 0x60, 0xd0));
         painter.drawEllipse(QRectF(1.5, 1.5, 21, 21));

@@ -1,5 +1,8 @@
 #pragma once
 #include <QIcon>
+#include <functional>
+
+class QPainter;
 
 namespace zorva {
 
@@ -9,5 +12,8 @@ namespace zorva {
 QIcon TickPicture(int size);
 QIcon CrossPicture(int size);
 QIcon QuestionPicture(int size);
+
+// A button picture of the given size in pixels, painted on a transparent 24-unit square.
+QIcon DrawnPicture(int size, const std::function<void(QPainter&)>& paint);
 
 } // namespace zorva
