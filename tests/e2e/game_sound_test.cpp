@@ -10,7 +10,7 @@
 #include <gtest/gtest.h>
 #include <random>
 
-#include "sound_server.h"
+#include "support/sound_server.h"
 
 namespace zorva {
 namespace {

@@ -1,6 +1,5 @@
 // The real player, loaded from its module, playing the game's baked sounds to a real sound server
 // whose output is recorded: what is checked is what a player would hear.
-#include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -9,7 +8,7 @@
 #include "platform/clock.h"
 #include "platform/sound_module.h"
 #include "platform/sound_player.h"
-#include "sound_server.h"
+#include "support/sound_server.h"
 
 namespace zorva {
 namespace {
@@ -106,11 +105,3 @@ TEST_F(SoundServerTest, ASynchronousSoundIsHeardWholeBeforeTheCallReturns) {
 
 } // namespace
 } // namespace zorva
-
-int main(int argc, char** argv) {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
