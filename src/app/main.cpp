@@ -35,7 +35,7 @@ int main(int argc, char** argv) {
     zorva::TSoundModuleBackend sound(QApplication::applicationDirPath());
     zorva::TForm1 form(QApplication::applicationDirPath() + QLatin1Char('/'), sound, zorva::SystemClock(),
                        zorva::SystemDesktop());
-    sound.LoadAfterFirstPaint(form);
+    sound.LoadAfterFirstPaint(form, form.Session.Sound);
     zorva::CloseOnTerminationSignals(form);
     instance.OnLaterStart([&form] { zorva::BringToFront(form); });
     // Small system fonts: the machine takes the whole screen.
