@@ -110,7 +110,8 @@ const TProfileFile::TIndex& TProfileFile::Index() const {
         if (const auto name = SectionNameOf(line)) {
             if (open)
                 open->Span.End = i;
-            const auto [entry, isNew] = index.try_emplace(Lower(*name), TSectionEntry{{i, lines_.size()}, {}});
+            const auto [entry, isNew] =
+                index.try_emplace(Lower(*name), TSectionEntry{{i, lines_.size()}, {}});
             open = isNew ? &entry->second : nullptr;
         } else if (const auto keyLine = KeyLineOf(line); keyLine && open) {
             open->Keys.try_emplace(Lower(keyLine->Key), i);
