@@ -3,7 +3,6 @@
 #include <utility>
 
 #include "engine/credits.h"
-#include "engine/random.h"
 
 namespace zorva {
 
@@ -23,15 +22,14 @@ const std::string HintOpening = "The 5X symbol is behind a square ";
 } // namespace
 
 void TPyramidBoard::Shuffle(uint32_t utcMillisecondOfDay) {
-    TRandom random;
-    random.Randomize(utcMillisecondOfDay);
+    Random.Randomize(utcMillisecondOfDay);
     for (int i = 0; i < SquareCount; ++i) {
         SymbolText[i] = FixedOrder[i];
         Revealed[i] = false;
     }
     for (int pass = 0; pass < ShufflePasses; ++pass)
         for (int i = 0; i < SquareCount; ++i)
-            std::swap(SymbolText[i], SymbolText[random.Random(SquareCount)]);
+            std::swap(SymbolText[i], SymbolText[Random.Random(SquareCount)]);
 
     bool parityFound = false;
     for (int i = 0; i < SquareCount; ++i) {

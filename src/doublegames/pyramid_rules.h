@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/geometry.h"
+#include "engine/random.h"
 #include "engine/sounds.h"
 
 namespace zorva {
@@ -22,6 +23,7 @@ class TPyramidBoard {
     int RangeHintSquare = 0;  // index of the second
     std::string ParityHint;
     std::string RangeHint;
+    TRandom Random; // reseeded by each shuffle; left where its last draw put it
 
     // The symbols in their fixed order, 1001 shuffle passes, and the two hints about the 5X.
     void Shuffle(uint32_t utcMillisecondOfDay);

@@ -116,36 +116,6 @@ TEST_F(Options, HelpAboutSummaryAndWebPage) {
     EXPECT_EQ(Messages[before + 1].Kind, TMessageKind::Information);
 }
 
-// The adjusters answer their keys with a click or the refusal buzz, and any mouse button spins.
-TEST_F(Options, KeysAndClicksOfTheMachine) {
-    form.Session.Credits = 15;
-    Sound.Log.clear();
-    QTest::keyClick(&form, Qt::Key_C);
-    EXPECT_EQ(form.Session.CoinsPerLine, 1);
-    EXPECT_EQ(Sound.Log.front(), "start Zorva1.wav") << "refused: 16 credits needed";
-    QTest::keyClick(&form, Qt::Key_K);
-    EXPECT_EQ(form.Session.LinesPlayed, 7);
-    EXPECT_EQ(Sound.Log.back(), "memory") << "the click, from memory";
-    QTest::keyClick(&form, Qt::Key_L);
-    QTest::keyClick(&form, Qt::Key_X);
-    EXPECT_EQ(form.Session.LinesPlayed, 8);
-    EXPECT_EQ(form.Session.CoinsPerLine, 0);
-    QTest::keyClick(&form, Qt::Key_C, Qt::ShiftModifier);
-    EXPECT_EQ(form.Session.CoinsPerLine, 1) << "letters work with Shift too";
-
-    form.Session.Credits = 1000;
-    form.Session.PayMode = false;
-    form.Session.Double = false;
-    const TRect spin = form.Layout.SpinButtonRect;
-    QTest::mouseClick(&form, Qt::RightButton, {}, QPoint(spin.Left + 5, spin.Top + 5));
-    EXPECT_EQ(form.Session.Spins, 1);
-    EXPECT_EQ(form.Session.TotalBets, 8);
-
-    form.Machine.StopRequested = false;
-    QTest::keyClick(&form, Qt::Key_Space);
-    EXPECT_TRUE(form.Machine.StopRequested) << "Space at rest still sets the request";
-}
-
 // Each window of the options bar opens over the machine and returns to it; loading and borrowing
 // may change every figure and repaint the whole window, saving changes nothing on it.
 TEST_F(Options, WindowsOfTheOptionsBar) {
