@@ -50,6 +50,25 @@ TEST_F(Options, TogglesChangeSettingHintAndCaption) {
     EXPECT_TRUE(Messages.empty());
 }
 
+// Only the left button clicks an option, and a double-click counts once: a right-click on Exit
+// asks nothing, and a double-click on a switch leaves it switched rather than back where it was.
+TEST_F(Options, ButtonsAnswerTheLeftButtonOnceADoubleClick) {
+    TImageControl* const* buttons = form.Options->OptionButtons.data();
+    for (Qt::MouseButton other : {Qt::RightButton, Qt::MiddleButton})
+        QTest::mouseClick(buttons[7], other);
+    EXPECT_TRUE(Messages.empty()) << "no exit question";
+
+    form.Session.Spinning = true; // auto spin only switches, starting no spin of its own
+    for (int tag : {1, 6, 8, 10})
+        QTest::mouseDClick(buttons[tag], Qt::LeftButton);
+    EXPECT_FALSE(form.Session.PayMode);
+    EXPECT_TRUE(form.Session.AutoSpin);
+    EXPECT_FALSE(form.Session.Sound);
+    EXPECT_FALSE(form.Session.Double);
+    form.Session.AutoSpin = false;
+    form.Session.Spinning = false;
+}
+
 // Auto spin started at rest spins until the bet can no longer be paid, then switches itself off.
 TEST_F(Options, AutoSpinRunsUntilTheCreditsRunOut) {
     form.Session.Credits = 20;
