@@ -21,8 +21,9 @@ double Luminance(const QColor& colour) {
 }
 
 double Contrast(const QColor& a, const QColor& b) {
-    const auto [dark, light] = std::minmax(Luminance(a), Luminance(b));
-    return (light + 0.05) / (dark + 0.05);
+    const double la = Luminance(a);
+    const double lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 // What the viewer paints behind a block: its own background, its table cell's, its table's or the page's.
