@@ -54,8 +54,8 @@ TEST_F(StartUp, ReadsTheCurrentGameAndWritesItOnClosing) {
     EXPECT_EQ(form.Options->Hint(8), "Click to Turn Sound On or Off") << "hints keep their starting text";
     ASSERT_FALSE(form.Session.CreditHistory.Points().empty());
     const TCreditPoint start = form.Session.CreditHistory.Points().front();
-    EXPECT_EQ(std::pair(start.SpinNumber, start.Credits), std::pair<int64_t, int32_t>(0, 555))
-        << "the statistics plot starts at spin 0 from the credits read back";
+    EXPECT_EQ(start.SpinNumber, 0) << "the statistics plot starts at spin 0";
+    EXPECT_EQ(start.Credits, 555) << "with the credits read back";
 
     form.Session.Credits = 777;
     form.close();
