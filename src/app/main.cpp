@@ -11,8 +11,9 @@
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
+    // No display name: Qt would append it to every caption ("Zorvania — Zorva Slots"). The desktop
+    // takes the program's name from its desktop entry, message boxes from the application name.
     QApplication::setApplicationName(QStringLiteral("Zorva Slots"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Zorva Slots"));
     QApplication::setApplicationVersion(QString::fromLatin1(zorva::VersionText));
     QApplication::setDesktopFileName(QStringLiteral("zorva"));
 

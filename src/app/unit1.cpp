@@ -85,6 +85,7 @@ void TForm1::FormCreate() {
     Machine.FreeSpinMode = false;
     SetStartupSettings(Session);
     ReadGame(Desktop, Session, CurrentGameSlot);
+    Session.CreditHistory.Begin(Session.Credits);
     RepaintAll();
 }
 

@@ -38,6 +38,7 @@ void PlayDemoRun(TGameSession& session) {
         }
     };
     session.CoinsPerLine = 4;
+    session.CreditHistory.Begin(session.Credits);
     spins(120, 0);
     session.Credits += 1000;
     session.Borrowed += 1000;
@@ -60,7 +61,7 @@ void PlayDemoRun(TGameSession& session) {
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("Zorva Slots"));
+    QApplication::setApplicationName(QStringLiteral("Zorva Slots"));
     QCommandLineParser parser;
     parser.addPositionalArgument(QStringLiteral("window"),
                                  QStringLiteral("save, open, borrow, stats or paychart"));

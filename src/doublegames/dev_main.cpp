@@ -31,7 +31,7 @@ class TDevHost : public zorva::TSoundEffectsHost {
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("Zorva Slots"));
+    QApplication::setApplicationName(QStringLiteral("Zorva Slots"));
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Opens the card game or the Pyramid with a given stake."));

@@ -50,6 +50,27 @@ TEST_F(Options, TogglesChangeSettingHintAndCaption) {
     EXPECT_TRUE(Messages.empty());
 }
 
+// Only the left button clicks an option, and a double-click counts once: a right-click on Exit
+// asks nothing, and a double-click on a switch leaves it switched rather than back where it was.
+TEST_F(Options, ButtonsAnswerTheLeftButtonOnceADoubleClick) {
+    // Through the window, as the window system delivers them: a double-click is two presses.
+    form.show();
+    const auto centre = [&](int tag) { return form.Options->OptionButtons[tag]->geometry().center(); };
+    for (Qt::MouseButton other : {Qt::RightButton, Qt::MiddleButton})
+        QTest::mouseClick(form.windowHandle(), other, {}, centre(7));
+    EXPECT_TRUE(Messages.empty()) << "no exit question";
+
+    form.Session.Spinning = true; // auto spin only switches, starting no spin of its own
+    for (int tag : {1, 6, 8, 10})
+        QTest::mouseDClick(form.windowHandle(), Qt::LeftButton, {}, centre(tag));
+    EXPECT_FALSE(form.Session.PayMode);
+    EXPECT_TRUE(form.Session.AutoSpin);
+    EXPECT_FALSE(form.Session.Sound);
+    EXPECT_FALSE(form.Session.Double);
+    form.Session.AutoSpin = false;
+    form.Session.Spinning = false;
+}
+
 // Auto spin started at rest spins until the bet can no longer be paid, then switches itself off.
 TEST_F(Options, AutoSpinRunsUntilTheCreditsRunOut) {
     form.Session.Credits = 20;

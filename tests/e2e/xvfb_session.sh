@@ -36,6 +36,9 @@ for _ in $(seq 100); do
   sleep 0.1
 done
 [ -n "$window" ] || { echo "the window never appeared"; exit 1; }
+# The caption a desktop shows is the window's own, with nothing appended to it.
+caption=$(DISPLAY=$display xprop -id "$window" _NET_WM_NAME)
+[ "$caption" = '_NET_WM_NAME(UTF8_STRING) = "Zorvania"' ] || { echo "the caption reads: $caption"; exit 1; }
 sleep 0.5
 DISPLAY=$display xdotool key --window "$window" c
 DISPLAY=$display xdotool key --window "$window" Return
