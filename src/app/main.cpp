@@ -22,10 +22,6 @@ int main(int argc, char** argv) {
                        zorva::SystemDesktop());
     sound.LoadAfterFirstPaint(form);
     zorva::CloseOnTerminationSignals(form);
-    // Small system fonts: the machine takes the whole screen.
-    if (form.Screen.PixelsPerInch < 100)
-        form.showMaximized();
-    else
-        form.show();
+    form.ShowAsDesigned();
     return QApplication::exec();
 }

@@ -16,8 +16,8 @@ struct TDigitStrips {
     int GlyphHeight = 21;
 };
 
-// 16 x 21 glyphs below 1000 pixels of screen width, 32 x 42 from 1000 on.
-TDigitStrips DigitStripsFor(int screenWidth);
+// 16 x 21 glyphs below 1000 pixels of screen width, 32 x 42 from 1000 on; sharp at the ratio.
+TDigitStrips DigitStripsFor(int screenWidth, double ratio = 1.0);
 
 // Paints value with digit sprites at (x, y), x being the right edge when rightAligned. A black box
 // first wipes the old number: exactly the new one's width with exactClear, else one glyph more on
