@@ -27,8 +27,11 @@ const char* const HelpMessage =
     "back).\r\n\r\nTo switch between \"borrow\" and \"pay back\" select the mode.";
 
 // The chips are sixteen-colour pictures whose bottom-left colour stands for "no paint".
+// At a fractional ratio the twin is keyed before it is scaled, or the key colour would blend into
+// the chip's edge.
 QPixmap ChipPicture(const art::TBuiltinPicture& picture, double ratio) {
-    QImage image = ReadBuiltinPictureFor(picture.Path, ratio).convertToFormat(QImage::Format_ARGB32);
+    QImage image =
+        ReadBuiltinPictureFor(picture.Path, ratio > 1.0 ? 2.0 : 1.0).convertToFormat(QImage::Format_ARGB32);
     const QRgb key = image.pixel(0, image.height() - 1);
     for (int y = 0; y < image.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
@@ -38,7 +41,7 @@ QPixmap ChipPicture(const art::TBuiltinPicture& picture, double ratio) {
             }
         }
     }
-    return QPixmap::fromImage(image);
+    return QPixmap::fromImage(PictureForRatio(image, image, ratio));
 }
 
 } // namespace

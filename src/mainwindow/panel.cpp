@@ -41,11 +41,17 @@ struct TMeterPlace {
     bool ExactClear;
 };
 
-} // namespace
-
-QRect DesignRectOf(const TWindowLayout& layout) {
-    return {0, 0, std::max(layout.WindowWidth, 1), std::max(layout.WindowHeight, 1)};
+// Nothing is painted below the mystery boxes, the Stop button or the Winnings meter (which ends
+// at 300): the canvas stops there, which spares a third of its memory on a wide screen.
+QRect PaintedArea(const TWindowLayout& layout, const TArtwork& artwork) {
+    constexpr int WinningsBottom = 300;
+    const int mysteryBottom =
+        layout.MachineTop + layout.Machine.Height + LogicalSize(artwork.MysteryArtwork).height() / 2;
+    const int bottom = std::max({mysteryBottom, layout.StopButtonRect.Bottom, WinningsBottom});
+    return {0, 0, std::max(layout.WindowWidth, 1), std::clamp(bottom, 1, std::max(layout.WindowHeight, 1))};
 }
+
+} // namespace
 
 TPanelPictures LoadPanelPictures(const TArtwork& artwork, int screenWidth, double ratio) {
     auto picture = [&](TReplaceablePicture replaceable, const char* builtin) {
@@ -67,8 +73,8 @@ TPanelPictures LoadPanelPictures(const TArtwork& artwork, int screenWidth, doubl
 
 TPanel::TPanel(const TWindowLayout& layout, const TArtwork& artwork, const TPanelPictures& pictures,
                const TGameSession& session, const TSlotMachine& machine, int pixelsPerInch, double ratio)
-    : Canvas(NewLargeImage(DevicePixelsOf(DesignRectOf(layout), ratio).width(),
-                           DevicePixelsOf(DesignRectOf(layout), ratio).height(), QImage::Format_RGB32)),
+    : Canvas(NewLargeImage(DevicePixelsOf(PaintedArea(layout, artwork), ratio).width(),
+                           DevicePixelsOf(PaintedArea(layout, artwork), ratio).height(), QImage::Format_RGB32)),
       Ratio(ratio), Layout(layout), Artwork(artwork), Pictures(pictures), Session(session), Machine(machine),
       PixelsPerInch(pixelsPerInch) {
     // The canvas holds the screen's own pixels; drawing on it stays in the layout's pixels.
@@ -81,7 +87,7 @@ TPanel::TPanel(const TWindowLayout& layout, const TArtwork& artwork, const TPane
 }
 
 QRect TPanel::DesignRect() const {
-    return DesignRectOf(Layout);
+    return PaintedArea(Layout, Artwork);
 }
 
 void TPanel::CopyTo(QPainter& painter, const QRect& rect) const {

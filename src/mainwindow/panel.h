@@ -33,9 +33,6 @@ struct TPanelPictures {
 // Each picture sharp at the screen's device pixel ratio (see LoadArtwork).
 TPanelPictures LoadPanelPictures(const TArtwork& artwork, int screenWidth, double ratio = 1.0);
 
-// The window's area that the design lays out, in logical pixels.
-QRect DesignRectOf(const TWindowLayout& layout);
-
 // The machine's window drawn into one 32-bit canvas. Every routine paints its own element
 // and reports the rectangle it touched, so a change repaints only its own meter on screen.
 // The canvas has the screen's device pixels (its device pixel ratio set); every coordinate of
@@ -51,7 +48,8 @@ class TPanel {
     std::function<void(const QRect&)> Changed;
 
     void FormPaint();
-    // The design's area, in logical pixels: what the canvas covers.
+    // What the canvas covers, in logical pixels: the window's width, and its height down to the
+    // lowest thing ever painted (the mystery boxes); the window is black below.
     QRect DesignRect() const;
     // Copies the canvas's pixels under the logical rectangle to the same place of painter's device.
     void CopyTo(QPainter& painter, const QRect& rect) const;

@@ -22,8 +22,11 @@ QImage PictureForRatio(const QImage& single, const QImage& twin, double ratio) {
         return single;
     QImage picture = twin;
     if (ratio < 2.0) {
+        // Qt 6.4 crashes scaling a palette picture smoothly: the chips are scaled in 32 bits.
+        if (picture.format() == QImage::Format_Indexed8)
+            picture = picture.convertToFormat(QImage::Format_ARGB32);
         const QSize device(qRound(twin.width() * ratio / 2.0), qRound(twin.height() * ratio / 2.0));
-        picture = twin.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        picture = picture.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         picture.setDevicePixelRatio(ratio);
     } else {
         picture.setDevicePixelRatio(2.0);
