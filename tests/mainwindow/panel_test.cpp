@@ -3,10 +3,10 @@
 #include <QtMath>
 #include <gtest/gtest.h>
 
-#include "fake_host.h"
 #include "mainwindow/panel.h"
 #include "platform/picture_file.h"
 #include "platform/sharp_pictures.h"
+#include "support/fake_host.h"
 
 namespace zorva {
 namespace {
