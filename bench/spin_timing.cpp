@@ -95,8 +95,10 @@ int main(int argc, char** argv) {
     const int spins = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
     const int width = argc > 3 ? std::atoi(argv[2]) : 1920;
     const int height = argc > 3 ? std::atoi(argv[3]) : 1080;
-    zorva::TDesktopOnScreen desktop(zorva::SystemDesktop(), zorva::TScreenFacts{width, height, 32, 96},
-                                    false);
+    // The screen's device pixel ratio stays the real one: at QT_SCALE_FACTOR=2 the canvas is 2×.
+    zorva::TDesktopOnScreen desktop(
+        zorva::SystemDesktop(),
+        zorva::TScreenFacts{width, height, 32, 96, zorva::ReadScreenFacts().DevicePixelRatio}, false);
     qputenv("XDG_CONFIG_HOME", QByteArray("/tmp/zorva-spin-timing"));
 
     TNoSound sound;

@@ -59,22 +59,22 @@ QImage Chip(const QString& amount, QColor colour, int width, int height) {
     const QImage painted = PaintChip(amount, colour, width, height);
     // The outline is cut hard: a half-covered pixel is either chip or teal, never a teal blend.
     QImage solid = NewCanvas(width, height, ChipTransparentTeal);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) {
+    for (int y = 0; y < solid.height(); ++y)
+        for (int x = 0; x < solid.width(); ++x) {
             const QRgb c = painted.pixel(x, y);
             if (qAlpha(c) >= 128)
                 solid.setPixel(
                     x, y,
                     qRgb(qRed(c) * 255 / qAlpha(c), qGreen(c) * 255 / qAlpha(c), qBlue(c) * 255 / qAlpha(c)));
         }
-    solid.setPixel(0, height - 1, ChipTransparentTeal.rgb());
+    solid.setPixel(0, solid.height() - 1, ChipTransparentTeal.rgb());
     QImage indexed = Quantise(solid, 16, {ChipTransparentTeal.rgb()});
     // Keep teal for the background only: a chip pixel the quantiser put on teal moves to its nearest other
     // colour.
     const QList<QRgb> table = indexed.colorTable();
     const int teal = int(table.indexOf(ChipTransparentTeal.rgb()));
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) {
+    for (int y = 0; y < solid.height(); ++y)
+        for (int x = 0; x < solid.width(); ++x) {
             const bool background = solid.pixel(x, y) == ChipTransparentTeal.rgb();
             if (background) {
                 indexed.setPixel(x, y, uint(teal));

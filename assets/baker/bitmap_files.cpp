@@ -37,6 +37,7 @@ struct LiqDeleter {
 
 QImage Flatten(const QImage& image, QColor background) {
     QImage out(image.size(), QImage::Format_RGB32);
+    out.setDevicePixelRatio(image.devicePixelRatio());
     out.fill(background);
     QPainter p(&out);
     p.drawImage(0, 0, image);

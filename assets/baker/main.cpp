@@ -1,10 +1,12 @@
 // Bakes every picture of the game: the program folder's BMP files and the
-// built-in pictures that are compiled into the executable.
+// built-in pictures that are compiled into the executable, each with its twin
+// at twice the scale ("name@2x.png") for screens of high pixel density.
 #include "bank_art.h"
 #include "bitmap_files.h"
 #include "card_art.h"
 #include "machine_face.h"
 #include "mystery_art.h"
+#include "paint_kit.h"
 #include "panel_art.h"
 #include "paychart.h"
 #include "symbol_art.h"
@@ -18,6 +20,8 @@
 
 #include <cstdio>
 #include <exception>
+#include <functional>
+#include <stdexcept>
 
 using namespace zorva;
 using namespace zorva::bake;
@@ -31,82 +35,108 @@ struct TFolders {
     QString Builtin;
 };
 
-// Both colour sets of one picture: the 24-bit file and its quantised 8-bit twin.
-void SaveBothSets(const QImage& image, const TFolders& f, const art::TProgramPicture& normal,
-                  const art::TProgramPicture& twin256) {
-    SaveBmp24(image, QDir(f.Program).filePath(normal.FileName));
-    SaveBmp8(image, QDir(f.Program).filePath(twin256.FileName));
+using TDrawing = std::function<QImage()>;
+
+// The same drawing baked at twice the scale: the sharp twin used on screens of high pixel density.
+QImage AtTwiceTheScale(const TDrawing& draw) {
+    SetBakeScale(2);
+    QImage twin = draw();
+    SetBakeScale(1);
+    return twin;
 }
 
-void SaveNormalSet(const QImage& image, const TFolders& f, const art::TProgramPicture& picture) {
-    SaveBmp24(image, QDir(f.Program).filePath(picture.FileName));
+// "Spin.bmp" has its twin in "Spin@2x.png" beside it.
+QString TwinPath(const QString& folder, const char* fileName) {
+    return QDir(folder).filePath(QString::fromLatin1(fileName).chopped(4) + QStringLiteral("@2x.png"));
+}
+
+// The 24-bit file and its twin at twice the scale; the 256-colour set has no twin.
+void SaveNormalSet(const TDrawing& draw, const TFolders& f, const art::TProgramPicture& picture) {
+    SaveBmp24(draw(), QDir(f.Program).filePath(picture.FileName));
+    SavePng(Flatten(AtTwiceTheScale(draw)), TwinPath(f.Program, picture.FileName));
+}
+
+// Both colour sets of one picture: the 24-bit file with its twin, and the quantised 8-bit file.
+void SaveBothSets(const TDrawing& draw, const TFolders& f, const art::TProgramPicture& normal,
+                  const art::TProgramPicture& twin256) {
+    SaveNormalSet(draw, f, normal);
+    SaveBmp8(draw(), QDir(f.Program).filePath(twin256.FileName));
 }
 
 void BakeMachine(const TFolders& f) {
-    SaveBothSets(MachineFace(SmallFace()), f, program::Inter, program::Inter256);
-    SaveBothSets(MachineFace(LargeFace()), f, program::Interbig, program::Inbig256);
-    SaveBothSets(SymbolSheet(f.Svg, 64), f, program::Zorva64, program::Zor64256);
-    SaveBothSets(SymbolSheet(f.Svg, 96), f, program::Zorva96, program::Zor96256);
-    SaveBothSets(MotionStrip(f.Svg, 64, art::MotionStripRows), f, program::Motion2, program::Moti2256);
-    SaveBothSets(MotionStrip(f.Svg, 96, art::MotionStripRows), f, program::Motion, program::Motio256);
-    SaveBothSets(MysteryArtwork(art::SmallMysteryCellWidth, art::SmallMysteryCellHeight), f, program::Barsml,
-                 program::Barsm256);
-    SaveBothSets(MysteryArtwork(art::LargeMysteryCellWidth, art::LargeMysteryCellHeight), f, program::BigBar,
-                 program::Bigb256);
+    SaveBothSets([] { return MachineFace(SmallFace()); }, f, program::Inter, program::Inter256);
+    SaveBothSets([] { return MachineFace(LargeFace()); }, f, program::Interbig, program::Inbig256);
+    SaveBothSets([&] { return SymbolSheet(f.Svg, 64); }, f, program::Zorva64, program::Zor64256);
+    SaveBothSets([&] { return SymbolSheet(f.Svg, 96); }, f, program::Zorva96, program::Zor96256);
+    SaveBothSets([&] { return MotionStrip(f.Svg, 64, art::MotionStripRows); }, f, program::Motion2,
+                 program::Moti2256);
+    SaveBothSets([&] { return MotionStrip(f.Svg, 96, art::MotionStripRows); }, f, program::Motion,
+                 program::Motio256);
+    SaveBothSets([] { return MysteryArtwork(art::SmallMysteryCellWidth, art::SmallMysteryCellHeight); }, f,
+                 program::Barsml, program::Barsm256);
+    SaveBothSets([] { return MysteryArtwork(art::LargeMysteryCellWidth, art::LargeMysteryCellHeight); }, f,
+                 program::BigBar, program::Bigb256);
 }
 
 void BakeOptionalPictures(const TFolders& f) {
-    SaveBothSets(OptionButton(62, 20), f, program::Box, program::Box256);
-    SaveBothSets(BigButton(TButtonLook::Spin, 124, 72), f, program::Spin, program::Spin256);
-    SaveBothSets(BigButton(TButtonLook::Stop, 124, 72), f, program::Stop, program::Stop256);
-    SaveBothSets(BigButton(TButtonLook::StopDark, 124, 72), f, program::StopOff, program::StOff256);
-    SaveBothSets(Logo(f.Svg, 150, 169), f, program::Logo, program::Logo256);
-    SaveNormalSet(BonusIcons(f.Svg, 32), f, program::Bonus32);
-    SaveNormalSet(BonusIcons(f.Svg, 16), f, program::Bonus16);
-    SaveNormalSet(PayoffChart(f.Svg, 632, 413), f, program::Paychart);
+    SaveBothSets([] { return OptionButton(62, 20); }, f, program::Box, program::Box256);
+    SaveBothSets([] { return BigButton(TButtonLook::Spin, 124, 72); }, f, program::Spin, program::Spin256);
+    SaveBothSets([] { return BigButton(TButtonLook::Stop, 124, 72); }, f, program::Stop, program::Stop256);
+    SaveBothSets([] { return BigButton(TButtonLook::StopDark, 124, 72); }, f, program::StopOff,
+                 program::StOff256);
+    SaveBothSets([&] { return Logo(f.Svg, 150, 169); }, f, program::Logo, program::Logo256);
+    SaveNormalSet([&] { return BonusIcons(f.Svg, 32); }, f, program::Bonus32);
+    SaveNormalSet([&] { return BonusIcons(f.Svg, 16); }, f, program::Bonus16);
+    SaveNormalSet([&] { return PayoffChart(f.Svg, 632, 413); }, f, program::Paychart);
 }
 
-void SaveBuiltin(const QImage& image, const art::TBuiltinPicture& picture, const TFolders& f) {
-    // ":/art/x/y.png" lands in <builtin>/x/y.png.
-    const QString relative = QString(picture.Path).mid(6);
-    if (image.width() != picture.Width || image.height() != picture.Height)
+void SaveBuiltinFile(const QImage& image, const art::TBuiltinPicture& picture, const QString& relative,
+                     int scale, const TFolders& f) {
+    if (image.width() != scale * picture.Width || image.height() != scale * picture.Height)
         throw std::runtime_error("wrong size for " + relative.toStdString());
     SavePng(image.format() == QImage::Format_Indexed8 ? image : Flatten(image),
             QDir(f.Builtin).filePath(relative));
 }
 
+// ":/art/x/y.png" lands in <builtin>/x/y.png, its twin in <builtin>/x/y@2x.png.
+void SaveBuiltin(const TDrawing& draw, const art::TBuiltinPicture& picture, const TFolders& f) {
+    const QString relative = QString(picture.Path).mid(6);
+    SaveBuiltinFile(draw(), picture, relative, 1, f);
+    SaveBuiltinFile(AtTwiceTheScale(draw), picture, relative.chopped(4) + QStringLiteral("@2x.png"), 2, f);
+}
+
 void BakeBuiltin(const TFolders& f) {
-    SaveBuiltin(BigButton(TButtonLook::Spin, 124, 72), art::SpinBtn, f);
-    SaveBuiltin(BigButton(TButtonLook::Stop, 124, 72), art::StopBtn, f);
-    SaveBuiltin(BigButton(TButtonLook::StopDark, 124, 72), art::Stop2, f);
-    SaveBuiltin(OptionButton(62, 20), art::Options, f);
-    SaveBuiltin(DigitStrip(188, 16, 21, false), art::DigitsSmall, f);
-    SaveBuiltin(DigitStrip(188, 16, 21, true), art::GreenSmall, f);
-    SaveBuiltin(DigitStrip(376, 32, 42, false), art::DigitsLarge, f);
-    SaveBuiltin(DigitStrip(376, 32, 42, true), art::GreenLarge, f);
-    SaveBuiltin(AdjusterPair(30, 15), art::PlusSmall, f);
-    SaveBuiltin(AdjusterPair(62, 31), art::PlusMinus, f);
-    SaveBuiltin(BonusIcons(f.Svg, 16), art::Bonus16, f);
-    SaveBuiltin(BonusIcons(f.Svg, 32), art::Bonus, f);
-    SaveBuiltin(Logo(f.Svg, 200, 225), art::Logo, f);
+    SaveBuiltin([] { return BigButton(TButtonLook::Spin, 124, 72); }, art::SpinBtn, f);
+    SaveBuiltin([] { return BigButton(TButtonLook::Stop, 124, 72); }, art::StopBtn, f);
+    SaveBuiltin([] { return BigButton(TButtonLook::StopDark, 124, 72); }, art::Stop2, f);
+    SaveBuiltin([] { return OptionButton(62, 20); }, art::Options, f);
+    SaveBuiltin([] { return DigitStrip(188, 16, 21, false); }, art::DigitsSmall, f);
+    SaveBuiltin([] { return DigitStrip(188, 16, 21, true); }, art::GreenSmall, f);
+    SaveBuiltin([] { return DigitStrip(376, 32, 42, false); }, art::DigitsLarge, f);
+    SaveBuiltin([] { return DigitStrip(376, 32, 42, true); }, art::GreenLarge, f);
+    SaveBuiltin([] { return AdjusterPair(30, 15); }, art::PlusSmall, f);
+    SaveBuiltin([] { return AdjusterPair(62, 31); }, art::PlusMinus, f);
+    SaveBuiltin([&] { return BonusIcons(f.Svg, 16); }, art::Bonus16, f);
+    SaveBuiltin([&] { return BonusIcons(f.Svg, 32); }, art::Bonus, f);
+    SaveBuiltin([&] { return Logo(f.Svg, 200, 225); }, art::Logo, f);
 
-    SaveBuiltin(CardBlank(), art::cards::Pos, f);
-    SaveBuiltin(CardMask(), art::cards::Neg, f);
-    SaveBuiltin(CardBack(), art::cards::back, f);
-    SaveBuiltin(CardJoker(), art::cards::Joker, f);
-    SaveBuiltin(CourtPictures(), art::cards::Royal, f);
-    SaveBuiltin(SuitSigns(15), art::cards::Suits, f);
-    SaveBuiltin(SuitSigns(11), art::cards::SuitSm, f);
-    SaveBuiltin(RankSigns(false), art::cards::Black, f);
-    SaveBuiltin(RankSigns(true), art::cards::Red, f);
+    SaveBuiltin(CardBlank, art::cards::Pos, f);
+    SaveBuiltin(CardMask, art::cards::Neg, f);
+    SaveBuiltin(CardBack, art::cards::back, f);
+    SaveBuiltin(CardJoker, art::cards::Joker, f);
+    SaveBuiltin(CourtPictures, art::cards::Royal, f);
+    SaveBuiltin([] { return SuitSigns(15); }, art::cards::Suits, f);
+    SaveBuiltin([] { return SuitSigns(11); }, art::cards::SuitSm, f);
+    SaveBuiltin([] { return RankSigns(false); }, art::cards::Black, f);
+    SaveBuiltin([] { return RankSigns(true); }, art::cards::Red, f);
 
-    SaveBuiltin(PyramidSquare(QColor(0x1a, 0x9a, 0x3a), 64), art::pyramid::BlueBox, f);
-    SaveBuiltin(PyramidSquare(QColor(0xc8, 0x16, 0x20), 64), art::pyramid::Red, f);
+    SaveBuiltin([] { return PyramidSquare(QColor(0x1a, 0x9a, 0x3a), 64); }, art::pyramid::BlueBox, f);
+    SaveBuiltin([] { return PyramidSquare(QColor(0xc8, 0x16, 0x20), 64); }, art::pyramid::Red, f);
 
-    SaveBuiltin(Chip("$1,000", QColor(0x1e, 0x4c, 0xd8), 66, 42), art::chips::Chip1000, f);
-    SaveBuiltin(Chip("$100", QColor(0xd0, 0x14, 0x20), 66, 42), art::chips::Chip100, f);
-    SaveBuiltin(Chip("$10", QColor(0x18, 0x9a, 0x30), 66, 42), art::chips::Chip10, f);
-    SaveBuiltin(Chip("$1", QColor(0x1c, 0x1c, 0x22), 66, 42), art::chips::Chip1, f);
+    SaveBuiltin([] { return Chip("$1,000", QColor(0x1e, 0x4c, 0xd8), 66, 42); }, art::chips::Chip1000, f);
+    SaveBuiltin([] { return Chip("$100", QColor(0xd0, 0x14, 0x20), 66, 42); }, art::chips::Chip100, f);
+    SaveBuiltin([] { return Chip("$10", QColor(0x18, 0x9a, 0x30), 66, 42); }, art::chips::Chip10, f);
+    SaveBuiltin([] { return Chip("$1", QColor(0x1c, 0x1c, 0x22), 66, 42); }, art::chips::Chip1, f);
 }
 
 } // namespace

@@ -10,10 +10,30 @@
 
 namespace zorva::bake {
 
+namespace {
+
+int Scale = 1;
+
+} // namespace
+
+void SetBakeScale(int scale) {
+    Scale = scale;
+}
+
+int BakeScale() {
+    return Scale;
+}
+
 QImage NewCanvas(int width, int height, QColor fill) {
-    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    QImage image(width * Scale, height * Scale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(Scale);
     image.fill(fill);
     return image;
+}
+
+QSize DesignSize(const QImage& image) {
+    const int scale = qRound(image.devicePixelRatio());
+    return {image.width() / scale, image.height() / scale};
 }
 
 QFont ArtFont(qreal pixelSize, bool bold) {
@@ -109,9 +129,11 @@ void PaintEmbossedText(QPainter& p, const QRectF& r, const QString& text, const 
     p.restore();
 }
 
-QImage WrappedVerticalBlur(const QImage& source, int radius) {
+QImage WrappedVerticalBlur(const QImage& source, int designRadius) {
     const QImage image = source.convertToFormat(QImage::Format_ARGB32);
+    const int radius = designRadius * qRound(image.devicePixelRatio());
     QImage out(image.size(), QImage::Format_ARGB32);
+    out.setDevicePixelRatio(image.devicePixelRatio());
     const int h = image.height();
     const int span = 2 * radius + 1;
     for (int x = 0; x < image.width(); ++x) {
@@ -161,14 +183,16 @@ std::vector<float> BlurAlpha(const QImage& image, int radius) {
 } // namespace
 
 QImage WithDropShadow(const QImage& art, QPointF offset, int blurRadius, qreal opacity) {
-    const std::vector<float> alpha = BlurAlpha(art, blurRadius);
-    QImage shadow = NewCanvas(art.width(), art.height());
+    const std::vector<float> alpha = BlurAlpha(art, blurRadius * qRound(art.devicePixelRatio()));
+    QImage shadow(art.size(), QImage::Format_ARGB32_Premultiplied);
+    shadow.setDevicePixelRatio(art.devicePixelRatio());
     for (int y = 0; y < art.height(); ++y)
         for (int x = 0; x < art.width(); ++x) {
             const int a = qRound(alpha[size_t(y) * art.width() + x] * opacity * 255);
             shadow.setPixel(x, y, qPremultiply(qRgba(20, 10, 40, a)));
         }
-    QImage out = NewCanvas(art.width(), art.height());
+    const QSize size = DesignSize(art);
+    QImage out = NewCanvas(size.width(), size.height());
     QPainter p(&out);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.drawImage(offset, shadow);
@@ -188,9 +212,10 @@ QImage RenderSvg(const QString& file, QSize size) {
 }
 
 void FillOutside(QImage& image, const QPainterPath& shape, QColor colour) {
+    const qreal scale = image.devicePixelRatio();
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            if (!shape.contains(QPointF(x + 0.5, y + 0.5)))
+            if (!shape.contains(QPointF((x + 0.5) / scale, (y + 0.5) / scale)))
                 image.setPixelColor(x, y, colour);
 }
 

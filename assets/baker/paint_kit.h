@@ -23,7 +23,16 @@ inline const QColor Chrome{0xe8, 0xec, 0xf4};
 inline const QColor ChromeDark{0x5a, 0x62, 0x78};
 } // namespace palette
 
+// Every picture is drawn in its design's pixels; a bake at scale 2 gives the twice-as-sharp twin
+// of the same drawing (the canvas has twice the pixels and a device pixel ratio of 2).
+void SetBakeScale(int scale);
+int BakeScale();
+
+// A canvas of width × height design pixels at the bake's scale.
 QImage NewCanvas(int width, int height, QColor fill = Qt::transparent);
+
+// A picture's size in design pixels, whatever its scale.
+QSize DesignSize(const QImage& image);
 
 // The project's one font face, found on every machine the build runs on.
 QFont ArtFont(qreal pixelSize, bool bold = true);

@@ -196,7 +196,7 @@ QImage Logo(const QString& svgFolder, int width, int height) {
     QImage planetLayer = NewCanvas(width, height);
     {
         QPainter q(&planetLayer);
-        q.drawImage(QPointF((width - planet.width()) / 2.0, 4 * s), planet);
+        q.drawImage(QPointF((width - DesignSize(planet).width()) / 2.0, 4 * s), planet);
     }
     p.drawImage(0, 0, planetLayer);
     const QRectF nameBox(0, 118 * s, width, 54 * s);

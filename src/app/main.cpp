@@ -39,10 +39,6 @@ int main(int argc, char** argv) {
     sound.LoadAfterFirstPaint(form, form.Session.Sound);
     zorva::CloseOnTerminationSignals(form);
     instance.OnLaterStart([&form] { zorva::BringToFront(form); });
-    // Small system fonts: the machine takes the whole screen.
-    if (form.Screen.PixelsPerInch < 100)
-        form.showMaximized();
-    else
-        form.show();
+    form.ShowAsDesigned();
     return QApplication::exec();
 }

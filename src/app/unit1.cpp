@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QRegion>
 #include <QTimer>
 #include <utility>
 
@@ -15,6 +16,7 @@
 #include "platform/clock.h"
 #include "platform/help_viewer.h"
 #include "platform/hint_style.h"
+#include "platform/sharp_pictures.h"
 
 namespace zorva {
 
@@ -24,7 +26,8 @@ namespace {
 constexpr std::array<int, TimerCount> TimerIntervals{350, 250, 400, 300};
 
 TSize SizeOf(const QImage& image) {
-    return {image.width(), image.height()};
+    const QSize size = LogicalSize(image);
+    return {size.width(), size.height()};
 }
 
 } // namespace
@@ -50,7 +53,7 @@ void TForm1::FormCreate() {
     Machine.Geometry.MachineLeft = Artwork.MachineLeft;
     Machine.Geometry.MachineTop = Artwork.MachineTop;
     Machine.Geometry.SymbolSize = Artwork.SymbolSize;
-    Pictures = LoadPanelPictures(Artwork, Screen.Width);
+    Pictures = LoadPanelPictures(Artwork, Screen.Width, Screen.DevicePixelRatio);
 
     BuildStrips(Machine.Strips);
     Machine.Stops = InitialStops;
@@ -64,8 +67,9 @@ void TForm1::FormCreate() {
     setAutoFillBackground(false);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
-    PlaceWindow();
-    Panel = std::make_unique<TPanel>(Layout, Artwork, Pictures, Session, Machine, Screen.PixelsPerInch);
+    PlaceWindow(OpensMaximised());
+    Panel = std::make_unique<TPanel>(Layout, Artwork, Pictures, Session, Machine, Screen.PixelsPerInch,
+                                     Screen.DevicePixelRatio);
     Panel->Changed = [this](const QRect& rect) { update(rect); };
     Input = std::make_unique<TMachineInput>(Layout, Machine);
     Logo = new TImageControl(this, -1, Pictures.Logo);
@@ -90,10 +94,22 @@ void TForm1::FormCreate() {
 }
 
 // The window is as wide as the screen less 10 pixels and as high as the screen, centred; the
-// layout follows the screen's width, never the window's.
-void TForm1::PlaceWindow() {
-    setFixedSize(Layout.WindowWidth, Layout.WindowHeight);
+// layout follows the screen's width, never the window's. A maximised window takes the size the
+// window system gives it (a Wayland compositor ends the connection of a maximised window that
+// insists on a size of its own), so only the unmaximised window fixes its size.
+void TForm1::PlaceWindow(bool maximised) {
+    if (maximised)
+        resize(Layout.WindowWidth, Layout.WindowHeight);
+    else
+        setFixedSize(Layout.WindowWidth, Layout.WindowHeight);
     move((Screen.Width - Layout.WindowWidth) / 2, 0);
+}
+
+void TForm1::ShowAsDesigned() {
+    if (OpensMaximised())
+        showMaximized();
+    else
+        show();
 }
 
 void TForm1::CreateTimers() {
@@ -200,9 +216,13 @@ void TForm1::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     // Clipped to one rectangle the copy is a plain blit; under the whole region's clip Qt copies
     // span by span and hands larger copies to its worker threads, which costs more than it saves.
+    const QRect design = Panel->DesignRect();
     for (const QRect& rect : event->region()) {
         painter.setClipRect(rect);
-        painter.drawImage(rect, Panel->Canvas, rect);
+        Panel->CopyTo(painter, rect & design);
+        // A maximised window may be given more room than the design's: the rest is black.
+        for (const QRect& beyond : QRegion(rect).subtracted(design))
+            painter.fillRect(beyond, Qt::black);
     }
 }
 

@@ -55,6 +55,9 @@ class TForm1 : public QWidget, public THost, public TDoubleGameHost {
     void FormMouseDown(int x, int y);
     void FormKeyDown(int qtKey);
 
+    // Shows the window as designed: maximised on a screen of small system fonts (below 100 pixels
+    // per inch), else at its fixed size.
+    void ShowAsDesigned();
     // Asks the window to close as its close box does; mid-spin it closes once the spin has settled.
     void RequestClose();
     // The game in progress goes to "CurrentGame" now.
@@ -113,7 +116,8 @@ class TForm1 : public QWidget, public THost, public TDoubleGameHost {
     // close came in meanwhile.
     void Handle(const std::function<void()>& work);
     void CreateTimers();
-    void PlaceWindow();
+    void PlaceWindow(bool maximised);
+    bool OpensMaximised() const { return Screen.PixelsPerInch < 100; }
     void OpenWebPage();
 };
 

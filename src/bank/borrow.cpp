@@ -8,7 +8,7 @@
 #include "art/builtin_art.h"
 #include "platform/button_pictures.h"
 #include "platform/fonts.h"
-#include "platform/picture_file.h"
+#include "platform/sharp_pictures.h"
 
 namespace zorva {
 
@@ -25,8 +25,11 @@ const char* const HelpMessage =
     "back).\r\n\r\nTo switch between \"borrow\" and \"pay back\" select the mode.";
 
 // The chips are sixteen-colour pictures whose bottom-left colour stands for "no paint".
-QPixmap ChipPicture(const art::TBuiltinPicture& picture) {
-    QImage image = ReadBuiltinPicture(picture.Path).convertToFormat(QImage::Format_ARGB32);
+// At a fractional ratio the twin is keyed before it is scaled, or the key colour would blend into
+// the chip's edge.
+QPixmap ChipPicture(const art::TBuiltinPicture& picture, double ratio) {
+    QImage image =
+        ReadBuiltinPictureFor(picture.Path, ratio > 1.0 ? 2.0 : 1.0).convertToFormat(QImage::Format_ARGB32);
     const QRgb key = image.pixel(0, image.height() - 1);
     for (int y = 0; y < image.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
@@ -36,7 +39,7 @@ QPixmap ChipPicture(const art::TBuiltinPicture& picture) {
             }
         }
     }
-    return QPixmap::fromImage(image);
+    return QPixmap::fromImage(PictureForRatio(image, image, ratio));
 }
 
 } // namespace
@@ -48,7 +51,7 @@ void OpenBorrowDialog(TGameSession& session, TDesktop& desktop, QWidget* parent)
 
 TBorrowC::TBorrowC(TGameSession& session, TDesktop& desktop, QWidget* parent)
     : TGameDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), session_(session),
-      desktop_(desktop), digits_(DigitStripsFor(desktop.Screen().Width)) {
+      desktop_(desktop), digits_(DigitStripsFor(desktop.Screen().Width, devicePixelRatioF())) {
     setWindowTitle(QStringLiteral("Use this form to borrow or pay back credits"));
     setFixedSize(ClientSize);
     setFont(GameFont(10));
@@ -60,7 +63,7 @@ TBorrowC::TBorrowC(TGameSession& session, TDesktop& desktop, QWidget* parent)
     for (std::size_t tag = 0; tag < AmountButtons.size(); ++tag) {
         auto* button = new QPushButton(this);
         button->setGeometry(ChipButtonLefts[tag], 104, 80, 57);
-        button->setIcon(ChipPicture(ChipPictures[tag]));
+        button->setIcon(ChipPicture(ChipPictures[tag], devicePixelRatioF()));
         button->setIconSize(QSize(ChipPictures[tag].Width, ChipPictures[tag].Height));
         button->setAutoDefault(false);
         button->setProperty("tag", static_cast<int>(tag));

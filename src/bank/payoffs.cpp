@@ -6,6 +6,7 @@
 
 #include "art/program_art.h"
 #include "platform/picture_file.h"
+#include "platform/sharp_pictures.h"
 
 namespace zorva {
 
@@ -36,13 +37,18 @@ void TPaychart::FormCreate(const QString& programFolder) {
     setUpdatesEnabled(false);
     const QString fileName =
         QDir(programFolder).absoluteFilePath(QString::fromLatin1(art::program::Paychart.FileName));
-    const QPixmap chart = QPixmap::fromImage(ReadPicture(fileName, "BMP"));
+    const QImage single = ReadPicture(fileName, "BMP");
+    // Sharp on a screen of high pixel density: the chart's twin at twice its size, when it is there.
+    const QImage twin =
+        single.isNull() || devicePixelRatioF() <= 1.0 ? QImage() : ReadPicture(TwinPath(fileName), "PNG");
+    const QPixmap chart = QPixmap::fromImage(
+        twin.size() == single.size() * 2 ? PictureForRatio(single, twin, devicePixelRatioF()) : single);
     if (chart.isNull()) {
         desktop_.ShowError("Cannot open file " + QDir::toNativeSeparators(fileName).toStdString());
         setFixedSize(DesignClientSize);
     } else {
         Image1->setPixmap(chart);
-        Image1->resize(chart.size());
+        Image1->resize(chart.deviceIndependentSize().toSize());
         setFixedSize(Image1->size());
     }
     setUpdatesEnabled(true);

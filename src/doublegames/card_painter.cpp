@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "art/builtin_art.h"
-#include "platform/picture_file.h"
+#include "platform/sharp_pictures.h"
 
 namespace zorva {
 
@@ -16,15 +16,16 @@ constexpr int CourtWidth = 47;
 constexpr int CourtHeight = 74;
 
 // Raster operations need both sides in the same 32-bit layout.
-QImage Load(const art::TBuiltinPicture& picture) {
-    return ReadBuiltinPicture(picture.Path).convertToFormat(QImage::Format_RGB32);
+QImage Load(const art::TBuiltinPicture& picture, double ratio) {
+    return ReadBuiltinPictureFor(picture.Path, ratio).convertToFormat(QImage::Format_RGB32);
 }
 
-// Copies source rectangle from onto to (left, top, right, bottom; right and bottom exclusive),
-// stretching pixel by pixel where their sizes differ.
+// Copies source rectangle from onto to (left, top, right, bottom; right and bottom exclusive; in the
+// card's pixels), stretching pixel by pixel where their sizes differ.
 void Copy(QPainter& painter, const QImage& source, TRect from, TRect to) {
-    painter.drawImage(QRect(to.Left, to.Top, to.Width(), to.Height()), source,
-                      QRect(from.Left, from.Top, from.Width(), from.Height()));
+    const double r = source.devicePixelRatio();
+    painter.drawImage(QRectF(to.Left, to.Top, to.Width(), to.Height()), source,
+                      QRectF(from.Left * r, from.Top * r, from.Width() * r, from.Height() * r));
 }
 
 struct TPip {
@@ -69,16 +70,18 @@ std::vector<TPip> PipsOf(int value) {
 
 } // namespace
 
-TCardPainter::TCardPainter()
-    : Pos(Load(art::cards::Pos)), Neg(Load(art::cards::Neg)), back(Load(art::cards::back)),
-      Joker(Load(art::cards::Joker)), Royal(Load(art::cards::Royal)), Suits(Load(art::cards::Suits)),
-      SuitSm(Load(art::cards::SuitSm)), Black(Load(art::cards::Black)), Red(Load(art::cards::Red)) {}
+TCardPainter::TCardPainter(double ratio)
+    : Ratio(ratio), Pos(Load(art::cards::Pos, ratio)), Neg(Load(art::cards::Neg, ratio)),
+      back(Load(art::cards::back, ratio)), Joker(Load(art::cards::Joker, ratio)),
+      Royal(Load(art::cards::Royal, ratio)), Suits(Load(art::cards::Suits, ratio)),
+      SuitSm(Load(art::cards::SuitSm, ratio)), Black(Load(art::cards::Black, ratio)),
+      Red(Load(art::cards::Red, ratio)) {}
 
 void TCardPainter::DrawMasked(QPainter& canvas, const QImage& picture, int x, int y) const {
     canvas.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
     canvas.drawImage(x, y, Neg);
     canvas.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
-    canvas.drawImage(QPoint(x, y), picture, QRect(0, 0, CardWidth, CardHeight));
+    DrawPicturePart(canvas, QPoint(x, y), picture, QRect(0, 0, CardWidth, CardHeight));
     canvas.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 
@@ -95,7 +98,9 @@ void TCardPainter::DrawCardFace(QPainter& canvas, const CardRecord& card, int x,
 }
 
 QImage TCardPainter::ComposeFace(const CardRecord& card) const {
-    QImage face(CardWidth + 1, CardHeight + 1, QImage::Format_RGB32);
+    QImage face(DevicePixelsOf(QRect(0, 0, CardWidth + 1, CardHeight + 1), Ratio).size(),
+                QImage::Format_RGB32);
+    face.setDevicePixelRatio(Ratio);
     face.fill(Qt::black);
     QPainter painter(&face);
     const int v = (card.Id + 1) % 13 == 0 ? 13 : (card.Id + 1) % 13;

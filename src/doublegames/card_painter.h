@@ -10,8 +10,8 @@ namespace zorva {
 // turns black, the background beyond its rounded corners stays) and the picture ORed over it.
 class TCardPainter {
   public:
-    // Loads the card pictures compiled into the program.
-    TCardPainter();
+    // Loads the card pictures compiled into the program, sharp at the device pixel ratio.
+    explicit TCardPainter(double ratio = 1.0);
 
     void DrawCardBack(QPainter& canvas, int x, int y) const;
     void DrawJoker(QPainter& canvas, int x, int y) const;
@@ -24,6 +24,7 @@ class TCardPainter {
   private:
     void DrawMasked(QPainter& canvas, const QImage& picture, int x, int y) const;
 
+    double Ratio;
     QImage Pos;    // blank face, black beyond the rounded corners
     QImage Neg;    // black over the card, white beyond its corners
     QImage back;   // the back, complete with outline

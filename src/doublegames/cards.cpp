@@ -9,6 +9,7 @@
 #include "doublegames/form_style.h"
 #include "platform/button_pictures.h"
 #include "platform/fonts.h"
+#include "platform/sharp_pictures.h"
 
 namespace zorva {
 
@@ -44,7 +45,7 @@ TCardForm::TCardForm(TGameSession& session, TDoubleGameHost& host, QWidget* pare
     CreateControls();
     CentreOnScreen();
     FormCreate();
-    Canvas = QImage(ClientWidth, ClientHeight, QImage::Format_RGB32);
+    Canvas = NewDeviceImage(QSize(ClientWidth, ClientHeight), devicePixelRatioF());
     FormPaint();
 }
 
@@ -79,7 +80,7 @@ void TCardForm::FormCreate() {
 
 void TCardForm::FormPaint() {
     QPainter painter(&Canvas);
-    painter.fillRect(Canvas.rect(), ColourValue(colour::Maroon));
+    painter.fillRect(QRect(QPoint(), LogicalSize(Canvas)), ColourValue(colour::Maroon));
     for (int p = 0; p < TableCards; ++p)
         DrawCard(painter, p);
     update();
@@ -140,7 +141,7 @@ void TCardForm::BitBtn3Click() {
 
 void TCardForm::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    painter.drawImage(event->rect(), Canvas, event->rect());
+    DrawPicturePart(painter, event->rect().topLeft(), Canvas, event->rect());
 }
 
 void TCardForm::mouseReleaseEvent(QMouseEvent* event) {
@@ -150,8 +151,8 @@ void TCardForm::mouseReleaseEvent(QMouseEvent* event) {
 
 void TCardForm::resizeEvent(QResizeEvent* event) {
     // The frame is sizeable: a larger window shows more of the table's cloth.
-    if (Canvas.size() != size()) {
-        Canvas = QImage(size(), QImage::Format_RGB32);
+    if (LogicalSize(Canvas) != size()) {
+        Canvas = NewDeviceImage(size(), devicePixelRatioF());
         FormPaint();
     }
     TDoubleGameForm::resizeEvent(event);

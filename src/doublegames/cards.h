@@ -43,7 +43,7 @@ class TCardForm : public TDoubleGameForm {
     void DrawCard(QPainter& painter, int position) const;
     void ShowWinnings();
 
-    TCardPainter Painter;
+    TCardPainter Painter{devicePixelRatioF()};
 };
 
 } // namespace zorva

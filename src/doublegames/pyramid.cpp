@@ -10,7 +10,7 @@
 #include "doublegames/form_style.h"
 #include "platform/button_pictures.h"
 #include "platform/fonts.h"
-#include "platform/picture_file.h"
+#include "platform/sharp_pictures.h"
 
 namespace zorva {
 
@@ -48,8 +48,10 @@ QFont FontOf(const TTextStyle& style) {
 
 TDoubleForm::TDoubleForm(TGameSession& session, TDoubleGameHost& host, QWidget* parent)
     : TDoubleGameForm(session, host, HelpTopic, parent),
-      BlueBox(ReadBuiltinPicture(art::pyramid::BlueBox.Path).convertToFormat(QImage::Format_RGB32)),
-      Red(ReadBuiltinPicture(art::pyramid::Red.Path).convertToFormat(QImage::Format_RGB32)) {
+      BlueBox(ReadBuiltinPictureFor(art::pyramid::BlueBox.Path, devicePixelRatioF())
+                  .convertToFormat(QImage::Format_RGB32)),
+      Red(ReadBuiltinPictureFor(art::pyramid::Red.Path, devicePixelRatioF())
+              .convertToFormat(QImage::Format_RGB32)) {
     setWindowTitle(QStringLiteral("Pyramid"));
     setFixedSize(ClientWidth, ClientHeight);
     setFont(GameFontPixels(13));

@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "platform/sharp_pictures.h"
+
 namespace zorva {
 
 TSquare::TSquare(int tag, QWidget* parent) : QWidget(parent), Tag(tag) {}
@@ -22,7 +24,7 @@ void TSquare::WriteText(const QString& text, const QFont& font, const QColor& co
 
 void TSquare::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    painter.drawImage(event->rect(), Picture, event->rect());
+    DrawPicturePart(painter, event->rect().topLeft(), Picture, event->rect());
 }
 
 // A click is a left press and release both on the square, as with any button.

@@ -2,9 +2,11 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QImageReader>
 
 #include "art/program_art.h"
 #include "platform/picture_file.h"
+#include "platform/sharp_pictures.h"
 
 namespace zorva {
 
@@ -37,12 +39,31 @@ QString PathIn(const QString& folder, std::string_view name) {
     return QDir(folder).filePath(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
 }
 
-// The first of the names that exists and reads as a picture; a null image if none does.
-QImage ReadFirstOf(const QString& folder, const std::vector<std::string_view>& names) {
+// A file's twin at twice its size, when one lies beside it and really is twice its size (a
+// replaced BMP with a twin of the old picture beside it keeps the BMP).
+QImage TwinOf(const QString& path) {
+    const QString twin = TwinPath(path);
+    if (!QFileInfo::exists(twin))
+        return {};
+    QImageReader single(path, "BMP");
+    QImageReader doubled(twin, "PNG");
+    if (doubled.size() != single.size() * 2)
+        return {};
+    return doubled.read();
+}
+
+// The first of the names that exists and reads as a picture, for the screen's device pixel ratio;
+// a null image if none does. Above ratio 1 only the twin is read when there is one.
+QImage ReadFirstOf(const QString& folder, const std::vector<std::string_view>& names, double ratio) {
     for (std::string_view name : names) {
         const QString path = PathIn(folder, name);
         if (!QFileInfo::exists(path))
             continue;
+        if (ratio > 1.0) {
+            const QImage twin = TwinOf(path);
+            if (!twin.isNull())
+                return PictureForRatio({}, twin, ratio);
+        }
         QImage image = ReadPicture(path, "BMP");
         if (!image.isNull())
             return image;
@@ -77,19 +98,21 @@ int CentredMachineLeft(int screenWidth, int machineWidth) {
 
 TArtwork LoadArtwork(const QString& programFolder, const TScreenFacts& screen) {
     const TArtworkChoice choice = ChooseArtwork(screen.Width, screen.ColourDepth);
+    // The 256-colour set has no twins: it is drawn at 1× whatever the screen.
+    const double ratio = choice.Palette256 ? 1.0 : screen.DevicePixelRatio;
     TArtwork artwork;
     artwork.SymbolSize = choice.SymbolSize;
     QImage* machine[MachineBitmapCount] = {&artwork.MachineImage, &artwork.SymbolSheet, &artwork.MotionStrip,
                                            &artwork.MysteryArtwork};
     for (int i = 0; i < MachineBitmapCount; ++i) {
-        *machine[i] = ReadFirstOf(programFolder, choice.MachineFiles[i]);
+        *machine[i] = ReadFirstOf(programFolder, choice.MachineFiles[i], ratio);
         if (machine[i]->isNull())
             artwork.AllRequiredFound = false;
     }
-    artwork.MachineLeft = CentredMachineLeft(screen.Width, artwork.MachineImage.width());
+    artwork.MachineLeft = CentredMachineLeft(screen.Width, LogicalSize(artwork.MachineImage).width());
     artwork.MachineTop = choice.MachineTop;
     for (int i = 0; i < ReplaceablePictureCount; ++i)
-        artwork.Replacements[i] = ReadFirstOf(programFolder, {choice.ReplacementFiles[i]});
+        artwork.Replacements[i] = ReadFirstOf(programFolder, {choice.ReplacementFiles[i]}, ratio);
     return artwork;
 }
 

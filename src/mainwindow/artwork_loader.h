@@ -41,6 +41,8 @@ TArtworkChoice ChooseArtwork(int screenWidth, int colourDepth);
 // The machine face stands centred on the screen.
 int CentredMachineLeft(int screenWidth, int machineWidth);
 
+// Pictures above ratio 1 carry their device pixel ratio; their sizes in the layout's pixels are
+// LogicalSize(picture).
 struct TArtwork {
     QImage MachineImage;
     QImage SymbolSheet;
@@ -58,8 +60,9 @@ struct TArtwork {
     }
 };
 
-// Reads the chosen files from the program folder. A required file that is absent, or that
-// does not read as a picture, leaves its bitmap empty and clears AllRequiredFound.
+// Reads the chosen files from the program folder, each file's twin at twice its size instead
+// when the screen has more than one device pixel to a logical pixel. A required file that is
+// absent, or that does not read as a picture, leaves its bitmap empty and clears AllRequiredFound.
 TArtwork LoadArtwork(const QString& programFolder, const TScreenFacts& screen);
 
 // Loads as LoadArtwork and, when anything required is missing, tells the player once.

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "art/builtin_art.h"
-#include "platform/picture_file.h"
+#include "platform/sharp_pictures.h"
 
 namespace zorva {
 
@@ -24,10 +24,12 @@ int NumberWidth(const TDigitStrips& strips, int32_t value) {
     return static_cast<int>(DigitsOf(value).size()) * strips.GlyphWidth;
 }
 
-TDigitStrips DigitStripsFor(int screenWidth) {
+TDigitStrips DigitStripsFor(int screenWidth, double ratio) {
     if (screenWidth < 1000)
-        return {ReadBuiltinPicture(art::DigitsSmall.Path), ReadBuiltinPicture(art::GreenSmall.Path), 16, 21};
-    return {ReadBuiltinPicture(art::DigitsLarge.Path), ReadBuiltinPicture(art::GreenLarge.Path), 32, 42};
+        return {ReadBuiltinPictureFor(art::DigitsSmall.Path, ratio),
+                ReadBuiltinPictureFor(art::GreenSmall.Path, ratio), 16, 21};
+    return {ReadBuiltinPictureFor(art::DigitsLarge.Path, ratio),
+            ReadBuiltinPictureFor(art::GreenLarge.Path, ratio), 32, 42};
 }
 
 QRect DrawNumber(QPainter& painter, const TDigitStrips& strips, int32_t value, int x, int y, bool green,
@@ -50,7 +52,7 @@ QRect DrawNumber(QPainter& painter, const TDigitStrips& strips, int32_t value, i
 
     const QImage& strip = green ? strips.Green : strips.Normal;
     for (const char digit : text) {
-        painter.drawImage(QPoint(x, y), strip, QRect((digit - '0') * gw, 0, gw, gh));
+        DrawPicturePart(painter, QPoint(x, y), strip, QRect((digit - '0') * gw, 0, gw, gh));
         x += gw;
     }
     return cleared;

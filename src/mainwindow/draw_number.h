@@ -16,8 +16,8 @@ struct TDigitStrips {
     int GlyphHeight = 21;
 };
 
-// 16 x 21 glyphs below 1000 pixels of screen width, 32 x 42 from 1000 on.
-TDigitStrips DigitStripsFor(int screenWidth);
+// 16 x 21 glyphs below 1000 pixels of screen width, 32 x 42 from 1000 on; sharp at the ratio.
+TDigitStrips DigitStripsFor(int screenWidth, double ratio = 1.0);
 
 // How wide value's digits stand, without the glyph of clearing.
 int NumberWidth(const TDigitStrips& strips, int32_t value);

@@ -4,12 +4,14 @@
 #include <QPainter>
 #include <utility>
 
+#include "platform/sharp_pictures.h"
+
 namespace zorva {
 
 TImageControl::TImageControl(QWidget* parent, int tag, QImage picture)
     : QWidget(parent), Tag(tag), Picture(std::move(picture)) {
     setCursor(Qt::PointingHandCursor);
-    resize(Picture.size());
+    resize(LogicalSize(Picture));
 }
 
 void TImageControl::paintEvent(QPaintEvent*) {

@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "platform/fonts.h"
+#include "platform/sharp_pictures.h"
 
 namespace zorva {
 
@@ -81,11 +82,12 @@ void TOptionsBar::DrawOptionCaptions() {
     for (TImageControl* button : OptionButtons) {
         const QString caption = Caption(button->Tag);
         QImage picture = Template;
-        const double points = FittingPointSize(caption, CaptionPoints, picture.width() - 4, picture);
+        const QSize size = LogicalSize(picture);
+        const double points = FittingPointSize(caption, CaptionPoints, size.width() - 4, picture);
         QPainter painter(&picture);
         painter.setFont(GameFont(points));
         painter.setPen(CaptionColour(button->Tag));
-        painter.drawText(picture.rect(), Qt::AlignCenter, caption);
+        painter.drawText(QRect(QPoint(), size), Qt::AlignCenter, caption);
         painter.end();
         button->Picture = picture;
         button->update();

@@ -11,7 +11,7 @@
 #include "mainwindow/spin_log.h"
 #include "platform/fonts.h"
 #include "platform/large_image.h"
-#include "platform/picture_file.h"
+#include "platform/sharp_pictures.h"
 
 namespace zorva {
 
@@ -24,8 +24,8 @@ constexpr int Margin = 4; // between the Winnings meter's label, its number and 
 const QColor Yellow(255, 255, 0);
 const QColor Grey(128, 128, 128);
 
-QImage PictureOr(const QImage& replacement, const char* builtin) {
-    return replacement.isNull() ? ReadBuiltinPicture(builtin) : replacement;
+QImage PictureOr(const QImage& replacement, const char* builtin, double ratio) {
+    return replacement.isNull() ? ReadBuiltinPictureFor(builtin, ratio) : replacement;
 }
 
 QRect ToQRect(const TRect& r) {
@@ -48,29 +48,44 @@ struct TMeterPlace {
     bool ExactClear;
 };
 
+// Nothing is painted below the mystery boxes, the Stop button or the Winnings meter (which ends
+// at 300): the canvas stops there, which spares a third of its memory on a wide screen.
+QRect PaintedArea(const TWindowLayout& layout, const TArtwork& artwork) {
+    constexpr int WinningsBottom = 300;
+    const int mysteryBottom =
+        layout.MachineTop + layout.Machine.Height + LogicalSize(artwork.MysteryArtwork).height() / 2;
+    const int bottom = std::max({mysteryBottom, layout.StopButtonRect.Bottom, WinningsBottom});
+    return {0, 0, std::max(layout.WindowWidth, 1), std::clamp(bottom, 1, std::max(layout.WindowHeight, 1))};
+}
+
 } // namespace
 
-TPanelPictures LoadPanelPictures(const TArtwork& artwork, int screenWidth) {
+TPanelPictures LoadPanelPictures(const TArtwork& artwork, int screenWidth, double ratio) {
+    auto picture = [&](TReplaceablePicture replaceable, const char* builtin) {
+        return PictureOr(artwork.Replacement(replaceable), builtin, ratio);
+    };
     TPanelPictures p;
-    p.SpinBtn = PictureOr(artwork.Replacement(TReplaceablePicture::SpinBtn), art::SpinBtn.Path);
-    p.StopBtn = PictureOr(artwork.Replacement(TReplaceablePicture::StopBtn), art::StopBtn.Path);
-    p.Stop2 = PictureOr(artwork.Replacement(TReplaceablePicture::Stop2), art::Stop2.Path);
-    p.Options = PictureOr(artwork.Replacement(TReplaceablePicture::Options), art::Options.Path);
-    p.Logo = PictureOr(artwork.Replacement(TReplaceablePicture::Logo), art::Logo.Path);
-    p.Bonus = PictureOr(artwork.Replacement(TReplaceablePicture::Bonus), art::Bonus.Path);
-    p.Bonus16 = PictureOr(artwork.Replacement(TReplaceablePicture::Bonus16), art::Bonus16.Path);
-    p.PlusSmall = ReadBuiltinPicture(art::PlusSmall.Path);
-    p.PlusMinus = ReadBuiltinPicture(art::PlusMinus.Path);
-    p.Digits = DigitStripsFor(screenWidth);
+    p.SpinBtn = picture(TReplaceablePicture::SpinBtn, art::SpinBtn.Path);
+    p.StopBtn = picture(TReplaceablePicture::StopBtn, art::StopBtn.Path);
+    p.Stop2 = picture(TReplaceablePicture::Stop2, art::Stop2.Path);
+    p.Options = picture(TReplaceablePicture::Options, art::Options.Path);
+    p.Logo = picture(TReplaceablePicture::Logo, art::Logo.Path);
+    p.Bonus = picture(TReplaceablePicture::Bonus, art::Bonus.Path);
+    p.Bonus16 = picture(TReplaceablePicture::Bonus16, art::Bonus16.Path);
+    p.PlusSmall = ReadBuiltinPictureFor(art::PlusSmall.Path, ratio);
+    p.PlusMinus = ReadBuiltinPictureFor(art::PlusMinus.Path, ratio);
+    p.Digits = DigitStripsFor(screenWidth, ratio);
     return p;
 }
 
 TPanel::TPanel(const TWindowLayout& layout, const TArtwork& artwork, const TPanelPictures& pictures,
-               const TGameSession& session, const TSlotMachine& machine, int pixelsPerInch)
-    : Canvas(NewLargeImage(std::max(layout.WindowWidth, 1), std::max(layout.WindowHeight, 1),
-                           QImage::Format_RGB32)),
-      Layout(layout), Artwork(artwork), Pictures(pictures), Session(session), Machine(machine),
+               const TGameSession& session, const TSlotMachine& machine, int pixelsPerInch, double ratio)
+    : Canvas(NewLargeImage(DevicePixelsOf(PaintedArea(layout, artwork), ratio).width(),
+                           DevicePixelsOf(PaintedArea(layout, artwork), ratio).height(), QImage::Format_RGB32)),
+      Ratio(ratio), Layout(layout), Artwork(artwork), Pictures(pictures), Session(session), Machine(machine),
       PixelsPerInch(pixelsPerInch) {
+    // The canvas holds the screen's own pixels; drawing on it stays in the layout's pixels.
+    Canvas.setDevicePixelRatio(ratio);
     // Point sizes on the canvas follow the screen's pixels per inch, as the window's fonts do.
     const int dotsPerMeter = qRound(pixelsPerInch / 0.0254);
     Canvas.setDotsPerMeterX(dotsPerMeter);
@@ -78,25 +93,41 @@ TPanel::TPanel(const TWindowLayout& layout, const TArtwork& artwork, const TPane
     Canvas.fill(Qt::black);
 }
 
+QRect TPanel::DesignRect() const {
+    return PaintedArea(Layout, Artwork);
+}
+
+void TPanel::CopyTo(QPainter& painter, const QRect& rect) const {
+    if (rect.isEmpty())
+        return;
+    const QRect device = DevicePixelsOf(rect, Ratio);
+    const QRectF target(device.x() / Ratio, device.y() / Ratio, device.width() / Ratio,
+                        device.height() / Ratio);
+    painter.drawImage(target, Canvas, device);
+}
+
+// Reported widened to whole device pixels: at 1.5 a rectangle's edge may cut a device pixel in
+// two, and a repaint of only its inner part would leave a stale line beside it.
 void TPanel::Touched(const QRect& rect) {
     if (Changed && !rect.isEmpty())
-        Changed(rect);
+        Changed(DeviceAligned(rect, Ratio));
 }
 
 void TPanel::Copy(const QImage& source, const QRect& from, const QPoint& to) {
     if (source.isNull())
         return;
-    QPainter(&Canvas).drawImage(to, source, from);
+    QPainter painter(&Canvas);
+    DrawPicturePart(painter, to, source, from);
     Touched(QRect(to, from.size()));
 }
 
 void TPanel::FormPaint() {
     Canvas.fill(Qt::black);
     const QImage& face = Artwork.MachineImage;
-    QPainter(&Canvas).drawImage(Layout.MachineLeft, Layout.MachineTop, face);
+    Copy(face, QRect(QPoint(), LogicalSize(face)), QPoint(Layout.MachineLeft, Layout.MachineTop));
     for (int w = 0; w < WheelCount; ++w)
         DrawWheel(w);
-    const QRect button(0, 0, Pictures.SpinBtn.width(), Pictures.SpinBtn.height());
+    const QRect button(QPoint(), LogicalSize(Pictures.SpinBtn));
     Copy(Pictures.StopBtn, button, ToQRect(Layout.StopButtonRect).topLeft());
     Copy(Pictures.SpinBtn, button, ToQRect(Layout.SpinButtonRect).topLeft());
     DrawLabels();
@@ -108,7 +139,7 @@ void TPanel::FormPaint() {
     DrawWinnings(true);
     for (int box = 0; box < MysteryBoxCount; ++box)
         DrawMysteryBox(box);
-    Touched(Canvas.rect());
+    Touched(DesignRect());
 }
 
 std::vector<TPanel::TLabelPlace> TPanel::LabelPlaces() const {
@@ -123,7 +154,7 @@ std::vector<TPanel::TLabelPlace> TPanel::LabelPlaces() const {
     const int playedMeterLeft = m + ByBand(band, 140, 195, 227) - 3 * gw;
     const int leftMargin = Layout.MachineLeft - 4;
     // "Bonus Pool:" shares its line with the globe row, which fills leftwards from its last slot.
-    const int globeIcon = (Layout.ScreenWidth < 700 ? Pictures.Bonus16 : Pictures.Bonus).width();
+    const int globeIcon = LogicalSize(Layout.ScreenWidth < 700 ? Pictures.Bonus16 : Pictures.Bonus).width();
     const int globeRowLeft = ByBand(band, 125, 190, 200) - 2 * globeIcon;
 
     struct TRow {
@@ -185,12 +216,13 @@ void TPanel::DrawBlur(int wheel, int offset) {
 }
 
 void TPanel::CaptureBounce(int wheel) {
-    Captures[wheel] = Canvas.copy(ToQRect(BounceCapture(Machine.Geometry, wheel)));
+    Captures[wheel] = Canvas.copy(DevicePixelsOf(ToQRect(BounceCapture(Machine.Geometry, wheel)), Ratio));
+    Captures[wheel].setDevicePixelRatio(Ratio);
 }
 
 void TPanel::DrawBounce(int wheel, int shift) {
     const TRect r = BounceCapture(Machine.Geometry, wheel);
-    Copy(Captures[wheel], Captures[wheel].rect(), QPoint(r.Left, r.Top + shift));
+    Copy(Captures[wheel], QRect(0, 0, r.Width(), r.Height()), QPoint(r.Left, r.Top + shift));
 }
 
 // Red cross-hatching over the line's three windows; the symbols show through. The hatching
@@ -257,16 +289,16 @@ void TPanel::DrawNumberMeter(TMeter meter) {
 
 QRect TPanel::GlobeRowArea() const {
     const QImage& icons = Layout.ScreenWidth < 700 ? Pictures.Bonus16 : Pictures.Bonus;
-    const int w = icons.width();
+    const int w = LogicalSize(icons).width();
     const TScreenBand b = Layout.Band;
-    return {ByBand(b, 125, 190, 200) - 2 * w, ByBand(b, 65, 80, 100), 3 * w, icons.height() / 2};
+    return {ByBand(b, 125, 190, 200) - 2 * w, ByBand(b, 65, 80, 100), 3 * w, LogicalSize(icons).height() / 2};
 }
 
 // Globes fill their three slots from the right, dollars their six from the left.
 void TPanel::DrawIconRow(bool globes) {
     const QImage& icons = Layout.ScreenWidth < 700 ? Pictures.Bonus16 : Pictures.Bonus;
-    const int w = icons.width();
-    const int h = icons.height() / 2;
+    const int w = LogicalSize(icons).width();
+    const int h = LogicalSize(icons).height() / 2;
     const TScreenBand b = Layout.Band;
     const int slotCount = globes ? 3 : 6;
     const int filled = globes ? Session.Globes : Session.Dollars;
@@ -277,7 +309,7 @@ void TPanel::DrawIconRow(bool globes) {
     for (int k = 1; k <= slotCount; ++k) {
         const QRect slot(first.x() + (k - 1) * step, first.y(), w, h);
         if (k <= filled)
-            painter.drawImage(slot.topLeft(), icons, QRect(0, globes ? 0 : h, w, h));
+            DrawPicturePart(painter, slot.topLeft(), icons, QRect(0, globes ? 0 : h, w, h));
         else
             painter.fillRect(slot, Qt::black);
         Touched(slot);
@@ -287,7 +319,7 @@ void TPanel::DrawIconRow(bool globes) {
 void TPanel::DrawAdjusters() {
     const QImage& picture = Layout.ScreenWidth < 1000 ? Pictures.PlusSmall : Pictures.PlusMinus;
     const int hw = Layout.LinesAdjusterRect.Width();
-    const int h = picture.height();
+    const int h = LogicalSize(picture).height();
     for (const TRect& plus : {Layout.LinesAdjusterRect, Layout.CoinsAdjusterRect}) {
         Copy(picture, QRect(0, 0, hw, h), QPoint(plus.Left, plus.Top));
         const TRect minus = MinusButtonOf(plus);
@@ -364,8 +396,8 @@ void TPanel::DrawWinnings(bool show) {
 }
 
 QRect TPanel::MysteryBoxRect(int box) const {
-    const int w = Artwork.MysteryArtwork.width() / MysteryColumns;
-    const int h = Artwork.MysteryArtwork.height() / 2;
+    const int w = LogicalSize(Artwork.MysteryArtwork).width() / MysteryColumns;
+    const int h = LogicalSize(Artwork.MysteryArtwork).height() / 2;
     const int left = Layout.MachineLeft + 2 + box * w + (Layout.ScreenWidth < 1000 ? 20 : 0);
     return {left, Layout.MachineTop + Layout.Machine.Height, w, h};
 }
@@ -391,7 +423,7 @@ void TPanel::DrawMysteryPrize(int box, bool chosen) {
 }
 
 void TPanel::DrawStopButton(bool dark) {
-    const QRect source(0, 0, Pictures.SpinBtn.width(), Pictures.SpinBtn.height());
+    const QRect source(QPoint(), LogicalSize(Pictures.SpinBtn));
     Copy(dark ? Pictures.Stop2 : Pictures.StopBtn, source, ToQRect(Layout.StopButtonRect).topLeft());
 }
 

@@ -11,6 +11,8 @@
 #include "mainwindow/draw_number.h"
 #include "mainwindow/layout.h"
 
+class QPainter;
+
 namespace zorva {
 
 // The pictures the panel copies from: the built-in ones, each replaced by its file when the
@@ -28,20 +30,29 @@ struct TPanelPictures {
     TDigitStrips Digits;
 };
 
-TPanelPictures LoadPanelPictures(const TArtwork& artwork, int screenWidth);
+// Each picture sharp at the screen's device pixel ratio (see LoadArtwork).
+TPanelPictures LoadPanelPictures(const TArtwork& artwork, int screenWidth, double ratio = 1.0);
 
 // The machine's window drawn into one 32-bit canvas. Every routine paints its own element
 // and reports the rectangle it touched, so a change repaints only its own meter on screen.
+// The canvas has the screen's device pixels (its device pixel ratio set); every coordinate of
+// the panel is in the layout's logical pixels.
 class TPanel {
   public:
     TPanel(const TWindowLayout& layout, const TArtwork& artwork, const TPanelPictures& pictures,
-           const TGameSession& session, const TSlotMachine& machine, int pixelsPerInch);
+           const TGameSession& session, const TSlotMachine& machine, int pixelsPerInch, double ratio = 1.0);
 
     QImage Canvas;
+    const double Ratio;
     // Called with every rectangle of the canvas that changed.
     std::function<void(const QRect&)> Changed;
 
     void FormPaint();
+    // What the canvas covers, in logical pixels: the window's width, and its height down to the
+    // lowest thing ever painted (the mystery boxes); the window is black below.
+    QRect DesignRect() const;
+    // Copies the canvas's pixels under the logical rectangle to the same place of painter's device.
+    void CopyTo(QPainter& painter, const QRect& rect) const;
 
     void DrawWheel(int wheel);
     void ClearWheel(int wheel);

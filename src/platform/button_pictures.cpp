@@ -1,9 +1,11 @@
 #include "platform/button_pictures.h"
 
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPen>
 #include <QPixmap>
+#include <QtMath>
 
 #include "platform/fonts.h"
 
@@ -24,7 +26,10 @@ void Stroke(QPainter& painter, const QPainterPath& path, const QColor& dark, con
 } // namespace
 
 QIcon DrawnPicture(int size, const std::function<void(QPainter&)>& paint) {
-    QPixmap picture(size, size);
+    // Drawn at the screen's own pixels, so the picture stays sharp at 150 % and 200 %.
+    const qreal ratio = qApp->devicePixelRatio();
+    QPixmap picture(qCeil(size * ratio), qCeil(size * ratio));
+    picture.setDevicePixelRatio(ratio);
     picture.fill(Qt::transparent);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);

@@ -15,6 +15,7 @@ TScreenFacts ReadScreenFacts() {
     facts.Height = screen->geometry().height();
     facts.ColourDepth = screen->depth();
     facts.PixelsPerInch = static_cast<int>(std::lround(screen->logicalDotsPerInch()));
+    facts.DevicePixelRatio = screen->devicePixelRatio();
     return facts;
 }
 

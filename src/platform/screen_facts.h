@@ -8,6 +8,8 @@ struct TScreenFacts {
     int Height = 0;
     int ColourDepth = 32; // bits per pixel
     int PixelsPerInch = 96;
+    // Device pixels per logical pixel: 2 on a screen at 200 %, 1.5 at 150 %.
+    double DevicePixelRatio = 1.0;
 };
 
 // The primary screen's facts.

@@ -61,7 +61,8 @@ int main(int argc, char** argv) {
     const int ppi = argc > 4 ? std::atoi(argv[4]) : 96;
     QTemporaryDir home;
     qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
-    TDesktopOnScreen desktop(SystemDesktop(), TScreenFacts{width, height, 32, ppi}, false);
+    TDesktopOnScreen desktop(SystemDesktop(),
+                             TScreenFacts{width, height, 32, ppi, ReadScreenFacts().DevicePixelRatio}, false);
 
     testing::TFakeSoundBackend sound;
     TScriptClock clock;

@@ -16,7 +16,9 @@ TEST_F(StartUp, OpensTheDesignedWindowOnEveryScreen) {
             TForm1& form = Open(width, width * 3 / 4, ppi);
             EXPECT_EQ(form.windowTitle(), "Zorvania");
             EXPECT_EQ(form.size(), QSize(width - 10, width * 3 / 4));
-            EXPECT_EQ(form.minimumSize(), form.maximumSize()) << "not resizable";
+            // Opened maximised at 96 ppi, the window takes the size the window system gives it (on
+            // Wayland a maximised window of fixed size loses its connection); at 120 it is fixed.
+            EXPECT_EQ(form.minimumSize() == form.maximumSize(), ppi > 100) << "resizable only maximised";
             EXPECT_EQ(form.Layout.Band, ScreenBandOf(width));
             EXPECT_EQ(form.Machine.Stops, InitialStops);
             EXPECT_EQ(form.Session.Dollars, 3) << "a first start takes the file's default";

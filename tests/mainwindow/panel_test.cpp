@@ -1,7 +1,11 @@
 #include <QPainter>
+#include <QRegion>
+#include <QtMath>
 #include <gtest/gtest.h>
 
 #include "mainwindow/panel.h"
+#include "platform/picture_file.h"
+#include "platform/sharp_pictures.h"
 #include "support/fake_host.h"
 
 namespace zorva {
@@ -10,16 +14,17 @@ namespace {
 // The panel on a screen of the given width, painted with the program folder's real artwork.
 class PanelOn {
   public:
-    PanelOn(int width, int height, int ppi = 96) {
-        const TScreenFacts screen{width, height, 32, ppi};
+    PanelOn(int width, int height, int ppi = 96, double ratio = 1.0) {
+        const TScreenFacts screen{width, height, 32, ppi, ratio};
         Artwork = LoadArtwork(QStringLiteral(ZORVA_TEST_PROGRAM_FOLDER), screen);
-        Pictures = LoadPanelPictures(Artwork, width);
+        Pictures = LoadPanelPictures(Artwork, width, ratio);
         Machine.Geometry = {width, Artwork.MachineLeft, Artwork.MachineTop, Artwork.SymbolSize};
-        auto size = [](const QImage& i) { return TSize{i.width(), i.height()}; };
+        auto size = [](const QImage& i) { return TSize{LogicalSize(i).width(), LogicalSize(i).height()}; };
         Layout = LayOut({width, height, Artwork.MachineLeft, Artwork.MachineTop, size(Artwork.MachineImage),
                          size(Pictures.SpinBtn), size(Pictures.StopBtn), size(Pictures.PlusSmall),
                          size(Pictures.PlusMinus), size(Pictures.Logo), size(Pictures.Options)});
-        Panel = std::make_unique<TPanel>(Layout, Artwork, Pictures, Session, Machine, ppi);
+        Panel = std::make_unique<TPanel>(Layout, Artwork, Pictures, Session, Machine, ppi, ratio);
+        Panel->Changed = [this](const QRect& rect) { Repainted += rect; };
         Panel->FormPaint();
     }
 
@@ -60,6 +65,7 @@ class PanelOn {
     TPanelPictures Pictures;
     TWindowLayout Layout;
     std::unique_ptr<TPanel> Panel;
+    QRegion Repainted;
 };
 
 // What the player reads off the meters must be the value, with no stale digit beside it.
@@ -243,6 +249,69 @@ TEST(Panel, AFlashedLineLeavesNoRedBehind) {
             p.Panel->DrawWheel(wheel);
         }
         EXPECT_EQ(p.Panel->Canvas, before) << width;
+    }
+}
+
+// At 150 % and 200 % the canvas holds the screen's own pixels: a canvas of logical pixels would be
+// blown up by the window system and every edge and letter would come out coarse.
+TEST(Panel, TheCanvasHoldsTheScreensDevicePixels) {
+    for (const double ratio : {1.0, 1.5, 2.0}) {
+        PanelOn p(1920, 1080, 96, ratio);
+        // 1910 wide; down to the mystery boxes' bottom edge, 12 + 612 + 56.
+        EXPECT_EQ(p.Panel->DesignRect(), QRect(0, 0, 1910, 680)) << "the layout stays in logical pixels";
+        EXPECT_EQ(p.Panel->Canvas.size(), QSize(qCeil(1910 * ratio), qCeil(680 * ratio))) << ratio;
+        EXPECT_EQ(p.Panel->Canvas.devicePixelRatio(), ratio);
+    }
+}
+
+// A wheel at 200 % is the symbol from the art baked at twice the size, pixel for pixel, not the
+// 1× symbol doubled.
+TEST(Panel, PicturesAtTwiceTheRatioComeFromTheTwiceSizedArt) {
+    PanelOn single(1920, 1080, 96, 1.0);
+    PanelOn twice(1920, 1080, 96, 2.0);
+    const TRect cell = WheelCell(single.Machine.Geometry, 4);
+    const int code = single.Machine.SymbolAt(4);
+    const QImage one = single.Panel->Canvas.copy(cell.Left, cell.Top, 96, 96);
+    const QImage two = twice.Panel->Canvas.copy(2 * cell.Left, 2 * cell.Top, 192, 192);
+    const QImage sheet = ReadPicture(QStringLiteral(ZORVA_TEST_PROGRAM_FOLDER "/Zorva96@2x.png"), "PNG");
+    ASSERT_FALSE(sheet.isNull());
+    EXPECT_EQ(two,
+              sheet.copy((code % 4) * 192, (code / 4) * 192, 192, 192).convertToFormat(QImage::Format_RGB32));
+    EXPECT_NE(two, one.scaled(192, 192).convertToFormat(QImage::Format_RGB32))
+        << "only the 1× symbol, doubled";
+
+    // The digits too: a glyph of the credits meter is the twin strip's.
+    const QImage glyph = twice.Panel->Canvas.copy(2 * 5, 2 * 30, 64, 84);
+    const QImage strip = ReadBuiltinPicture(":/art/DigitsLarge@2x.png");
+    const int digit = QString::number(twice.Session.Credits).front().digitValue();
+    EXPECT_EQ(glyph, strip.copy(digit * 64, 0, 64, 84).convertToFormat(QImage::Format_RGB32));
+}
+
+// At 150 % a meter's rectangle may end in the middle of a device pixel. Whatever the meter changes
+// must lie inside what it reports for repainting, widened to whole device pixels, and nothing
+// around it may change: otherwise a seam or a stale line is left on the screen.
+TEST(Panel, AMeterChangedAtAFractionalRatioRepaintsWholeDevicePixelsAndNothingElse) {
+    PanelOn p(1920, 1080, 96, 1.5);
+    for (const int32_t credits : {7, 123456, 99}) {
+        const QImage before = p.Panel->Canvas.copy();
+        p.Repainted = QRegion();
+        p.Session.Credits = credits;
+        p.Panel->DrawMeter(TMeter::Credits);
+        QRegion device;
+        for (const QRect& r : p.Repainted) {
+            EXPECT_EQ(DeviceAligned(r, 1.5), r) << "a reported rectangle cuts a device pixel";
+            device += DevicePixelsOf(r, 1.5);
+        }
+        const QImage& after = p.Panel->Canvas;
+        int changed = 0;
+        for (int y = 0; y < after.height(); ++y)
+            for (int x = 0; x < after.width(); ++x)
+                if (after.pixel(x, y) != before.pixel(x, y)) {
+                    ++changed;
+                    ASSERT_TRUE(device.contains(QPoint(x, y)))
+                        << "changed outside the repaint at " << x << "," << y;
+                }
+        EXPECT_GT(changed, 0) << credits;
     }
 }
 

@@ -1,4 +1,5 @@
 #include "platform/picture_file.h"
+#include "platform/sharp_pictures.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -50,6 +51,22 @@ TEST(PictureFile, ReadsABitmapWithoutLoadingAnyImagePlugin) {
     EXPECT_EQ(picture.pixel(1, 0), qRgb(0, 0, 255));
     EXPECT_TRUE(ReadPicture(folder.filePath(QStringLiteral("absent.bmp")), "BMP").isNull());
     EXPECT_FALSE(ImagePluginLoaded());
+}
+
+// At 150 % every twin is scaled down once to the screen's pixels, the palette ones (the borrow
+// dialog's chips) too: Qt cannot scale those smoothly as they are.
+TEST(SharpPictures, TwinsAreScaledToTheScreensPixelsAtFractionalRatios) {
+    QImage twin(132, 84, QImage::Format_Indexed8);
+    twin.setColorTable({qRgb(0, 128, 128), qRgb(255, 0, 0)});
+    twin.fill(1);
+    for (const double ratio : {1.25, 1.5, 2.0}) {
+        const QImage picture = PictureForRatio(QImage(66, 42, QImage::Format_RGB32), twin, ratio);
+        EXPECT_EQ(LogicalSize(picture), QSize(66, 42)) << ratio;
+        EXPECT_EQ(picture.size(), QSize(qRound(66 * ratio), qRound(42 * ratio))) << ratio;
+        EXPECT_EQ(picture.pixelColor(10, 10), QColor(255, 0, 0)) << ratio;
+    }
+    EXPECT_EQ(PictureForRatio(QImage(66, 42, QImage::Format_RGB32), twin, 1.0).size(), QSize(66, 42));
+    EXPECT_EQ(TwinPath(QStringLiteral("/x/Spin.bmp")), QStringLiteral("/x/Spin@2x.png"));
 }
 
 } // namespace

@@ -1,0 +1,79 @@
+#include "platform/sharp_pictures.h"
+
+#include <QPainter>
+#include <cmath>
+
+#include "platform/picture_file.h"
+
+namespace zorva {
+
+QString TwinPath(const QString& path) {
+    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+    return path.left(dot) + QStringLiteral("@2x.png");
+}
+
+QSize LogicalSize(const QImage& picture) {
+    const double ratio = picture.devicePixelRatio();
+    return {qRound(picture.width() / ratio), qRound(picture.height() / ratio)};
+}
+
+QImage PictureForRatio(const QImage& single, const QImage& twin, double ratio) {
+    if (ratio <= 1.0 || twin.isNull())
+        return single;
+    QImage picture = twin;
+    if (ratio < 2.0) {
+        // Qt 6.4 crashes scaling a palette picture smoothly: the chips are scaled in 32 bits.
+        if (picture.format() == QImage::Format_Indexed8)
+            picture = picture.convertToFormat(QImage::Format_ARGB32);
+        const QSize device(qRound(twin.width() * ratio / 2.0), qRound(twin.height() * ratio / 2.0));
+        picture = picture.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        picture.setDevicePixelRatio(ratio);
+    } else {
+        picture.setDevicePixelRatio(2.0);
+    }
+    return picture;
+}
+
+QImage ReadBuiltinPictureFor(const char* resourcePath, double ratio) {
+    const QString path = QString::fromLatin1(resourcePath);
+    if (ratio <= 1.0)
+        return ReadPicture(path, "PNG");
+    return PictureForRatio({}, ReadPicture(TwinPath(path), "PNG"), ratio);
+}
+
+QImage NewDeviceImage(const QSize& size, double ratio) {
+    QImage image(DevicePixelsOf(QRect(QPoint(), size), ratio).size(), QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    return image;
+}
+
+void DrawPicturePart(QPainter& painter, const QPoint& to, const QImage& picture, const QRect& from) {
+    const double ratio = picture.devicePixelRatio();
+    if (ratio == 1.0) {
+        painter.drawImage(to, picture, from);
+        return;
+    }
+    const QRectF source(from.x() * ratio, from.y() * ratio, from.width() * ratio, from.height() * ratio);
+    painter.drawImage(QRectF(to, from.size()), picture, source);
+}
+
+QRect DevicePixelsOf(const QRect& logical, double ratio) {
+    const int left = static_cast<int>(std::floor(logical.x() * ratio));
+    const int top = static_cast<int>(std::floor(logical.y() * ratio));
+    const int right = static_cast<int>(std::ceil((logical.x() + logical.width()) * ratio));
+    const int bottom = static_cast<int>(std::ceil((logical.y() + logical.height()) * ratio));
+    return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
+}
+
+QRect DeviceAligned(const QRect& logical, double ratio) {
+    if (ratio == std::floor(ratio))
+        return logical;
+    const QRect device = DevicePixelsOf(logical, ratio);
+    const int left = static_cast<int>(std::floor(device.x() / ratio));
+    const int top = static_cast<int>(std::floor(device.y() / ratio));
+    const int right = static_cast<int>(std::ceil((device.x() + device.width()) / ratio));
+    const int bottom = static_cast<int>(std::ceil((device.y() + device.height()) / ratio));
+    return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
+}
+
+} // namespace zorva

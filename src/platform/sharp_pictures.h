@@ -1,0 +1,38 @@
+#pragma once
+#include <QImage>
+#include <QRect>
+#include <QSize>
+#include <QString>
+
+class QPainter;
+
+namespace zorva {
+
+// Every picture has a twin drawn at twice its size beside it: "Spin.bmp" and "Spin@2x.png",
+// ":/art/SpinBtn.png" and ":/art/SpinBtn@2x.png".
+QString TwinPath(const QString& path);
+
+// A picture's size in the window's logical pixels, whatever the pixels it holds.
+QSize LogicalSize(const QImage& picture);
+
+// The picture to draw on a screen of the given device pixel ratio, made from its 1× picture and
+// its twin (either may be null): the 1× picture at ratio 1 or without a twin, the twin at 2 and
+// above, and between the two the twin scaled down smoothly, once, to the screen's pixels.
+QImage PictureForRatio(const QImage& single, const QImage& twin, double ratio);
+
+// A built-in picture for the ratio: the 1× one at 1, the twin above (only the one is read).
+QImage ReadBuiltinPictureFor(const char* resourcePath, double ratio);
+
+// A 32-bit image covering size logical pixels at the ratio, its device pixel ratio set.
+QImage NewDeviceImage(const QSize& size, double ratio);
+
+// Copies the part from of picture (in logical pixels) to the point to, pixel for pixel of the device.
+void DrawPicturePart(QPainter& painter, const QPoint& to, const QImage& picture, const QRect& from);
+
+// The logical rectangle, widened outward until its edges fall on whole device pixels, so that
+// a repaint of it leaves no half-covered pixel behind at a fractional ratio.
+QRect DeviceAligned(const QRect& logical, double ratio);
+// The device pixels that a logical rectangle touches.
+QRect DevicePixelsOf(const QRect& logical, double ratio);
+
+} // namespace zorva
