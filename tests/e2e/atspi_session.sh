@@ -41,7 +41,8 @@ done
 
 XDG_CONFIG_HOME="$work/config" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$zorva" &
 game=$!
-python3 "$here/atspi_check.py"
+# The Debian interpreter: pyatspi is a Debian package.
+/usr/bin/python3 "$here/atspi_check.py"
 kill -TERM "$game"
 wait "$game" || { echo "the program did not end cleanly on SIGTERM"; exit 1; }
 
