@@ -4,6 +4,7 @@
 #include "doublegames/card_game.h"
 #include "doublegames/card_painter.h"
 #include "doublegames/double_game_form.h"
+#include "mainwindow/accessible_region.h"
 
 class QLabel;
 class QPushButton;
@@ -32,6 +33,8 @@ class TCardForm : public TDoubleGameForm {
     QPushButton* BitBtn1 = nullptr;
     QPushButton* BitBtn2 = nullptr;
     QPushButton* BitBtn3 = nullptr;
+    // The painted cards as a screen reader reads and presses them, table position by position.
+    TRegionSet CardRegions;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -42,6 +45,7 @@ class TCardForm : public TDoubleGameForm {
     void CreateControls();
     void DrawCard(QPainter& painter, int position) const;
     void ShowWinnings();
+    void CreateCardRegions();
 
     TCardPainter Painter;
 };

@@ -1,10 +1,12 @@
 #include "doublegames/pyramid.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
 #include "art/builtin_art.h"
+#include "doublegames/accessible_double_games.h"
 #include "doublegames/bit_buttons.h"
 #include "doublegames/form_style.h"
 #include "platform/button_pictures.h"
@@ -48,6 +50,7 @@ TDoubleForm::TDoubleForm(TGameSession& session, TDoubleGameHost& host, QWidget* 
     : TDoubleGameForm(session, host, HelpTopic, parent),
       BlueBox(ReadBuiltinPicture(art::pyramid::BlueBox.Path).convertToFormat(QImage::Format_RGB32)),
       Red(ReadBuiltinPicture(art::pyramid::Red.Path).convertToFormat(QImage::Format_RGB32)) {
+    InstallDoubleGameAccessibility();
     setWindowTitle(QStringLiteral("Pyramid"));
     setFixedSize(ClientWidth, ClientHeight);
     setFont(GameFontPixels(13));
@@ -172,6 +175,8 @@ void TDoubleForm::RevealAll() {
 
 void TDoubleForm::ShowWinnings() {
     Label1->setText(QString::number(Session.SpinWinnings));
+    // The bare number stands beside its label; a screen reader reads both together.
+    Label1->setAccessibleName(QCoreApplication::translate("Accessibility", "Winnings: %1").arg(Session.SpinWinnings));
 }
 
 void TDoubleForm::BitBtn1Click() {
