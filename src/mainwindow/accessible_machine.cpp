@@ -21,19 +21,20 @@ QHash<const QObject*, TMachineAccessibility*>& Machines() {
 }
 
 // The option buttons row by row as they stand, two columns of seven filled from the bottom up.
-constexpr qsizetype HeardLength = 20;
+constexpr std::array<int, OptionButtonCount> OptionReadingOrder{
+    option::AutoSpin, option::Stats,    option::Summary, option::LoadGame, option::NewGame,
+    option::SaveGame, option::Borrow,   option::Double,  option::PayChart, option::WebSite,
+    option::PayMode,  option::Sound,    option::Help,    option::Exit};
 
-constexpr std::array<int, OptionButtonCount> OptionReadingOrder{6, 13, 5, 12, 4, 11, 3, 10, 2, 9, 1, 8, 0, 7};
-
-// The option buttons that toggle a setting, by tag, and the setting each one shows.
+// The option buttons that toggle a setting, and the setting each one shows.
 struct TToggle {
     int Tag;
     bool TGameSession::*Setting;
 };
-constexpr std::array<TToggle, 4> Toggles{{{1, &TGameSession::PayMode},
-                                          {6, &TGameSession::AutoSpin},
-                                          {8, &TGameSession::Sound},
-                                          {10, &TGameSession::Double}}};
+constexpr std::array<TToggle, 4> Toggles{{{option::PayMode, &TGameSession::PayMode},
+                                          {option::AutoSpin, &TGameSession::AutoSpin},
+                                          {option::Sound, &TGameSession::Sound},
+                                          {option::Double, &TGameSession::Double}}};
 
 QRect ToQRect(const TRect& r) {
     return {r.Left, r.Top, r.Width(), r.Height()};
