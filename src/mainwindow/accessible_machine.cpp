@@ -20,6 +20,8 @@ QHash<const QObject*, TMachineAccessibility*>& Machines() {
     return machines;
 }
 
+constexpr qsizetype HeardLength = 20;
+
 // The option buttons row by row as they stand, two columns of seven filled from the bottom up.
 constexpr std::array<int, OptionButtonCount> OptionReadingOrder{
     option::AutoSpin, option::Stats,    option::Summary, option::LoadGame, option::NewGame,

@@ -1,7 +1,7 @@
 #include <QAccessible>
 #include <QTest>
 
-#include "engine/payoffs.h"
+#include "engine/payoff_table.h"
 #include "form_fixture.h"
 #include "mainwindow/focus_mark.h"
 #include "seeded_draw.h"
