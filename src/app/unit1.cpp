@@ -41,6 +41,7 @@ TForm1::TForm1(const QString& programFolder, TSoundBackend& soundBackend, TClock
 TForm1::~TForm1() = default;
 
 void TForm1::FormCreate() {
+    Accessibility = std::make_unique<TMachineAccessibility>(*this, Machine);
     SetHintPause(50);
     SetHelpFolder(ProgramFolder + QStringLiteral("help"));
     Screen = Desktop.Screen();
@@ -74,13 +75,16 @@ void TForm1::FormCreate() {
     Input = std::make_unique<TMachineInput>(Layout, Machine);
     Logo = new TImageControl(this, -1, Pictures.Logo);
     Logo->move(Layout.LogoRect.Left, Layout.LogoRect.Top);
-    Logo->setAccessibleName(QStringLiteral("About Zorva Slots"));
+    Logo->setAccessibleName(QCoreApplication::translate("TForm1", "About Zorva Slots"));
     Logo->Clicked = [this](int) { LogoClick(); };
 
     Options = std::make_unique<TOptionsBar>(this, Layout, Pictures.Options, Session, Screen.PixelsPerInch);
     for (TImageControl* button : Options->OptionButtons)
         button->Clicked = [this](int tag) { OptionsClick(tag); };
     CreateTimers();
+    Accessibility->Attach({&Layout, Panel.get(), Options.get(), Logo, Artwork.MysteryArtwork.height() / 2,
+                           [this](int x, int y) { FormMouseDown(x, y); },
+                           [this](int key) { FormKeyDown(key); }});
 
     Session.LinesPlayed = 8;
     Session.CoinsPerLine = 1;

@@ -9,6 +9,7 @@
 #include "doublegames/double_game.h"
 #include "engine/host.h"
 #include "engine/machine.h"
+#include "mainwindow/accessible_machine.h"
 #include "mainwindow/artwork_loader.h"
 #include "mainwindow/input.h"
 #include "mainwindow/layout.h"
@@ -47,6 +48,8 @@ class TForm1 : public QWidget, public THost, public TDoubleGameHost {
     std::unique_ptr<TOptionsBar> Options;
     std::unique_ptr<TMachineInput> Input;
     TImageControl* Logo = nullptr;
+    // Last, so it goes first: its regions read the panel and the options bar.
+    std::unique_ptr<TMachineAccessibility> Accessibility;
 
     void FormCreate();
     void FormClose();
@@ -71,10 +74,22 @@ class TForm1 : public QWidget, public THost, public TDoubleGameHost {
     void CaptureBounce(int wheel) override { Panel->CaptureBounce(wheel); }
     void DrawBounce(int wheel, int shift) override { Panel->DrawBounce(wheel, shift); }
     void HatchLine(int lineIndex) override { Panel->HatchLine(lineIndex); }
-    void DrawMeter(TMeter meter) override { Panel->DrawMeter(meter); }
-    void DrawWinnings(bool show) override { Panel->DrawWinnings(show); }
-    void DrawMysteryBox(int box) override { Panel->DrawMysteryBox(box); }
-    void DrawMysteryPrize(int box, bool chosen) override { Panel->DrawMysteryPrize(box, chosen); }
+    void DrawMeter(TMeter meter) override {
+        Panel->DrawMeter(meter);
+        Accessibility->MeterChanged(meter);
+    }
+    void DrawWinnings(bool show) override {
+        Panel->DrawWinnings(show);
+        Accessibility->WinningsDrawn(show);
+    }
+    void DrawMysteryBox(int box) override {
+        Panel->DrawMysteryBox(box);
+        Accessibility->MysteryBoxDrawn(box);
+    }
+    void DrawMysteryPrize(int box, bool chosen) override {
+        Panel->DrawMysteryPrize(box, chosen);
+        Accessibility->MysteryPrizeDrawn(box, chosen);
+    }
     void DrawStopButton(bool dark) override { Panel->DrawStopButton(dark); }
     void DrawFreeSpinsCount(bool red) override { Panel->DrawFreeSpinsCount(red); }
     void DrawOptionCaptions() override { Options->DrawOptionCaptions(); }
@@ -88,6 +103,7 @@ class TForm1 : public QWidget, public THost, public TDoubleGameHost {
     void ShowInformation(const std::string& text) override;
     void OpenDoubleGame(bool pyramid) override;
     void SpinSettled() override;
+    void Announce(TAnnouncement what) override { Accessibility->Announce(what); }
 
     // TDoubleGameHost
     void Pause(double seconds) override { Machine.Pause(seconds); }

@@ -1,5 +1,6 @@
 #include "bank/borrow.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -13,6 +14,13 @@
 namespace zorva {
 
 namespace {
+
+// The two amounts are painted with digit pictures; a screen reader reads them from here.
+void DescribeAmounts(QWidget& dialog, const TGameSession& session) {
+    dialog.setAccessibleDescription(QCoreApplication::translate("Accessibility", "Credits: %1; Borrowed: %2")
+                                        .arg(session.Credits)
+                                        .arg(session.Borrowed));
+}
 
 constexpr QSize ClientSize(582, 300);
 constexpr std::array<int, 4> ChipButtonLefts{89, 201, 313, 425};
@@ -53,6 +61,7 @@ TBorrowC::TBorrowC(TGameSession& session, TDesktop& desktop, QWidget* parent)
     : TGameDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), session_(session),
       desktop_(desktop), digits_(DigitStripsFor(desktop.Screen().Width, devicePixelRatioF())) {
     setWindowTitle(QStringLiteral("Use this form to borrow or pay back credits"));
+    DescribeAmounts(*this, session_);
     setFixedSize(ClientSize);
     setFont(GameFont(10));
     QPalette yellow = palette();
@@ -68,6 +77,8 @@ TBorrowC::TBorrowC(TGameSession& session, TDesktop& desktop, QWidget* parent)
         button->setAutoDefault(false);
         button->setProperty("tag", static_cast<int>(tag));
         button->setAccessibleName(QString::number(ChipAmounts[tag]));
+        button->setAccessibleDescription(
+            QCoreApplication::translate("Accessibility", "%1 credits").arg(ChipAmounts[tag]));
         connect(button, &QPushButton::clicked, this, [this, tag] { BitBtn1Click(static_cast<int>(tag)); });
         AmountButtons[tag] = button;
     }
@@ -130,6 +141,7 @@ void TBorrowC::FormPaint(QPainter& canvas) {
 void TBorrowC::BitBtn1Click(int tag) {
     const std::string notice = PressAmount(session_, Mode(), ChipAmounts[tag]);
     update();
+    DescribeAmounts(*this, session_);
     if (!notice.empty()) {
         desktop_.ShowInformation(notice);
     }

@@ -1,5 +1,6 @@
 #include "bank/credit_plot.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
@@ -104,6 +105,14 @@ TCreditPlot::TCreditPlot(const TCreditHistory& history, int32_t currentCredits, 
         std::minmax_element(points_.begin(), points_.end(), [](const TCreditPoint& a, const TCreditPoint& b) {
             return a.Credits < b.Credits;
         });
+    // What the plot shows, in words, for a player who cannot see it.
+    setAccessibleName(QCoreApplication::translate("Accessibility", "Credits over this run"));
+    setAccessibleDescription(
+        QCoreApplication::translate("Accessibility",
+                                    "Started at %1 credits, now %2; lowest %3, highest %4; %5 paid spins.")
+            .arg(locale.toString(points_.front().Credits), locale.toString(points_.back().Credits),
+                 locale.toString(lowest->Credits), locale.toString(highest->Credits),
+                 locale.toString(history.SpinsSettled())));
     double low = lowest->Credits;
     double high = highest->Credits;
     // A flat run still gets a readable scale around its credits.

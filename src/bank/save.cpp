@@ -1,5 +1,6 @@
 #include "bank/save.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -72,6 +73,7 @@ void TLoadSave::BuildPanel(int panel) {
     auto* frame = new QFrame(this);
     frame->setGeometry(QRect(QPoint(PanelColumns[i / 4], PanelRows[i % 4]), PanelSize));
     frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    frame->setAccessibleName(QCoreApplication::translate("Accessibility", "Slot %1").arg(panel));
 
     Name[i] = new QLineEdit(frame);
     Name[i]->setGeometry(8, 8, 233, 20);
@@ -89,6 +91,9 @@ void TLoadSave::BuildPanel(int panel) {
     SlotButtons[i] =
         KindButton(frame, QStringLiteral("OK"), TickPicture(ButtonPictureSize), QRect(232, 16, 49, 37));
     SlotButtons[i]->setProperty("tag", panel);
+    // Eight buttons read "OK": each says which slot it takes.
+    SlotButtons[i]->setAccessibleName(QCoreApplication::translate("Accessibility", "OK, slot %1").arg(panel));
+    Name[i]->setAccessibleName(QCoreApplication::translate("Accessibility", "Name of slot %1").arg(panel));
     connect(SlotButtons[i], &QPushButton::clicked, this, [this, panel] { BitBtn7Click(panel); });
 }
 

@@ -1,10 +1,12 @@
 #include "doublegames/cards.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 
+#include "doublegames/accessible_double_games.h"
 #include "doublegames/bit_buttons.h"
 #include "doublegames/form_style.h"
 #include "platform/button_pictures.h"
@@ -32,10 +34,36 @@ QLabel* MakeLabel(QWidget* parent, const QRect& place, int pixelSize, uint32_t t
     return label;
 }
 
+constexpr std::array<const char*, JokerRank> RankNames{
+    QT_TRANSLATE_NOOP("Accessibility", "Ace"),   QT_TRANSLATE_NOOP("Accessibility", "2"),
+    QT_TRANSLATE_NOOP("Accessibility", "3"),     QT_TRANSLATE_NOOP("Accessibility", "4"),
+    QT_TRANSLATE_NOOP("Accessibility", "5"),     QT_TRANSLATE_NOOP("Accessibility", "6"),
+    QT_TRANSLATE_NOOP("Accessibility", "7"),     QT_TRANSLATE_NOOP("Accessibility", "8"),
+    QT_TRANSLATE_NOOP("Accessibility", "9"),     QT_TRANSLATE_NOOP("Accessibility", "10"),
+    QT_TRANSLATE_NOOP("Accessibility", "Jack"),  QT_TRANSLATE_NOOP("Accessibility", "Queen"),
+    QT_TRANSLATE_NOOP("Accessibility", "King")};
+constexpr std::array<const char*, 4> SuitNames{
+    QT_TRANSLATE_NOOP("Accessibility", "clubs"), QT_TRANSLATE_NOOP("Accessibility", "hearts"),
+    QT_TRANSLATE_NOOP("Accessibility", "diamonds"), QT_TRANSLATE_NOOP("Accessibility", "spades")};
+
+// "card 9, face down" until it is turned, then its face.
+QString CardName(int position, const CardRecord& card) {
+    const int number = position + 1;
+    if (!card.FaceUp)
+        return QCoreApplication::translate("Accessibility", "card %1, face down").arg(number);
+    if (card.Id > DeckSize - 1)
+        return QCoreApplication::translate("Accessibility", "card %1, Joker").arg(number);
+    return QCoreApplication::translate("Accessibility", "card %1, %2 of %3")
+        .arg(number)
+        .arg(QCoreApplication::translate("Accessibility", RankNames[card.Rank]))
+        .arg(QCoreApplication::translate("Accessibility", SuitNames[card.Suit]));
+}
+
 } // namespace
 
 TCardForm::TCardForm(TGameSession& session, TDoubleGameHost& host, QWidget* parent)
     : TDoubleGameForm(session, host, HelpTopic, parent) {
+    InstallDoubleGameAccessibility();
     setWindowTitle(QStringLiteral("Double or Nothing Card Game"));
     resize(ClientWidth, ClientHeight);
     setFont(GameFontPixels(11));
@@ -45,6 +73,7 @@ TCardForm::TCardForm(TGameSession& session, TDoubleGameHost& host, QWidget* pare
     CreateControls();
     CentreOnScreen();
     FormCreate();
+    CreateCardRegions();
     Canvas = NewDeviceImage(QSize(ClientWidth, ClientHeight), devicePixelRatioF());
     FormPaint();
 }
@@ -69,6 +98,19 @@ void TCardForm::CreateControls() {
     connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
     connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
     connect(BitBtn3, &QPushButton::clicked, this, [this] { BitBtn3Click(); });
+}
+
+void TCardForm::CreateCardRegions() {
+    for (int p = 0; p < TableCards; ++p) {
+        const TRect place = TCardGame::CardRect(p);
+        TRegion card;
+        card.Role = QAccessible::Button;
+        card.Name = [this, p] { return CardName(p, Game.Deck[p]); };
+        card.Place = [place] { return QRect(place.Left, place.Top, place.Width(), place.Height()); };
+        card.Enabled = [this, p] { return Game.CanTurn(p); };
+        card.Press = [this, place] { FormMouseUp((place.Left + place.Right) / 2, (place.Top + place.Bottom) / 2); };
+        CardRegions.Add(this, std::move(card));
+    }
 }
 
 void TCardForm::FormCreate() {

@@ -4,6 +4,7 @@
 #include "doublegames/card_painter.h"
 #include "doublegames/cards_rules.h"
 #include "doublegames/double_game_form.h"
+#include "mainwindow/accessible_region.h"
 
 class QLabel;
 class QPushButton;
@@ -32,6 +33,8 @@ class TCardForm : public TDoubleGameForm {
     QPushButton* BitBtn1 = nullptr; // "&OK": keeps the winnings and closes
     QPushButton* BitBtn2 = nullptr; // "&Help": the card game's chapter of the manual
     QPushButton* BitBtn3 = nullptr; // "&Pyramid": carries the winnings over into the Pyramid
+    // The painted cards as a screen reader reads and presses them, table position by position.
+    TRegionSet CardRegions;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -42,6 +45,7 @@ class TCardForm : public TDoubleGameForm {
     void CreateControls();
     void DrawCard(QPainter& painter, int position) const;
     void ShowWinnings();
+    void CreateCardRegions();
 
     TCardPainter Painter{devicePixelRatioF()};
 };

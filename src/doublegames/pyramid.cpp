@@ -1,11 +1,13 @@
 #include "doublegames/pyramid.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <algorithm>
 
 #include "art/builtin_art.h"
+#include "doublegames/accessible_double_games.h"
 #include "doublegames/bit_buttons.h"
 #include "doublegames/form_style.h"
 #include "platform/button_pictures.h"
@@ -52,6 +54,7 @@ TDoubleForm::TDoubleForm(TGameSession& session, TDoubleGameHost& host, QWidget* 
                   .convertToFormat(QImage::Format_RGB32)),
       Red(ReadBuiltinPictureFor(art::pyramid::Red.Path, devicePixelRatioF())
               .convertToFormat(QImage::Format_RGB32)) {
+    InstallDoubleGameAccessibility();
     setWindowTitle(QStringLiteral("Pyramid"));
     setFixedSize(ClientWidth, ClientHeight);
     setFont(GameFontPixels(13));
@@ -178,6 +181,8 @@ void TDoubleForm::RevealAll() {
 void TDoubleForm::ShowWinnings() {
     Label1->setText(QString::number(Session.SpinWinnings));
     Label1->resize(std::max(Label1Width, Label1->sizeHint().width()), Label1->height());
+    // The bare number stands beside its label; a screen reader reads both together.
+    Label1->setAccessibleName(QCoreApplication::translate("Accessibility", "Winnings: %1").arg(Session.SpinWinnings));
 }
 
 void TDoubleForm::BitBtn1Click() {

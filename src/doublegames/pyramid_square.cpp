@@ -1,5 +1,6 @@
 #include "doublegames/pyramid_square.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -7,7 +8,9 @@
 
 namespace zorva {
 
-TSquare::TSquare(int tag, QWidget* parent) : QWidget(parent), Tag(tag) {}
+TSquare::TSquare(int tag, QWidget* parent) : QWidget(parent), Tag(tag) {
+    setFocusPolicy(Qt::StrongFocus);
+}
 
 void TSquare::ShowPicture(const QImage& picture) {
     Picture = picture.convertToFormat(QImage::Format_RGB32);
@@ -25,6 +28,19 @@ void TSquare::WriteText(const QString& text, const QFont& font, const QColor& co
 void TSquare::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     DrawPicturePart(painter, event->rect().topLeft(), Picture, event->rect());
+    if (hasFocus()) {
+        painter.setPen(QPen(QColor(0, 255, 255), 3));
+        painter.drawRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5));
+    }
+}
+
+void TSquare::keyPressEvent(QKeyEvent* event) {
+    if (event->key() != Qt::Key_Space || event->isAutoRepeat()) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    if (OnClick)
+        OnClick(Tag);
 }
 
 // A click is a left press and release both on the square, as with any button.

@@ -23,6 +23,8 @@ class TSquare : public QWidget {
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // Space turns the square that has the keyboard's focus.
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     bool Pressed = false;

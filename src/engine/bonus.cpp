@@ -49,6 +49,7 @@ void TSlotMachine::StartMysteryBonus() {
     Host.Play(SoundId::Chaser);
     EnableTimer(TimerId::Timer1, true);
     EnableTimer(TimerId::Timer2, true);
+    Host.Announce(TAnnouncement::MysteryChaserStarted);
 }
 
 // The prizes are dealt before the chaser runs; stopping it only picks a box.
@@ -81,6 +82,7 @@ void TSlotMachine::AwardMystery(int box) {
     Host.DrawWinnings(true);
     AppendSummary("\r\nWon ", prize, " credit bonus.");
     Session.MysteryBonus = SaturatingAdd(Session.MysteryBonus, prize);
+    Host.Announce(TAnnouncement::MysteryAwarded);
     PaySpinWinnings();
 }
 

@@ -61,6 +61,11 @@ void TSlotMachine::EvaluateSpin() {
         BonusPoolAward();
     if (Session.Dollars < 1)
         FreeSpinAward();
+    // Nothing below writes to the summary: it is whole here, and the player hears it before any
+    // double-or-nothing game or count-off.
+    if (Session.LastSpinSummary.empty())
+        Session.LastSpinSummary = NoWinningLines;
+    Host.Announce(TAnnouncement::SpinOutcome);
 
     if (Session.SpinWinnings > 0) {
         Host.DrawWinnings(true);
@@ -72,8 +77,6 @@ void TSlotMachine::EvaluateSpin() {
             EnableTimer(TimerId::Timer4, true);
         PaySpinWinnings();
     }
-    if (Session.LastSpinSummary.empty())
-        Session.LastSpinSummary = NoWinningLines;
 }
 
 void TSlotMachine::EvaluateLine(int lineIndex) {
@@ -110,6 +113,9 @@ void TSlotMachine::EvaluateFreeSpin() {
         if (win > 0)
             AddWinningLine(line, win);
     }
+    if (Session.LastSpinSummary.empty())
+        Session.LastSpinSummary = NoWinningLines;
+    Host.Announce(TAnnouncement::SpinOutcome);
 
     if (Session.SpinWinnings > 0) {
         Host.DrawWinnings(true);
@@ -125,8 +131,6 @@ void TSlotMachine::EvaluateFreeSpin() {
         Host.DrawWinnings(true);
         PaySpinWinnings();
     }
-    if (Session.LastSpinSummary.empty())
-        Session.LastSpinSummary = NoWinningLines;
 }
 
 void TSlotMachine::ShowLine(int lineIndex, bool on) {

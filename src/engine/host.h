@@ -18,6 +18,16 @@ inline constexpr int TimerCount = 4;
 
 enum class TMeter { Credits, BonusPool, LinesPlayed, CoinsPerLine, CoinsPlayed, GlobeRow, DollarRow };
 
+// Moments a player who cannot see the machine is told about as they happen.
+enum class TAnnouncement {
+    SpinOutcome,          // a spin's lines are paid out in the summary, before its winnings are risked or paid
+    CountOffEnded,        // counted-off winnings are all in the credits
+    FreeSpinsStarted,
+    FreeSpinsEnded,
+    MysteryChaserStarted, // the chaser waits for Stop
+    MysteryAwarded,       // a mystery prize is in the summary, before it is paid
+};
+
 // Everything the engine needs from its window. The window paints each element from the
 // engine's and the session's state; the engine only says which element, plus the few
 // values that live nowhere else (a blur offset, a bounce shift).
@@ -63,6 +73,7 @@ class THost {
 
     // A paid spin has come to rest with everything it won (free spins included) paid out.
     virtual void SpinSettled() {}
+    virtual void Announce(TAnnouncement) {}
 };
 
 } // namespace zorva

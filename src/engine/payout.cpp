@@ -32,6 +32,7 @@ void TSlotMachine::CountOffCredits() {
         Host.DrawMeter(TMeter::Credits);
         Pause(0.1);
     }
+    Host.Announce(TAnnouncement::CountOffEnded);
 }
 
 } // namespace zorva

@@ -179,6 +179,8 @@ void TSlotMachine::QuickStop() {
 }
 
 void TSlotMachine::PlayFreeSpins() {
+    if (Session.FreeSpinsLeft > 0)
+        Host.Announce(TAnnouncement::FreeSpinsStarted);
     while (Session.FreeSpinsLeft > 0) {
         Session.FreeSpinsLeft = SaturatingAdd(Session.FreeSpinsLeft, -1);
         Session.NumberOfBonusRolls = SaturatingAdd(Session.NumberOfBonusRolls, 1);
@@ -189,6 +191,7 @@ void TSlotMachine::PlayFreeSpins() {
         if (Session.FreeSpinsLeft == 0) {
             FreeSpinMode = false;
             RestoreStrips = true;
+            Host.Announce(TAnnouncement::FreeSpinsEnded);
         }
     }
 }

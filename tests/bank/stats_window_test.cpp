@@ -104,6 +104,9 @@ TEST(StatisticsWindow, ThePlotDrawsTheRunWithItsMarksWhereTheyHappened) {
     TStatsForm form(session, English, Desktop);
 
     TCreditPlot& plot = *form.Plot;
+    EXPECT_EQ(plot.accessibleDescription(),
+              "Started at 2,000 credits, now 1,000; lowest 1,000, highest 2,050; 3 paid spins.")
+        << "the plot's words for a player who cannot see it";
     std::vector<TCreditEvent> events;
     for (const TCreditPoint& p : plot.Points()) {
         events.push_back(p.Event);

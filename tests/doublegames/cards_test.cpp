@@ -1,5 +1,6 @@
 #include "doublegames/cards.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -281,6 +282,33 @@ TEST(CardWindowSound, WithSoundOffAMoveTakesEffectWithoutPlayingOrWaiting) {
         else
             EXPECT_TRUE(backend.Log.empty());
     }
+}
+
+} // namespace
+} // namespace zorva
+
+namespace zorva {
+namespace {
+
+// A screen reader reads each painted card as a button, face down until it is turned, and turns it
+// through its press action as a click does.
+TEST_F(CardWindow, EachCardIsAButtonReadByWhatItShows) {
+    Open({Card(QueenOfDiamonds), Card(Joker)});
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(Form.get());
+    ASSERT_GE(window->childCount(), TableCards);
+    QAccessibleInterface* first = window->child(0);
+    EXPECT_EQ(first->role(), QAccessible::Button);
+    EXPECT_EQ(first->text(QAccessible::Name), "card 1, face down");
+    EXPECT_EQ(window->child(8)->text(QAccessible::Name), "card 9, face down");
+    EXPECT_EQ(window->indexOfChild(window->child(8)), 8);
+    first->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(first->text(QAccessible::Name), "card 1, Queen of diamonds");
+    EXPECT_TRUE(first->state().disabled) << "a turned card cannot be turned again";
+    EXPECT_EQ(Label(), "Winnings: 60");
+    window->child(1)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window->child(1)->text(QAccessible::Name), "card 2, Joker");
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "doublegames/pyramid.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -195,6 +196,31 @@ TEST_F(PyramidWindow, HelpAndF1OpenThePyramidChapterAndLeaveTheGameOpen) {
     EXPECT_EQ(Host.HelpPages, (std::vector<std::string>{"topic-41007.html", "topic-41007.html"}));
     EXPECT_TRUE(Form->isVisible());
     EXPECT_EQ(Session.DoubleOrNothingWon, 0);
+}
+
+} // namespace
+} // namespace zorva
+
+namespace zorva {
+namespace {
+
+// Each square reads as its number until it is turned, then by its prize; its press action and
+// Space on the focused square turn it as a click does, and the winnings read with their label.
+TEST_F(PyramidWindow, SquaresAreButtonsReadByNumberThenByPrize) {
+    Open();
+    const int twoX = SquareOf("2X");
+    QAccessibleInterface* square = QAccessible::queryAccessibleInterface(Form->Squares[twoX]);
+    EXPECT_EQ(square->role(), QAccessible::Button);
+    EXPECT_EQ(square->text(QAccessible::Name), QStringLiteral("Square %1").arg(twoX + 1));
+    square->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(square->text(QAccessible::Name), QStringLiteral("Square %1: 2X").arg(twoX + 1));
+    EXPECT_EQ(Form->Label1->accessibleName(), "Winnings: 200");
+
+    const int threeX = SquareOf("3X");
+    Form->Squares[threeX]->setFocus();
+    QTest::keyClick(Form->Squares[threeX], Qt::Key_Space);
+    EXPECT_EQ(Session.SpinWinnings, 600);
 }
 
 } // namespace

@@ -1,0 +1,252 @@
+#include <QAccessible>
+#include <QTest>
+
+#include "engine/payoff_table.h"
+#include "form_fixture.h"
+#include "mainwindow/focus_mark.h"
+#include "seeded_draw.h"
+
+namespace zorva {
+namespace {
+
+class Accessibility : public FormTest {
+  protected:
+    TForm1& form = Open(1024, 768);
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&form);
+
+    void SetUp() override {
+        FormTest::SetUp();
+        form.show();
+    }
+
+    // What the status line has said since the window opened, oldest first, as its text reads.
+    QStringList Spoken() const {
+        QAccessibleInterface* status = window->child(window->childCount() - 1);
+        return status->textInterface()->text(0, -1).split(QLatin1Char('\n')).mid(1);
+    }
+
+    QAccessibleInterface* Named(const QString& start) const {
+        for (int i = 0; i < window->childCount(); ++i)
+            if (window->child(i)->text(QAccessible::Name).startsWith(start))
+                return window->child(i);
+        ADD_FAILURE() << "no child named " << start.toStdString();
+        return nullptr;
+    }
+    QString Focused() const {
+        QAccessibleInterface* focus = window->focusChild();
+        return focus ? focus->text(QAccessible::Name) : QString();
+    }
+    static int32_t LinePay(const TStops& stops, int line) {
+        TStrips strips{};
+        BuildStrips(strips);
+        return NormalLinePayoff(LineSymbols(strips, stops, line)).Total();
+    }
+    static bool PlainWin(const TStops& s) {
+        TStrips strips{};
+        BuildStrips(strips);
+        bool win = false;
+        for (int w = 0; w < WheelCount; ++w)
+            if (strips[w][s[w]] == Wild || strips[w][s[w]] == Mystery)
+                return false;
+        for (int line = 0; line < LineCount; ++line) {
+            const TLinePayoff pay = NormalLinePayoff(LineSymbols(strips, s, line));
+            if (pay.Symbol == Dollar || pay.Symbol == Globe)
+                return false;
+            win = win || pay.Total() > 0;
+        }
+        return win;
+    }
+};
+
+// A screen reader finds every part of the painted machine, in reading order, each with the role,
+// words and state a player needs; the buttons can be pressed and name their keys.
+TEST_F(Accessibility, TheWindowReadsAsItsPartsInReadingOrder) {
+    struct TChild {
+        QAccessible::Role Role;
+        const char* Name;
+        const char* Keys = "";
+        bool Disabled = false;
+        bool Invisible = false;
+        int Checked = -1; // -1: not a toggle
+    };
+    const std::vector<TChild> expected{
+        {QAccessible::StaticText, "Credits: 1000"},
+        {QAccessible::StaticText, "Bonus Pool: 100 credits; globes still needed: 3"},
+        {QAccessible::StaticText, "Win 3 FREE Spins: dollars still needed: 3"},
+        {QAccessible::StaticText, "Free spins left: 0", "", false, true},
+        {QAccessible::StaticText, "Winnings: 0", "", false, true},
+        {QAccessible::Grouping, "Wheels: top row Globe, Seven, Diamond; middle row Bell, Bell, Dollar; "
+                                "bottom row Seven, Wild, Cherries"},
+        {QAccessible::Grouping,
+         "Mystery Bonus: eight boxes; a Mystery symbol on the centre wheel starts the chaser"},
+        {QAccessible::StaticText, "Lines Played: 8"},
+        {QAccessible::Button, "Lines plus", "L", true},
+        {QAccessible::Button, "Lines minus", "K"},
+        {QAccessible::StaticText, "Coins per Line: 1"},
+        {QAccessible::Button, "Coins plus", "C"},
+        {QAccessible::Button, "Coins minus", "X"},
+        {QAccessible::StaticText, "Coins Played: 8"},
+        {QAccessible::Button, "Auto Spin", "", false, false, 0},
+        {QAccessible::Button, "Stats"},
+        {QAccessible::Button, "Summary"},
+        {QAccessible::Button, "Load Game"},
+        {QAccessible::Button, "New Game"},
+        {QAccessible::Button, "Save Game"},
+        {QAccessible::Button, "Borrow"},
+        {QAccessible::Button, "Double", "", false, false, 1},
+        {QAccessible::Button, "Pay Chart"},
+        {QAccessible::Button, "WWW Site"},
+        {QAccessible::Button, "Pay Mode", "", false, false, 1},
+        {QAccessible::Button, "Sound", "", false, false, 1},
+        {QAccessible::Button, "Help?"},
+        {QAccessible::Button, "Exit"},
+        {QAccessible::Button, "Spin", "Enter"},
+        {QAccessible::Button, "Stop", "Space S"},
+        {QAccessible::Button, "About Zorva Slots"},
+        {QAccessible::StatusBar, "Zorva Slots. Enter spins, Space stops, Tab moves to the other controls."},
+    };
+    ASSERT_EQ(window->childCount(), static_cast<int>(expected.size()));
+    for (int i = 0; i < window->childCount(); ++i) {
+        QAccessibleInterface* child = window->child(i);
+        const TChild& want = expected[i];
+        SCOPED_TRACE(want.Name);
+        EXPECT_EQ(child->text(QAccessible::Name).toStdString(), want.Name);
+        EXPECT_EQ(child->role(), want.Role);
+        EXPECT_EQ(child->parent(), window);
+        EXPECT_EQ(window->indexOfChild(child), i);
+        EXPECT_EQ(bool(child->state().disabled), want.Disabled);
+        EXPECT_EQ(bool(child->state().invisible), want.Invisible);
+        EXPECT_EQ(child->state().checkable ? int(child->state().checked) : -1, want.Checked);
+        if (want.Role == QAccessible::Button) {
+            ASSERT_NE(child->actionInterface(), nullptr);
+            QAccessibleActionInterface* actions = child->actionInterface();
+            EXPECT_EQ(actions->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
+            EXPECT_EQ(actions->keyBindingsForAction(QAccessibleActionInterface::pressAction()).join(' ').toStdString(),
+                      want.Keys);
+            EXPECT_TRUE(child->state().focusable);
+            EXPECT_FALSE(child->rect().isEmpty());
+        }
+    }
+    ASSERT_NE(Named("Credits")->valueInterface(), nullptr);
+    EXPECT_EQ(Named("Credits")->valueInterface()->currentValue().toInt(), 1000);
+    EXPECT_EQ(Named("Sound")->text(QAccessible::Description), "Click to Turn Sound On or Off");
+}
+
+// Pressing Spin through the screen reader spins as a click does, once the request is answered;
+// the wheels then read their new symbols and the meters their new values.
+TEST_F(Accessibility, ThePressActionOnSpinSpins) {
+    form.Session.PayMode = false;
+    form.Session.Double = false;
+    const QString before = Named("Wheels")->text(QAccessible::Name);
+    Named("Spin")->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(form.Session.Spins, 0) << "the press comes back through the event loop";
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form.Session.Spins, 1);
+    EXPECT_EQ(form.Session.TotalBets, 8);
+    EXPECT_NE(Named("Wheels")->text(QAccessible::Name), before);
+    EXPECT_EQ(Named("Credits")->text(QAccessible::Name), QStringLiteral("Credits: %1").arg(form.Session.Credits));
+    EXPECT_FALSE(Spoken().empty());
+}
+
+// The outcome of a spin is spoken in the summary's own words with the winnings, and a count-off
+// is followed by the credits it brought the meter to.
+TEST_F(Accessibility, ASpinsOutcomeIsAnnouncedInTheSummarysWords) {
+    form.Session.Double = false;
+    Clock.TimeOfDay = SeedWhere(PlainWin);
+    const TStops stops = DrawFromSeed(Clock.TimeOfDay).Stops;
+    QString expected;
+    int32_t won = 0;
+    for (int line = 0; line < LineCount; ++line)
+        if (const int32_t pay = LinePay(stops, line); pay > 0) {
+            expected += QStringLiteral("Line %1 paid %2. ").arg(line + 1).arg(pay);
+            won += pay;
+        }
+    expected += QStringLiteral("Winnings: %1.").arg(won);
+
+    QTest::keyClick(&form, Qt::Key_Return);
+    const QStringList spoken = Spoken();
+    ASSERT_EQ(spoken.size(), 2);
+    EXPECT_EQ(spoken[0].toStdString(), expected.toStdString());
+    EXPECT_EQ(spoken[1].toStdString(),
+              QStringLiteral("Count-off finished. Credits: %1.").arg(1000 - 8 + won).toStdString());
+    EXPECT_EQ(Named("Count-off")->role(), QAccessible::StatusBar) << "the status line reads the last one";
+}
+
+// A spin that fills the dollar row is told as it happens: the award, the series, each free spin
+// and its end with what the series paid.
+TEST_F(Accessibility, AFreeSpinSeriesIsAnnouncedFromStartToEnd) {
+    form.Session.Double = false;
+    form.Session.PayMode = false;
+    form.Session.Dollars = 1;
+    Clock.TimeOfDay = SeedWhere([](const TStops& s) {
+        TStrips strips{};
+        BuildStrips(strips);
+        if (strips[4][s[4]] == Mystery)
+            return false;
+        for (int line = 0; line < LineCount; ++line)
+            if (NormalLinePayoff(LineSymbols(strips, s, line)).Symbol == Dollar)
+                return true;
+        return false;
+    });
+    QTest::keyClick(&form, Qt::Key_Return);
+    const QStringList spoken = Spoken();
+    ASSERT_EQ(spoken.size(), 6) << spoken.join('|').toStdString();
+    EXPECT_TRUE(spoken[0].endsWith(QStringLiteral("Won 3 free spins."))) << spoken[0].toStdString();
+    EXPECT_EQ(spoken[1], QStringLiteral("Free spins start: 3 free spins."));
+    for (int i = 2; i < 5; ++i)
+        EXPECT_TRUE(spoken[i].startsWith(QStringLiteral("Free spin. "))) << spoken[i].toStdString();
+    EXPECT_EQ(spoken[5], QStringLiteral("Free spins are over. They paid %1 credits.").arg(form.Session.BonusRollWon));
+}
+
+// Tab and Shift+Tab walk a visible ring over every control in reading order, Space presses the
+// ringed control, Escape gives Space back to Stop; Enter and the bet keys never change meaning.
+TEST_F(Accessibility, TabMovesAVisibleRingOverTheControlsInReadingOrder) {
+    const std::vector<QString> order{
+        "Lines plus", "Lines minus", "Coins plus", "Coins minus", "Auto Spin", "Stats",    "Summary",
+        "Load Game",  "New Game",    "Save Game",  "Borrow",      "Double",    "Pay Chart", "WWW Site",
+        "Pay Mode",   "Sound",       "Help?",      "Exit",        "Spin",      "Stop",      "About Zorva Slots"};
+    TFocusMark* mark = nullptr;
+    for (QObject* child : form.children())
+        mark = mark ? mark : dynamic_cast<TFocusMark*>(child);
+    ASSERT_NE(mark, nullptr);
+    EXPECT_FALSE(mark->isVisible());
+    std::vector<QString> seen;
+    for (size_t i = 0; i <= order.size(); ++i) {
+        QTest::keyClick(&form, Qt::Key_Tab);
+        seen.push_back(Focused());
+        EXPECT_TRUE(window->focusChild()->state().focused);
+        EXPECT_TRUE(mark->isVisible());
+    }
+    std::vector<QString> wanted = order;
+    wanted.push_back(order.front());
+    EXPECT_EQ(seen, wanted) << "round the controls and back to the first";
+    QTest::keyClick(&form, Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(Focused(), "About Zorva Slots");
+
+    // Three Tabs on from the logo: Coins plus.
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(&form, Qt::Key_Tab);
+    EXPECT_EQ(Focused(), "Coins plus");
+    EXPECT_TRUE(mark->geometry().contains(window->focusChild()->rect().translated(-form.mapToGlobal(QPoint()))));
+    form.Session.LinesPlayed = 2;
+    QTest::keyClick(&form, Qt::Key_Space);
+    EXPECT_EQ(form.Session.CoinsPerLine, 2) << "Space pressed the ringed control";
+    QTest::keyClick(&form, Qt::Key_X);
+    EXPECT_EQ(form.Session.CoinsPerLine, 1) << "the bet keys keep their meaning";
+
+    form.Session.PayMode = false;
+    form.Session.Double = false;
+    QTest::keyClick(&form, Qt::Key_Return);
+    EXPECT_EQ(form.Session.Spins, 1) << "Enter spins wherever the ring is";
+    EXPECT_EQ(form.Session.CoinsPerLine, 1);
+
+    QTest::keyClick(&form, Qt::Key_Escape);
+    EXPECT_FALSE(mark->isVisible());
+    EXPECT_EQ(window->focusChild(), nullptr);
+    QTest::keyClick(&form, Qt::Key_Space);
+    EXPECT_EQ(form.Session.CoinsPerLine, 1) << "Space is Stop again";
+    EXPECT_TRUE(form.Machine.StopRequested);
+}
+
+} // namespace
+} // namespace zorva

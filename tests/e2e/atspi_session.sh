@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# The real program read as a screen reader reads it: a private D-Bus session with the
+# accessibility bus, the game under Xvfb with Qt's AT-SPI bridge on, atspi_check.py finding its
+# buttons, reading Credits and pressing Spin through its action; then SIGTERM, and the saved game
+# must count the spin. Usage: atspi_session.sh <zorva executable>
+set -euo pipefail
+if [ "${ZORVA_ATSPI_SESSION:-}" != 1 ]; then
+  exec env ZORVA_ATSPI_SESSION=1 dbus-run-session -- bash "$0" "$@"
+fi
+zorva=$1
+here=$(cd "$(dirname "$0")" && pwd)
+work=$(mktemp -d)
+trap 'kill "${game:-}" "${server:-}" "${bus:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
+
+mkdir -p "$work/config/zorva"
+cat >"$work/config/zorva/Zorva.ini" <<'INI'
+[CurrentGame]
+Credits=500
+Borrowed=1000
+Spins=7
+LinesPlayed=8
+CoinsPerLine=1
+TotalBets=300
+Sound=0
+Double=0
+PayMode=0
+INI
+
+display=:$((90 + RANDOM % 100))
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+server=$!
+for _ in $(seq 50); do DISPLAY=$display xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+export DISPLAY=$display
+
+/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+bus=$!
+for _ in $(seq 50); do
+  dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null 2>&1 && break
+  sleep 0.1
+done
+
+XDG_CONFIG_HOME="$work/config" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$zorva" &
+game=$!
+# The Debian interpreter: pyatspi is a Debian package.
+/usr/bin/python3 "$here/atspi_check.py"
+kill -TERM "$game"
+wait "$game" || { echo "the program did not end cleanly on SIGTERM"; exit 1; }
+
+spins=$(sed -n 's/^Spins=//p' "$work/config/zorva/Zorva.ini")
+[ "$spins" = 8 ] || { echo "the saved game counts $spins spins, not 8"; exit 1; }
+echo "the spin pressed through AT-SPI was saved"
