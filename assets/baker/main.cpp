@@ -7,6 +7,7 @@
 #include "mystery_art.h"
 #include "panel_art.h"
 #include "paychart.h"
+#include "paychart_texts.h"
 #include "symbol_art.h"
 
 #include "art/builtin_art.h"
@@ -15,6 +16,7 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
+#include <QStringList>
 
 #include <cstdio>
 #include <exception>
@@ -29,6 +31,7 @@ struct TFolders {
     QString Svg;
     QString Program;
     QString Builtin;
+    QStringList Languages; // besides English, the languages of the pictures with sentences in them
 };
 
 // Both colour sets of one picture: the 24-bit file and its quantised 8-bit twin.
@@ -63,7 +66,17 @@ void BakeOptionalPictures(const TFolders& f) {
     SaveBothSets(Logo(f.Svg, 150, 169), f, program::Logo, program::Logo256);
     SaveNormalSet(BonusIcons(f.Svg, 32), f, program::Bonus32);
     SaveNormalSet(BonusIcons(f.Svg, 16), f, program::Bonus16);
-    SaveNormalSet(PayoffChart(f.Svg, 632, 413), f, program::Paychart);
+    SaveNormalSet(PayoffChart(f.Svg, program::Paychart.Width, program::Paychart.Height, PaychartTexts({})), f,
+                  program::Paychart);
+}
+
+// The same picture in another language, beside the English one under its own name.
+void BakeTranslatedPictures(const TFolders& f) {
+    for (const QString& language : f.Languages) {
+        const TPaychartTexts& texts = PaychartTexts(language);
+        SaveBmp24(PayoffChart(f.Svg, program::Paychart.Width, program::Paychart.Height, texts),
+                  QDir(f.Program).filePath(PaychartFileName(texts)));
+    }
 }
 
 void SaveBuiltin(const QImage& image, const art::TBuiltinPicture& picture, const TFolders& f) {
@@ -115,15 +128,21 @@ int main(int argc, char** argv) {
     // Fonts need a GUI application; the offscreen platform needs no display.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: zorva-bake-art <svg folder> <program folder> <built-in art folder>\n");
+    if (argc < 4) {
+        std::fprintf(stderr, "usage: zorva-bake-art <svg folder> <program folder> <built-in art folder> "
+                             "[language...]\n");
         return 2;
     }
-    const TFolders folders{QString::fromLocal8Bit(argv[1]), QString::fromLocal8Bit(argv[2]),
-                           QString::fromLocal8Bit(argv[3])};
+    TFolders folders{QString::fromLocal8Bit(argv[1]),
+                     QString::fromLocal8Bit(argv[2]),
+                     QString::fromLocal8Bit(argv[3]),
+                     {}};
+    for (int i = 4; i < argc; ++i)
+        folders.Languages << QString::fromLocal8Bit(argv[i]);
     try {
         BakeMachine(folders);
         BakeOptionalPictures(folders);
+        BakeTranslatedPictures(folders);
         BakeBuiltin(folders);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "zorva-bake-art: %s\n", e.what());
