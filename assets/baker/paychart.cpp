@@ -74,7 +74,7 @@ class TChartPainter {
     std::map<int, QImage> Icons;
 };
 
-QString Tr(const char* text) {
+QString Words(const char* text) {
     return QString::fromUtf8(text);
 }
 
@@ -96,7 +96,7 @@ QImage PayoffChart(const QString& svgFolder, int width, int height, const TPaych
     p.setPen(QPen(palette::Gold, 2));
     p.setBrush(VerticalGradient(all, palette::CabinetTop, palette::CabinetBottom));
     p.drawRect(all.adjusted(1, 1, -1, -1));
-    PaintEmbossedText(p, QRectF(0, 4, width, 28), Tr(texts.Title), ArtFont(22), palette::Gold,
+    PaintEmbossedText(p, QRectF(0, 4, width, 28), Words(texts.Title), ArtFont(22), palette::Gold,
                       QColor(0x40, 0x10, 0x00), 1.2);
 
     TChartPainter painter(p, svgFolder);
@@ -104,25 +104,25 @@ QImage PayoffChart(const QString& svgFolder, int width, int height, const TPaych
 
     // Normal spins: three wilds first, then the rules in the order they are tried.
     const QRectF normal(8, 38, 300, 26 + row * (1 + int(NormalPayoffRules.size())));
-    painter.Panel(normal, Tr(texts.PaysPerCoin));
+    painter.Panel(normal, Words(texts.PaysPerCoin));
     qreal y = normal.top() + 22;
     painter.RuleRow(normal.left() + 8, y, normal.width() - 16, {Wild, Wild, Wild}, "", ThreeWildsPerCoin);
     for (const TPayoffRule& rule : NormalPayoffRules) {
         y += row;
         painter.RuleRow(normal.left() + 8, y, normal.width() - 16, {rule.Symbol, rule.Symbol, rule.Symbol},
-                        rule.Symbol == Wild ? QString() : Tr(texts.OrWild), rule.PerCoin);
+                        rule.Symbol == Wild ? QString() : Words(texts.OrWild), rule.PerCoin);
     }
 
     const QRectF freePanel(316, 38, width - 324, 26 + row * (1 + int(FreeSpinPayoffRules.size())));
-    painter.Panel(freePanel, Tr(texts.FreeSpinsPayPerCoin));
+    painter.Panel(freePanel, Words(texts.FreeSpinsPayPerCoin));
     y = freePanel.top() + 22;
     for (const TPayoffRule& rule : FreeSpinPayoffRules) {
         painter.RuleRow(freePanel.left() + 8, y, freePanel.width() - 16,
                         {rule.Symbol, rule.Symbol, rule.Symbol}, "", rule.PerCoin);
         y += row;
     }
-    painter.RuleRow(freePanel.left() + 8, y, freePanel.width() - 16, {Planet, Comet, Moon}, Tr(texts.AnyMix),
-                    FreeSpinMixPerCoin);
+    painter.RuleRow(freePanel.left() + 8, y, freePanel.width() - 16, {Planet, Comet, Moon},
+                    Words(texts.AnyMix), FreeSpinMixPerCoin);
 
     // The exact return of each payline, summed by the engine over every stop of its three wheels.
     TStrips strips{};
@@ -134,9 +134,9 @@ QImage PayoffChart(const QString& svgFolder, int width, int height, const TPaych
     p.setPen(QColor(0xc8, 0xc0, 0xe8));
     p.drawText(QRectF(freePanel.left() + 8, freePanel.bottom() + 4, freePanel.width() - 16, 16),
                Qt::AlignCenter,
-               Tr(texts.FreeLineReturn).arg(Return(LinePayoffOverAllStops(freeStrips, 0, true), locale)));
+               Words(texts.FreeLineReturn).arg(Return(LinePayoffOverAllStops(freeStrips, 0, true), locale)));
     const QRectF returns(8, normal.bottom() + 6, width - 16, 40);
-    painter.Panel(returns, Tr(texts.LineReturns));
+    painter.Panel(returns, Words(texts.LineReturns));
     p.setFont(ArtFont(10, false));
     p.setPen(Text);
     const qreal colWidth = (returns.width() - 16) / LineCount;
@@ -151,15 +151,16 @@ QImage PayoffChart(const QString& svgFolder, int width, int height, const TPaych
     const qreal textTop = returns.bottom() + 8;
     const QRectF text(14, textTop, width - 28, height - textTop - 8);
     const qreal step = text.height() / 4;
-    painter.Paragraph(QRectF(text.left(), text.top(), text.width(), step), Tr(texts.DoublePayoffsTitle),
-                      Tr(texts.DoublePayoffs).arg(ThreeWildsPerCoin));
-    painter.Paragraph(QRectF(text.left(), text.top() + step, text.width(), step), Tr(texts.BonusPoolTitle),
-                      Tr(texts.BonusPool).arg(PoolFeedPerWild).arg(FullGlobeRow));
+    painter.Paragraph(QRectF(text.left(), text.top(), text.width(), step), Words(texts.DoublePayoffsTitle),
+                      Words(texts.DoublePayoffs).arg(ThreeWildsPerCoin));
+    painter.Paragraph(QRectF(text.left(), text.top() + step, text.width(), step), Words(texts.BonusPoolTitle),
+                      Words(texts.BonusPool).arg(PoolFeedPerWild).arg(FullGlobeRow));
     painter.Paragraph(QRectF(text.left(), text.top() + 2 * step, text.width(), step),
-                      Tr(texts.FreeSpinsTitle),
-                      Tr(texts.FreeSpins).arg(FullDollarRow).arg(FreeSpinsPerAward));
-    painter.Paragraph(QRectF(text.left(), text.top() + 3 * step, text.width(), step), Tr(texts.MysteryTitle),
-                      Tr(texts.Mystery)
+                      Words(texts.FreeSpinsTitle),
+                      Words(texts.FreeSpins).arg(FullDollarRow).arg(FreeSpinsPerAward));
+    painter.Paragraph(QRectF(text.left(), text.top() + 3 * step, text.width(), step),
+                      Words(texts.MysteryTitle),
+                      Words(texts.Mystery)
                           .arg(MysteryPrizeTimesCoins.back())
                           .arg(MysteryPrizeTimesCoins[1])
                           .arg(MysteryPrizeTimesCoins.front()));
