@@ -1,13 +1,11 @@
 #include "bank/borrow.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 
 #include "art/builtin_art.h"
-#include "bank/window_kit.h"
 #include "platform/button_pictures.h"
 #include "platform/fonts.h"
 #include "platform/picture_file.h"
@@ -49,8 +47,8 @@ void OpenBorrowDialog(TGameSession& session, TDesktop& desktop, QWidget* parent)
 }
 
 TBorrowC::TBorrowC(TGameSession& session, TDesktop& desktop, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), session_(session), desktop_(desktop),
-      digits_(DigitStripsFor(desktop.Screen().Width)) {
+    : TGameDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), session_(session),
+      desktop_(desktop), digits_(DigitStripsFor(desktop.Screen().Width)) {
     setWindowTitle(QStringLiteral("Use this form to borrow or pay back credits"));
     setFixedSize(ClientSize);
     setFont(GameFont(10));
@@ -96,7 +94,7 @@ TBorrowC::TBorrowC(TGameSession& session, TDesktop& desktop, QWidget* parent)
     BitBtn7->setAutoDefault(false);
     connect(BitBtn7, &QPushButton::clicked, this, &TBorrowC::BitBtn7Click);
 
-    CentreOnScreen(*this);
+    CentreOnScreen();
 }
 
 TBankMode TBorrowC::Mode() const {
@@ -138,12 +136,8 @@ void TBorrowC::BitBtn7Click() {
     desktop_.ShowInformation(HelpMessage);
 }
 
-void TBorrowC::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1) {
-        desktop_.ShowHelp(HelpTopic(), this);
-        return;
-    }
-    QDialog::keyPressEvent(event);
+void TBorrowC::ShowHelp() {
+    desktop_.ShowHelp(HelpTopic(), this);
 }
 
 } // namespace zorva

@@ -1,12 +1,10 @@
 #include "bank/payoffs.h"
 
 #include <QDir>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPixmap>
 
 #include "art/program_art.h"
-#include "bank/window_kit.h"
 #include "platform/picture_file.h"
 
 namespace zorva {
@@ -23,14 +21,15 @@ void OpenPaychart(const QString& programFolder, TDesktop& desktop, QWidget* pare
 }
 
 TPaychart::TPaychart(const QString& programFolder, TDesktop& desktop, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+    : TGameDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                              Qt::MSWindowsFixedSizeDialogHint),
       desktop_(desktop) {
     setWindowTitle(QStringLiteral("Payoff Chart"));
     Image1 = new QLabel(this);
     Image1->move(0, 0);
     FormCreate(programFolder);
-    CentreOnScreen(*this);
+    CentreOnScreen();
 }
 
 void TPaychart::FormCreate(const QString& programFolder) {
@@ -49,12 +48,8 @@ void TPaychart::FormCreate(const QString& programFolder) {
     setUpdatesEnabled(true);
 }
 
-void TPaychart::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1) {
-        desktop_.ShowHelp(PaychartHelpTopic, this);
-        return;
-    }
-    QDialog::keyPressEvent(event);
+void TPaychart::ShowHelp() {
+    desktop_.ShowHelp(PaychartHelpTopic, this);
 }
 
 } // namespace zorva

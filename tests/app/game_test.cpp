@@ -1,7 +1,7 @@
 #include <QTest>
 #include <functional>
 
-#include "engine/payoffs.h"
+#include "engine/payoff_table.h"
 #include "form_fixture.h"
 #include "seeded_draw.h"
 

@@ -7,11 +7,11 @@
 #include <functional>
 
 #include "app/unit1.h"
-#include "engine/payoffs.h"
-#include "fake_sound_backend.h"
+#include "engine/payoff_table.h"
 #include "platform/clock.h"
 #include "platform/desktop.h"
 #include "seeded_draw.h"
+#include "support/fake_sound_backend.h"
 
 using namespace zorva;
 

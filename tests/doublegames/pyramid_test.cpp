@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/help_viewer.h"
-#include "recording_host.h"
+#include "support/recording_host.h"
 
 namespace zorva {
 namespace {

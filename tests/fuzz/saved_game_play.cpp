@@ -7,12 +7,12 @@
 
 #include "bank/borrow_rules.h"
 #include "bank/game_section.h"
-#include "bank/statistics.h"
+#include "bank/stats_rules.h"
 #include "engine/bonus_rules.h"
 #include "engine/credits.h"
 #include "engine/machine.h"
-#include "engine/payoffs.h"
-#include "fake_host.h"
+#include "engine/payoff_table.h"
+#include "support/fake_host.h"
 #include "platform/profile_file.h"
 #include "seeded_draw.h"
 

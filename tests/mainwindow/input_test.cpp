@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/machine.h"
-#include "fake_host.h"
+#include "support/fake_host.h"
 #include "mainwindow/input.h"
 
 namespace zorva {

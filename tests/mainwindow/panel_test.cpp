@@ -1,8 +1,8 @@
 #include <QPainter>
 #include <gtest/gtest.h>
 
-#include "fake_host.h"
 #include "mainwindow/panel.h"
+#include "support/fake_host.h"
 
 namespace zorva {
 namespace {
@@ -129,7 +129,8 @@ TEST(Panel, LabelsFitBesideEachOtherOnEveryScreen) {
         EXPECT_LT(labels[2].Box.right(), p.Layout.MachineLeft) << "left labels stay left of the machine";
         const int icon = (width < 700 ? p.Pictures.Bonus16 : p.Pictures.Bonus).width();
         const int globeRight = width < 700 ? 125 : width < 1000 ? 190 : 200;
-        EXPECT_LT(labels[1].Box.right(), globeRight - 2 * icon) << "Bonus Pool: stays clear of the globes at " << width;
+        EXPECT_LT(labels[1].Box.right(), globeRight - 2 * icon)
+            << "Bonus Pool: stays clear of the globes at " << width;
     }
 }
 

@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 #include <map>
 
-#include "fake_sound_backend.h"
 #include "mainwindow/sound_effects.h"
+#include "support/fake_sound_backend.h"
 
 namespace zorva {
 namespace {

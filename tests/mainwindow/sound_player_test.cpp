@@ -7,9 +7,9 @@
 #include <gtest/gtest.h>
 #include <vector>
 
-#include "fake_sound_backend.h"
 #include "platform/sound_module.h"
 #include "platform/sound_player.h"
+#include "support/fake_sound_backend.h"
 
 namespace zorva {
 namespace {

@@ -1,4 +1,4 @@
-#include "fake_host.h"
+#include "support/fake_host.h"
 
 #include <algorithm>
 

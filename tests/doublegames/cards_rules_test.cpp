@@ -1,4 +1,4 @@
-#include "doublegames/card_game.h"
+#include "doublegames/cards_rules.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "doublegames/pyramid_game.h"
+#include "doublegames/pyramid_rules.h"
 
 #include <utility>
 
