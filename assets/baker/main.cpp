@@ -9,6 +9,7 @@
 #include "paint_kit.h"
 #include "panel_art.h"
 #include "paychart.h"
+#include "paychart_texts.h"
 #include "symbol_art.h"
 
 #include "art/builtin_art.h"
@@ -17,6 +18,7 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
+#include <QStringList>
 
 #include <cstdio>
 #include <exception>
@@ -33,6 +35,7 @@ struct TFolders {
     QString Svg;
     QString Program;
     QString Builtin;
+    QStringList Languages; // besides English, the languages of the pictures with sentences in them
 };
 
 using TDrawing = std::function<QImage()>;
@@ -87,7 +90,19 @@ void BakeOptionalPictures(const TFolders& f) {
     SaveBothSets([&] { return Logo(f.Svg, 150, 169); }, f, program::Logo, program::Logo256);
     SaveNormalSet([&] { return BonusIcons(f.Svg, 32); }, f, program::Bonus32);
     SaveNormalSet([&] { return BonusIcons(f.Svg, 16); }, f, program::Bonus16);
-    SaveNormalSet([&] { return PayoffChart(f.Svg, 632, 413); }, f, program::Paychart);
+    SaveNormalSet([&] { return PayoffChart(f.Svg, program::Paychart.Width, program::Paychart.Height, PaychartTexts({})); },
+                  f, program::Paychart);
+}
+
+// The same picture in another language, beside the English one under its own name, with its twin.
+void BakeTranslatedPictures(const TFolders& f) {
+    for (const QString& language : f.Languages) {
+        const TPaychartTexts& texts = PaychartTexts(language);
+        const TDrawing draw = [&] { return PayoffChart(f.Svg, program::Paychart.Width, program::Paychart.Height, texts); };
+        const QString fileName = PaychartFileName(texts);
+        SaveBmp24(draw(), QDir(f.Program).filePath(fileName));
+        SavePng(Flatten(AtTwiceTheScale(draw)), TwinPath(f.Program, fileName.toLatin1().constData()));
+    }
 }
 
 void SaveBuiltinFile(const QImage& image, const art::TBuiltinPicture& picture, const QString& relative,
@@ -145,15 +160,21 @@ int main(int argc, char** argv) {
     // Fonts need a GUI application; the offscreen platform needs no display.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: zorva-bake-art <svg folder> <program folder> <built-in art folder>\n");
+    if (argc < 4) {
+        std::fprintf(stderr, "usage: zorva-bake-art <svg folder> <program folder> <built-in art folder> "
+                             "[language...]\n");
         return 2;
     }
-    const TFolders folders{QString::fromLocal8Bit(argv[1]), QString::fromLocal8Bit(argv[2]),
-                           QString::fromLocal8Bit(argv[3])};
+    TFolders folders{QString::fromLocal8Bit(argv[1]),
+                     QString::fromLocal8Bit(argv[2]),
+                     QString::fromLocal8Bit(argv[3]),
+                     {}};
+    for (int i = 4; i < argc; ++i)
+        folders.Languages << QString::fromLocal8Bit(argv[i]);
     try {
         BakeMachine(folders);
         BakeOptionalPictures(folders);
+        BakeTranslatedPictures(folders);
         BakeBuiltin(folders);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "zorva-bake-art: %s\n", e.what());

@@ -1,12 +1,14 @@
 #include "paychart.h"
 
 #include "paint_kit.h"
+#include "paychart_texts.h"
 #include "symbol_art.h"
 
 #include "engine/bonus_rules.h"
 #include "engine/payoff_table.h"
 #include "engine/symbols.h"
 
+#include <QLocale>
 #include <QPainter>
 
 #include <map>
@@ -72,17 +74,20 @@ class TChartPainter {
     std::map<int, QImage> Icons;
 };
 
-QString NormalNote(uint8_t symbol) {
-    return symbol == Wild ? QString() : QStringLiteral("or WILD");
+QString Words(const char* text) {
+    return QString::fromUtf8(text);
 }
 
-QString Return(int64_t sum) {
-    return QString::number(double(sum) / double(StopCombinationsPerLine), 'f', 4);
+// English keeps the plain C form; other languages write the decimal point their own way.
+QString Return(int64_t sum, const QLocale& locale) {
+    return locale.toString(double(sum) / double(StopCombinationsPerLine), 'f', 4);
 }
 
 } // namespace
 
-QImage PayoffChart(const QString& svgFolder, int width, int height) {
+QImage PayoffChart(const QString& svgFolder, int width, int height, const TPaychartTexts& texts) {
+    const QLocale locale =
+        *texts.Language == '\0' ? QLocale::c() : QLocale(QString::fromLatin1(texts.Language));
     QImage chart = NewCanvas(width, height, Qt::black);
     QPainter p(&chart);
     p.setRenderHint(QPainter::Antialiasing);
@@ -91,7 +96,7 @@ QImage PayoffChart(const QString& svgFolder, int width, int height) {
     p.setPen(QPen(palette::Gold, 2));
     p.setBrush(VerticalGradient(all, palette::CabinetTop, palette::CabinetBottom));
     p.drawRect(all.adjusted(1, 1, -1, -1));
-    PaintEmbossedText(p, QRectF(0, 4, width, 28), "ZORVA SLOTS  PAYOFF CHART", ArtFont(22), palette::Gold,
+    PaintEmbossedText(p, QRectF(0, 4, width, 28), Words(texts.Title), ArtFont(22), palette::Gold,
                       QColor(0x40, 0x10, 0x00), 1.2);
 
     TChartPainter painter(p, svgFolder);
@@ -99,25 +104,25 @@ QImage PayoffChart(const QString& svgFolder, int width, int height) {
 
     // Normal spins: three wilds first, then the rules in the order they are tried.
     const QRectF normal(8, 38, 300, 26 + row * (1 + int(NormalPayoffRules.size())));
-    painter.Panel(normal, "PAYS PER COIN");
+    painter.Panel(normal, Words(texts.PaysPerCoin));
     qreal y = normal.top() + 22;
     painter.RuleRow(normal.left() + 8, y, normal.width() - 16, {Wild, Wild, Wild}, "", ThreeWildsPerCoin);
     for (const TPayoffRule& rule : NormalPayoffRules) {
         y += row;
         painter.RuleRow(normal.left() + 8, y, normal.width() - 16, {rule.Symbol, rule.Symbol, rule.Symbol},
-                        NormalNote(rule.Symbol), rule.PerCoin);
+                        rule.Symbol == Wild ? QString() : Words(texts.OrWild), rule.PerCoin);
     }
 
     const QRectF freePanel(316, 38, width - 324, 26 + row * (1 + int(FreeSpinPayoffRules.size())));
-    painter.Panel(freePanel, "FREE SPINS PAY PER COIN");
+    painter.Panel(freePanel, Words(texts.FreeSpinsPayPerCoin));
     y = freePanel.top() + 22;
     for (const TPayoffRule& rule : FreeSpinPayoffRules) {
         painter.RuleRow(freePanel.left() + 8, y, freePanel.width() - 16,
                         {rule.Symbol, rule.Symbol, rule.Symbol}, "", rule.PerCoin);
         y += row;
     }
-    painter.RuleRow(freePanel.left() + 8, y, freePanel.width() - 16, {Planet, Comet, Moon}, "any mix",
-                    FreeSpinMixPerCoin);
+    painter.RuleRow(freePanel.left() + 8, y, freePanel.width() - 16, {Planet, Comet, Moon},
+                    Words(texts.AnyMix), FreeSpinMixPerCoin);
 
     // The exact return of each payline, summed by the engine over every stop of its three wheels.
     TStrips strips{};
@@ -129,47 +134,36 @@ QImage PayoffChart(const QString& svgFolder, int width, int height) {
     p.setPen(QColor(0xc8, 0xc0, 0xe8));
     p.drawText(QRectF(freePanel.left() + 8, freePanel.bottom() + 4, freePanel.width() - 16, 16),
                Qt::AlignCenter,
-               QString("Return per coin on every free-spin line: %1")
-                   .arg(Return(LinePayoffOverAllStops(freeStrips, 0, true))));
+               Words(texts.FreeLineReturn).arg(Return(LinePayoffOverAllStops(freeStrips, 0, true), locale)));
     const QRectF returns(8, normal.bottom() + 6, width - 16, 40);
-    painter.Panel(returns, "RETURN PER COIN OF EACH PAYLINE");
+    painter.Panel(returns, Words(texts.LineReturns));
     p.setFont(ArtFont(10, false));
     p.setPen(Text);
     const qreal colWidth = (returns.width() - 16) / LineCount;
     for (int line = 0; line < LineCount; ++line) {
         const QRectF cell(returns.left() + 8 + line * colWidth, returns.top() + 20, colWidth, 16);
-        p.drawText(cell, Qt::AlignCenter,
-                   QString("%1: %2").arg(line + 1).arg(Return(LinePayoffOverAllStops(strips, line, false))));
+        p.drawText(
+            cell, Qt::AlignCenter,
+            QString("%1: %2").arg(line + 1).arg(Return(LinePayoffOverAllStops(strips, line, false), locale)));
     }
 
     // How the features work, in the player's words.
     const qreal textTop = returns.bottom() + 8;
     const QRectF text(14, textTop, width - 28, height - textTop - 8);
     const qreal step = text.height() / 4;
-    painter.Paragraph(QRectF(text.left(), text.top(), text.width(), step), "DOUBLE PAYOFFS:",
-                      QString("each WILD on a winning line doubles its pay: one WILD pays x2, two WILDs x4. "
-                              "Three WILDs pay %1 per coin.")
-                          .arg(ThreeWildsPerCoin));
-    painter.Paragraph(
-        QRectF(text.left(), text.top() + step, text.width(), step), "BONUS POOL:",
-        QString("every WILD showing after a paid spin adds %1 credits to the pool. Each winning globe line "
-                "takes one of the %2 globes; take the last one and the whole pool is yours.")
-            .arg(PoolFeedPerWild)
-            .arg(FullGlobeRow));
-    painter.Paragraph(
-        QRectF(text.left(), text.top() + 2 * step, text.width(), step), "FREE SPINS:",
-        QString(
-            "each winning dollar line takes one of the %1 dollars; take the last one for %2 FREE spins on "
-            "the special wheels, paid by the table on the right.")
-            .arg(FullDollarRow)
-            .arg(FreeSpinsPerAward));
-    painter.Paragraph(
-        QRectF(text.left(), text.top() + 3 * step, text.width(), step), "MYSTERY BONUS:",
-        QString("a ? box on the centre wheel starts the chaser. Stop it to open a box worth %1, %2 or %3 "
-                "times your coins per line.")
-            .arg(MysteryPrizeTimesCoins.back())
-            .arg(MysteryPrizeTimesCoins[1])
-            .arg(MysteryPrizeTimesCoins.front()));
+    painter.Paragraph(QRectF(text.left(), text.top(), text.width(), step), Words(texts.DoublePayoffsTitle),
+                      Words(texts.DoublePayoffs).arg(ThreeWildsPerCoin));
+    painter.Paragraph(QRectF(text.left(), text.top() + step, text.width(), step), Words(texts.BonusPoolTitle),
+                      Words(texts.BonusPool).arg(PoolFeedPerWild).arg(FullGlobeRow));
+    painter.Paragraph(QRectF(text.left(), text.top() + 2 * step, text.width(), step),
+                      Words(texts.FreeSpinsTitle),
+                      Words(texts.FreeSpins).arg(FullDollarRow).arg(FreeSpinsPerAward));
+    painter.Paragraph(QRectF(text.left(), text.top() + 3 * step, text.width(), step),
+                      Words(texts.MysteryTitle),
+                      Words(texts.Mystery)
+                          .arg(MysteryPrizeTimesCoins.back())
+                          .arg(MysteryPrizeTimesCoins[1])
+                          .arg(MysteryPrizeTimesCoins.front()));
     return chart;
 }
 

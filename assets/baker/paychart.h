@@ -4,7 +4,10 @@
 
 namespace zorva::bake {
 
-// The payoff chart, drawn from the engine's own tables so it cannot disagree with them.
-QImage PayoffChart(const QString& svgFolder, int width, int height);
+struct TPaychartTexts;
+
+// The payoff chart, drawn from the engine's own tables so it cannot disagree with them, in the
+// language of texts.
+QImage PayoffChart(const QString& svgFolder, int width, int height, const TPaychartTexts& texts);
 
 } // namespace zorva::bake

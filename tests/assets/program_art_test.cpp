@@ -189,3 +189,26 @@ TEST(ProgramArt, MysteryBoxesLookDifferentLitAndUnlit) {
         }
     }
 }
+
+// A language's payoff chart is the English one with its words translated: the same file format and
+// the same payoff rows in the same places, and not the English words again.
+TEST(ProgramArt, EachTranslatedPayoffChartIsTheEnglishOneInAnotherLanguage) {
+    const QStringList charts =
+        QDir(ZORVA_PROGRAM_FOLDER).entryList({QStringLiteral("Paychart.*.bmp")}, QDir::Files);
+    ASSERT_TRUE(charts.contains(QStringLiteral("Paychart.de.bmp"))) << "no German payoff chart";
+    const art::TProgramPicture& english = art::program::Paychart;
+    const QImage englishChart = LoadPicture(english.FileName);
+    // The symbols of the normal payoff rows, left in the chart's first panel.
+    const QRect symbols(16, 60, 72, 168);
+    for (const QString& name : charts) {
+        SCOPED_TRACE(name.toStdString());
+        const auto header = ReadBmpHeader(QDir(ZORVA_PROGRAM_FOLDER).filePath(name));
+        ASSERT_TRUE(header) << "missing or not a BMP";
+        EXPECT_EQ(header->Width, english.Width);
+        EXPECT_EQ(header->Height, english.Height);
+        EXPECT_EQ(header->BitsPerPixel, english.BitsPerPixel);
+        const QImage chart(QDir(ZORVA_PROGRAM_FOLDER).filePath(name));
+        EXPECT_EQ(chart.copy(symbols), englishChart.copy(symbols)) << "the payoff rows moved";
+        EXPECT_NE(chart, englishChart) << "the English chart under another name";
+    }
+}

@@ -11,6 +11,18 @@ metainfo=$(ls "$build_folder"/*.metainfo.xml)
 # No network here: the screenshot addresses are checked against the committed files instead.
 appstreamcli validate --no-net "$metainfo"
 
+# Every language the game speaks is spoken by its desktop entry and software-centre listing too.
+for language in de; do
+  for key in Name GenericName Comment Keywords; do
+    grep -q "^$key\[$language\]=" "$source_folder/zorva.desktop" ||
+      { echo "zorva.desktop has no $key[$language]"; exit 1; }
+  done
+  for element in summary p li caption; do
+    grep -q "<$element xml:lang=\"$language\">" "$metainfo" ||
+      { echo "the metainfo has no <$element> in $language"; exit 1; }
+  done
+done
+
 count=0
 while read -r width height name; do
   file=$source_folder/screenshots/$name
