@@ -95,12 +95,13 @@ class InputTable : public SpinTest {
         if (form->Machine.StopRequested && !(after.Spins > before.Spins))
             note("stop");
         form->Machine.StopRequested = form->Machine.StopRequested || stopRequested;
+        // Stopping a sound and getting the device ready are heard as nothing.
         std::string sound;
         for (std::size_t i = heard; i < Sound.Log.size() && sound.empty(); ++i)
-            sound = Sound.Log[i] == "memory"             ? "click"
-                    : Sound.Log[i] == "start Zorva1.wav" ? "buzz"
-                    : Sound.Log[i] == "stop"             ? ""
-                                                         : Sound.Log[i];
+            sound = Sound.Log[i] == "memory"                              ? "click"
+                    : Sound.Log[i] == "start Zorva1.wav"                  ? "buzz"
+                    : Sound.Log[i] == "stop" || Sound.Log[i] == "prepare" ? ""
+                                                                          : Sound.Log[i];
         return {effect, sound};
     }
 
