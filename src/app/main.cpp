@@ -5,6 +5,7 @@
 #include "app/unix_signals.h"
 #include "platform/clock.h"
 #include "platform/sound_module.h"
+#include "platform/translations.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
@@ -12,6 +13,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationDisplayName(QStringLiteral("Zorva Slots"));
     QApplication::setApplicationVersion(QString::fromLatin1(zorva::VersionText));
     QApplication::setDesktopFileName(QStringLiteral("zorva"));
+    zorva::InstallTranslations(QApplication::applicationDirPath());
 
     // The accessibility bridge connects to the session bus now, while the process is small: with no
     // bus to find, D-Bus forks a helper, and a fork after the window's canvas is painted would make

@@ -6,16 +6,25 @@
 #include "bank/payoffs.h"
 #include "bank/save.h"
 #include "bank/stats.h"
+#include "platform/translations.h"
 
 namespace zorva {
 
 namespace {
 
-// Summaries end their lines the Windows way; a message box wants plain line feeds.
-std::string ForDisplay(std::string text) {
-    for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at))
-        text.erase(at, 1);
-    return text;
+// The last spin's summary in the player's language, each line on its own in the message box.
+std::string SummaryForDisplay(const TSpinSummary& summary) {
+    QString text;
+    for (const TSummaryLine& line : summary) {
+        if (line.Break == TSummaryBreak::Before)
+            text += QLatin1Char('\n');
+        text += QCoreApplication::translate(SummaryContext, line.Pattern)
+                    .replace(QLatin1String("%1"), QString::number(line.First))
+                    .replace(QLatin1String("%2"), QString::number(line.Second));
+        if (line.Break == TSummaryBreak::After)
+            text += QLatin1Char('\n');
+    }
+    return text.left(static_cast<int>(MaxSummaryLength)).toStdString();
 }
 
 } // namespace
@@ -28,8 +37,8 @@ void TForm1::OptionsClick(int tag) {
             break;
         case 1:
             Session.PayMode = !Session.PayMode;
-            Options->SetHint(1,
-                             Session.PayMode ? "Paymode is Count Off Credits" : "Paymode is Instant Payoff");
+            Options->SetHint(1, Session.PayMode ? tr("Paymode is Count Off Credits")
+                                                : tr("Paymode is Instant Payoff"));
             Options->DrawOptionCaptions();
             break;
         case 2:
@@ -41,30 +50,31 @@ void TForm1::OptionsClick(int tag) {
             WriteCurrentGame();
             break;
         case 4:
-            if (Desktop.AskYesNo("Start a New Game?")) {
+            if (Desktop.AskYesNo(tr("Start a New Game?").toStdString())) {
                 Machine.NewGame();
                 WriteCurrentGame();
             }
             break;
         case 5:
-            Desktop.ShowInformation(Session.LastSpinSummary.empty()
-                                        ? "You must spin before viewing a summary of the last spin."
-                                        : ForDisplay(Session.LastSpinSummary));
+            Desktop.ShowInformation(
+                Session.LastSpinSummary.empty()
+                    ? tr("You must spin before viewing a summary of the last spin.").toStdString()
+                    : SummaryForDisplay(Session.LastSpinSummary));
             break;
         case 6:
             Session.AutoSpin = !Session.AutoSpin;
-            Options->SetHint(6, Session.AutoSpin ? "Auto Spin Mode: On" : "Auto Spin Mode: Off");
+            Options->SetHint(6, Session.AutoSpin ? tr("Auto Spin Mode: On") : tr("Auto Spin Mode: Off"));
             Options->DrawOptionCaptions();
             if (Session.AutoSpin && !Session.Spinning)
                 Machine.RequestSpin();
             break;
         case 7:
-            if (Desktop.AskYesNo("Are you sure you want to exit the game?"))
+            if (Desktop.AskYesNo(tr("Are you sure you want to exit the game?").toStdString()))
                 RequestClose();
             break;
         case 8:
             Session.Sound = !Session.Sound;
-            Options->SetHint(8, Session.Sound ? "Sound is On" : "Sound is Off");
+            Options->SetHint(8, Session.Sound ? tr("Sound is On") : tr("Sound is Off"));
             Options->DrawOptionCaptions();
             Sounds.SoundSettingChanged();
             break;
@@ -73,8 +83,8 @@ void TForm1::OptionsClick(int tag) {
             break;
         case 10:
             Session.Double = !Session.Double;
-            Options->SetHint(10, Session.Double ? "Double or Nothing Game is On"
-                                                : "Double or Nothing Game is Off");
+            Options->SetHint(10, Session.Double ? tr("Double or Nothing Game is On")
+                                                : tr("Double or Nothing Game is Off"));
             Options->DrawOptionCaptions();
             break;
         case 11:
@@ -95,13 +105,15 @@ void TForm1::OptionsClick(int tag) {
 
 // The game's own page, which travels with the program, in the user's browser.
 void TForm1::OpenWebPage() {
-    const QUrl page = QUrl::fromLocalFile(QDir(ProgramFolder).filePath(QStringLiteral("www/index.html")));
+    const QUrl page = QUrl::fromLocalFile(
+        FileInLanguage(QDir(ProgramFolder).filePath(QStringLiteral("www")), QStringLiteral("index.html")));
     if (Desktop.OpenInBrowser(page))
         return;
-    Desktop.ShowError("Could not find a web browser on your system!");
+    Desktop.ShowError(tr("Could not find a web browser on your system!").toStdString());
     Desktop.ShowInformation(
-        "Do visit the Zorva Slots home page some time: open www/index.html in the game's "
-        "folder with any web browser. It has the news, the manual and how to report a problem.");
+        tr("Do visit the Zorva Slots home page some time: open www/index.html in the game's "
+           "folder with any web browser. It has the news, the manual and how to report a problem.")
+            .toStdString());
 }
 
 } // namespace zorva

@@ -1,4 +1,5 @@
 #pragma once
+#include <QCoreApplication>
 #include <QImage>
 #include <QRect>
 #include <QString>
@@ -33,6 +34,8 @@ TPanelPictures LoadPanelPictures(const TArtwork& artwork, int screenWidth);
 // The machine's window drawn into one 32-bit canvas. Every routine paints its own element
 // and reports the rectangle it touched, so a change repaints only its own meter on screen.
 class TPanel {
+    Q_DECLARE_TR_FUNCTIONS(TPanel)
+
   public:
     TPanel(const TWindowLayout& layout, const TArtwork& artwork, const TPanelPictures& pictures,
            const TGameSession& session, const TSlotMachine& machine, int pixelsPerInch);
@@ -62,6 +65,7 @@ class TPanel {
         QString Text;
         QRect Box;
         double PointSize = 0;
+        int Limit = 0; // the box must end left of this
     };
     std::vector<TLabelPlace> LabelPlaces() const;
     // The rectangle the Winnings meter paints in and blanks (null when this screen has none).
