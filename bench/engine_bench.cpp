@@ -1,7 +1,7 @@
 // Micro-benchmarks of the engine's hot paths, on the silent host.
 #include <benchmark/benchmark.h>
 
-#include "engine/payoffs.h"
+#include "engine/payoff_table.h"
 
 #include "engine/machine.h"
 #include "engine/mystery_deal.h"

@@ -26,6 +26,7 @@ constexpr int MeasuredFrames = 400;
 // The sound device is left out: its threads are not the game's to measure.
 class TNoSound : public zorva::TSoundBackend {
   public:
+    void Prepare() override {}
     void Start(const QString&, bool) override {}
     void StartFromMemory(const QByteArray&) override {}
     void Stop() override {}

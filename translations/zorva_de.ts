@@ -394,6 +394,13 @@
     </message>
 </context>
 <context>
+    <name>main</name>
+    <message>
+        <source>Zorva Slots is already running, but did not answer.</source>
+        <translation>Zorva Slots läuft bereits, antwortet aber nicht.</translation>
+    </message>
+</context>
+<context>
     <name>zorva::TBorrowC</name>
     <message>
         <source>Use this form to borrow or pay back credits</source>

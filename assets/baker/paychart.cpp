@@ -4,7 +4,7 @@
 #include "symbol_art.h"
 
 #include "engine/bonus_rules.h"
-#include "engine/payoffs.h"
+#include "engine/payoff_table.h"
 #include "engine/symbols.h"
 
 #include <QPainter>

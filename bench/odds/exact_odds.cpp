@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "engine/bonus_rules.h"
-#include "engine/payoffs.h"
+#include "engine/payoff_table.h"
 
 namespace zorva {
 

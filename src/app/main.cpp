@@ -1,19 +1,35 @@
 #include <QAccessible>
 #include <QApplication>
+#include <cstdio>
 
 #include "app/unit1.h"
 #include "app/unix_signals.h"
 #include "platform/clock.h"
+#include "platform/config_file.h"
+#include "platform/single_instance.h"
 #include "platform/sound_module.h"
 #include "platform/translations.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
+    // No display name: Qt would append it to every caption ("Zorvania — Zorva Slots"). The desktop
+    // takes the program's name from its desktop entry, message boxes from the application name.
     QApplication::setApplicationName(QStringLiteral("Zorva Slots"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Zorva Slots"));
     QApplication::setApplicationVersion(QString::fromLatin1(zorva::VersionText));
     QApplication::setDesktopFileName(QStringLiteral("zorva"));
     zorva::InstallTranslations(QApplication::applicationDirPath());
+
+    // Two copies on one saved game would each write their own progress over the other's. A later
+    // start brings the running copy forward instead, and ends having written nothing.
+    zorva::TSingleInstance instance(zorva::SavedGameFilePath());
+    if (!instance.TakeLock()) {
+        if (instance.HandOver())
+            return 0;
+        const QString note =
+            QCoreApplication::translate("main", "Zorva Slots is already running, but did not answer.");
+        std::fprintf(stderr, "%s\n", qPrintable(note));
+        return 1;
+    }
 
     // The accessibility bridge connects to the session bus now, while the process is small: with no
     // bus to find, D-Bus forks a helper, and a fork after the window's canvas is painted would make
@@ -22,8 +38,9 @@ int main(int argc, char** argv) {
     zorva::TSoundModuleBackend sound(QApplication::applicationDirPath());
     zorva::TForm1 form(QApplication::applicationDirPath() + QLatin1Char('/'), sound, zorva::SystemClock(),
                        zorva::SystemDesktop());
-    sound.LoadAfterFirstPaint(form);
+    sound.LoadAfterFirstPaint(form, form.Session.Sound);
     zorva::CloseOnTerminationSignals(form);
+    instance.OnLaterStart([&form] { zorva::BringToFront(form); });
     // Small system fonts: the machine takes the whole screen.
     if (form.Screen.PixelsPerInch < 100)
         form.showMaximized();

@@ -20,6 +20,7 @@ namespace zorva {
 
 namespace {
 
+// Milliseconds: the chaser's step, the Stop button's blink, the line flash, the free-spin count's blink.
 constexpr std::array<int, TimerCount> TimerIntervals{350, 250, 400, 300};
 
 TSize SizeOf(const QImage& image) {
@@ -84,6 +85,7 @@ void TForm1::FormCreate() {
     Machine.FreeSpinMode = false;
     SetStartupSettings(Session);
     ReadGame(Desktop, Session, CurrentGameSlot);
+    Session.CreditHistory.Begin(Session.Credits);
     RepaintAll();
 }
 

@@ -32,69 +32,70 @@ std::string SummaryForDisplay(const TSpinSummary& summary) {
 void TForm1::OptionsClick(int tag) {
     Handle([&] {
         switch (tag) {
-        case 0:
+        case option::Help:
             Desktop.ShowHelp(HelpContents, this);
             break;
-        case 1:
+        case option::PayMode:
             Session.PayMode = !Session.PayMode;
-            Options->SetHint(1, Session.PayMode ? tr("Paymode is Count Off Credits")
-                                                : tr("Paymode is Instant Payoff"));
+            Options->SetHint(option::PayMode, Session.PayMode ? tr("Paymode is Count Off Credits")
+                                                              : tr("Paymode is Instant Payoff"));
             Options->DrawOptionCaptions();
             break;
-        case 2:
+        case option::PayChart:
             OpenPaychart(ProgramFolder, Desktop, this);
             break;
-        case 3:
+        case option::Borrow:
             OpenBorrowDialog(Session, Desktop, this);
             RepaintAll();
             WriteCurrentGame();
             break;
-        case 4:
+        case option::NewGame:
             if (Desktop.AskYesNo(tr("Start a New Game?").toStdString())) {
                 Machine.NewGame();
                 WriteCurrentGame();
             }
             break;
-        case 5:
+        case option::Summary:
             Desktop.ShowInformation(
                 Session.LastSpinSummary.empty()
                     ? tr("You must spin before viewing a summary of the last spin.").toStdString()
                     : SummaryForDisplay(Session.LastSpinSummary));
             break;
-        case 6:
+        case option::AutoSpin:
             Session.AutoSpin = !Session.AutoSpin;
-            Options->SetHint(6, Session.AutoSpin ? tr("Auto Spin Mode: On") : tr("Auto Spin Mode: Off"));
+            Options->SetHint(option::AutoSpin,
+                             Session.AutoSpin ? tr("Auto Spin Mode: On") : tr("Auto Spin Mode: Off"));
             Options->DrawOptionCaptions();
             if (Session.AutoSpin && !Session.Spinning)
                 Machine.RequestSpin();
             break;
-        case 7:
+        case option::Exit:
             if (Desktop.AskYesNo(tr("Are you sure you want to exit the game?").toStdString()))
                 RequestClose();
             break;
-        case 8:
+        case option::Sound:
             Session.Sound = !Session.Sound;
-            Options->SetHint(8, Session.Sound ? tr("Sound is On") : tr("Sound is Off"));
+            Options->SetHint(option::Sound, Session.Sound ? tr("Sound is On") : tr("Sound is Off"));
             Options->DrawOptionCaptions();
             Sounds.SoundSettingChanged();
             break;
-        case 9:
+        case option::WebSite:
             OpenWebPage();
             break;
-        case 10:
+        case option::Double:
             Session.Double = !Session.Double;
-            Options->SetHint(10, Session.Double ? tr("Double or Nothing Game is On")
-                                                : tr("Double or Nothing Game is Off"));
+            Options->SetHint(option::Double, Session.Double ? tr("Double or Nothing Game is On")
+                                                            : tr("Double or Nothing Game is Off"));
             Options->DrawOptionCaptions();
             break;
-        case 11:
+        case option::SaveGame:
             OpenSlotDialog(Session, TSlotDialogMode::Save, Desktop, this);
             break;
-        case 12:
+        case option::LoadGame:
             OpenSlotDialog(Session, TSlotDialogMode::Open, Desktop, this);
             RepaintAll();
             break;
-        case 13:
+        case option::Stats:
             OpenStatistics(Session, Desktop, this);
             break;
         default:

@@ -39,6 +39,7 @@ void PlayDemoRun(TGameSession& session) {
         }
     };
     session.CoinsPerLine = 4;
+    session.CreditHistory.Begin(session.Credits);
     spins(120, 0);
     session.Credits += 1000;
     session.Borrowed += 1000;
@@ -62,7 +63,7 @@ void PlayDemoRun(TGameSession& session) {
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     zorva::InstallTranslations(QApplication::applicationDirPath());
-    QApplication::setApplicationDisplayName(QStringLiteral("Zorva Slots"));
+    QApplication::setApplicationName(QStringLiteral("Zorva Slots"));
     QCommandLineParser parser;
     parser.addPositionalArgument(QStringLiteral("window"),
                                  QStringLiteral("save, open, borrow, stats or paychart"));

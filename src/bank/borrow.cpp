@@ -1,7 +1,6 @@
 #include "bank/borrow.h"
 
 #include <QCoreApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QPainter>
@@ -9,7 +8,6 @@
 #include <QRadioButton>
 
 #include "art/builtin_art.h"
-#include "bank/window_kit.h"
 #include "platform/button_pictures.h"
 #include "platform/fonts.h"
 #include "platform/picture_file.h"
@@ -61,8 +59,8 @@ void OpenBorrowDialog(TGameSession& session, TDesktop& desktop, QWidget* parent)
 }
 
 TBorrowC::TBorrowC(TGameSession& session, TDesktop& desktop, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), session_(session), desktop_(desktop),
-      digits_(DigitStripsFor(desktop.Screen().Width)) {
+    : TGameDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), session_(session),
+      desktop_(desktop), digits_(DigitStripsFor(desktop.Screen().Width)) {
     setWindowTitle(tr("Use this form to borrow or pay back credits"));
     setFixedSize(ClientSize);
     setFont(GameFont(10));
@@ -110,7 +108,7 @@ TBorrowC::TBorrowC(TGameSession& session, TDesktop& desktop, QWidget* parent)
     BitBtn7->setAutoDefault(false);
     connect(BitBtn7, &QPushButton::clicked, this, &TBorrowC::BitBtn7Click);
 
-    CentreOnScreen(*this);
+    CentreOnScreen();
 }
 
 TBankMode TBorrowC::Mode() const {
@@ -156,12 +154,8 @@ void TBorrowC::BitBtn7Click() {
             .toStdString());
 }
 
-void TBorrowC::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1) {
-        desktop_.ShowHelp(HelpTopic(), this);
-        return;
-    }
-    QDialog::keyPressEvent(event);
+void TBorrowC::ShowHelp() {
+    desktop_.ShowHelp(HelpTopic(), this);
 }
 
 } // namespace zorva

@@ -1,11 +1,11 @@
 #pragma once
-#include <QDialog>
 #include <array>
 
 #include "bank/borrow_rules.h"
 #include "engine/session.h"
 #include "mainwindow/draw_number.h"
 #include "platform/desktop.h"
+#include "platform/game_dialog.h"
 
 class QLabel;
 class QPushButton;
@@ -20,25 +20,26 @@ void OpenBorrowDialog(TGameSession& session, TDesktop& desktop, QWidget* parent)
 inline constexpr int BorrowHelpTopic = 41003;
 inline constexpr int PayBackHelpTopic = 41005;
 
-class TBorrowC : public QDialog {
+class TBorrowC : public TGameDialog {
     Q_OBJECT
 
   public:
     TBorrowC(TGameSession& session, TDesktop& desktop, QWidget* parent = nullptr);
 
-    std::array<QPushButton*, ChipAmounts.size()> AmountButtons{}; // BitBtn1 … BitBtn4, tags 0 to 3
+    std::array<QPushButton*, ChipAmounts.size()>
+        AmountButtons{}; // BitBtn1 … BitBtn4, tags 0 to 3: borrow or pay back that many credits
     QLabel* Label1 = nullptr;
     QRadioButton* RadioButton1 = nullptr; // "Borrow Credits"
     QRadioButton* RadioButton2 = nullptr; // "Pay Back Credits"
-    QPushButton* OKBtn = nullptr;
-    QPushButton* BitBtn7 = nullptr; // "&Help"
+    QPushButton* OKBtn = nullptr;         // "&OK": closes the dialog
+    QPushButton* BitBtn7 = nullptr;       // "&Help": explains borrowing or paying back in a box
 
     TBankMode Mode() const;
     int HelpTopic() const;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
+    void ShowHelp() override;
 
   private:
     void FormPaint(QPainter& canvas);

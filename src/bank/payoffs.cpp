@@ -2,12 +2,10 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPixmap>
 
 #include "art/program_art.h"
-#include "bank/window_kit.h"
 #include "platform/picture_file.h"
 #include "platform/translations.h"
 
@@ -37,14 +35,15 @@ void OpenPaychart(const QString& programFolder, TDesktop& desktop, QWidget* pare
 }
 
 TPaychart::TPaychart(const QString& programFolder, TDesktop& desktop, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+    : TGameDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                              Qt::MSWindowsFixedSizeDialogHint),
       desktop_(desktop) {
     setWindowTitle(tr("Payoff Chart"));
     Image1 = new QLabel(this);
     Image1->move(0, 0);
     FormCreate(programFolder);
-    CentreOnScreen(*this);
+    CentreOnScreen();
 }
 
 void TPaychart::FormCreate(const QString& programFolder) {
@@ -62,12 +61,8 @@ void TPaychart::FormCreate(const QString& programFolder) {
     setUpdatesEnabled(true);
 }
 
-void TPaychart::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1) {
-        desktop_.ShowHelp(PaychartHelpTopic, this);
-        return;
-    }
-    QDialog::keyPressEvent(event);
+void TPaychart::ShowHelp() {
+    desktop_.ShowHelp(PaychartHelpTopic, this);
 }
 
 } // namespace zorva

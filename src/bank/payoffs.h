@@ -1,8 +1,8 @@
 #pragma once
-#include <QDialog>
 #include <QString>
 
 #include "platform/desktop.h"
+#include "platform/game_dialog.h"
 
 class QLabel;
 
@@ -14,7 +14,7 @@ void OpenPaychart(const QString& programFolder, TDesktop& desktop, QWidget* pare
 
 inline constexpr int PaychartHelpTopic = 41010;
 
-class TPaychart : public QDialog {
+class TPaychart : public TGameDialog {
     Q_OBJECT
 
   public:
@@ -23,7 +23,7 @@ class TPaychart : public QDialog {
     QLabel* Image1 = nullptr;
 
   protected:
-    void keyPressEvent(QKeyEvent* event) override;
+    void ShowHelp() override;
 
   private:
     void FormCreate(const QString& programFolder);

@@ -1,14 +1,12 @@
 #include "bank/save.h"
 
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
 #include <algorithm>
 
-#include "bank/window_kit.h"
 #include "platform/button_pictures.h"
 #include "platform/fonts.h"
 
@@ -46,7 +44,7 @@ void OpenSlotDialog(TGameSession& session, TSlotDialogMode mode, TDesktop& deskt
 }
 
 TLoadSave::TLoadSave(TGameSession& session, TSlotDialogMode mode, TDesktop& desktop, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), desktop_(desktop),
+    : TGameDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), desktop_(desktop),
       rules_(session, mode, desktop) {
     setFixedSize(ClientSize);
     setFont(GameFont(8, true));
@@ -62,10 +60,10 @@ TLoadSave::TLoadSave(TGameSession& session, TSlotDialogMode mode, TDesktop& desk
     CancelBtn = KindButton(this, tr("&Cancel"), CrossPicture(ButtonPictureSize), QRect(508, 316, 97, 37));
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
     HelpBtn = KindButton(this, tr("&Help"), QuestionPicture(ButtonPictureSize), QRect(8, 316, 97, 37));
-    connect(HelpBtn, &QPushButton::clicked, this, [this] { desktop_.ShowHelp(SlotDialogHelpTopic, this); });
+    connect(HelpBtn, &QPushButton::clicked, this, &TLoadSave::ShowHelp);
 
     FormCreate();
-    CentreOnScreen(*this);
+    CentreOnScreen();
 }
 
 void TLoadSave::BuildPanel(int panel) {
@@ -139,12 +137,8 @@ void TLoadSave::FormClose() {
     rules_.Finish();
 }
 
-void TLoadSave::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1) {
-        desktop_.ShowHelp(SlotDialogHelpTopic, this);
-        return;
-    }
-    QDialog::keyPressEvent(event);
+void TLoadSave::ShowHelp() {
+    desktop_.ShowHelp(SlotDialogHelpTopic, this);
 }
 
 } // namespace zorva

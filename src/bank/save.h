@@ -1,9 +1,9 @@
 #pragma once
-#include <QDialog>
 #include <array>
 
-#include "bank/slot_dialog_rules.h"
+#include "bank/save_rules.h"
 #include "engine/session.h"
+#include "platform/game_dialog.h"
 
 class QLabel;
 class QLineEdit;
@@ -18,7 +18,7 @@ void OpenSlotDialog(TGameSession& session, TSlotDialogMode mode, TDesktop& deskt
 
 inline constexpr int SlotDialogHelpTopic = 41008;
 
-class TLoadSave : public QDialog {
+class TLoadSave : public TGameDialog {
     Q_OBJECT
 
   public:
@@ -30,15 +30,16 @@ class TLoadSave : public QDialog {
     std::array<QLabel*, SlotPanelCount> date{};
     std::array<QLabel*, SlotPanelCount> credits{};
     std::array<QLabel*, SlotPanelCount> borrowed{};
-    std::array<QPushButton*, SlotPanelCount> SlotButtons{};
-    QPushButton* CancelBtn = nullptr;
-    QPushButton* HelpBtn = nullptr;
+    std::array<QPushButton*, SlotPanelCount>
+        SlotButtons{};                // OKBtn, BitBtn1 … BitBtn7: save into or open the slot
+    QPushButton* CancelBtn = nullptr; // "&Cancel": closes without saving or opening
+    QPushButton* HelpBtn = nullptr;   // "&Help": the slot dialog's chapter of the manual
 
     // Every way of closing ends here, so the game in progress is read back exactly once.
     void done(int result) override;
 
   protected:
-    void keyPressEvent(QKeyEvent* event) override;
+    void ShowHelp() override;
 
   private:
     void FormCreate();

@@ -1,13 +1,11 @@
 #include "bank/stats.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <algorithm>
 
 #include "bank/credit_plot.h"
-#include "bank/statistics.h"
-#include "bank/window_kit.h"
+#include "bank/stats_rules.h"
 #include "platform/button_pictures.h"
 #include "platform/fonts.h"
 
@@ -28,7 +26,7 @@ void OpenStatistics(const TGameSession& session, TDesktop& desktop, QWidget* par
 }
 
 TStatsForm::TStatsForm(const TGameSession& session, const QLocale& locale, TDesktop& desktop, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), locale_(locale), desktop_(desktop) {
+    : TGameDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), locale_(locale), desktop_(desktop) {
     setWindowTitle(tr("Your Game Statistics"));
     setFixedSize(ClientSize);
     setFont(GameFont(10));
@@ -42,7 +40,7 @@ TStatsForm::TStatsForm(const TGameSession& session, const QLocale& locale, TDesk
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
 
     FormCreate(session);
-    CentreOnScreen(*this);
+    CentreOnScreen();
 }
 
 void TStatsForm::FormCreate(const TGameSession& session) {
@@ -134,12 +132,8 @@ QLabel* TStatsForm::Label(const char* name) const {
     return findChild<QLabel*>(QString::fromLatin1(name));
 }
 
-void TStatsForm::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1) {
-        desktop_.ShowHelp(StatisticsHelpTopic, this);
-        return;
-    }
-    QDialog::keyPressEvent(event);
+void TStatsForm::ShowHelp() {
+    desktop_.ShowHelp(StatisticsHelpTopic, this);
 }
 
 } // namespace zorva

@@ -1,9 +1,9 @@
 #pragma once
-#include <QDialog>
 #include <QLocale>
 
 #include "engine/session.h"
 #include "platform/desktop.h"
+#include "platform/game_dialog.h"
 
 class QLabel;
 class QPushButton;
@@ -18,7 +18,7 @@ void OpenStatistics(const TGameSession& session, TDesktop& desktop, QWidget* par
 
 inline constexpr int StatisticsHelpTopic = 41009;
 
-class TStatsForm : public QDialog {
+class TStatsForm : public TGameDialog {
     Q_OBJECT
 
   public:
@@ -28,11 +28,11 @@ class TStatsForm : public QDialog {
 
     // Captions and values carry their design names ("Label11" …) as object names.
     QLabel* Label(const char* name) const;
-    QPushButton* BitBtn1 = nullptr;
+    QPushButton* BitBtn1 = nullptr; // "OK": closes the window
     TCreditPlot* Plot = nullptr;
 
   protected:
-    void keyPressEvent(QKeyEvent* event) override;
+    void ShowHelp() override;
 
   private:
     void FormCreate(const TGameSession& session);

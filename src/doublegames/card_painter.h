@@ -2,7 +2,7 @@
 #include <QImage>
 #include <QPainter>
 
-#include "doublegames/card_game.h"
+#include "doublegames/cards_rules.h"
 
 namespace zorva {
 

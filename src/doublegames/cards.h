@@ -2,8 +2,8 @@
 #include <QCoreApplication>
 #include <QImage>
 
-#include "doublegames/card_game.h"
 #include "doublegames/card_painter.h"
+#include "doublegames/cards_rules.h"
 #include "doublegames/double_game_form.h"
 
 class QLabel;
@@ -32,9 +32,9 @@ class TCardForm : public TDoubleGameForm {
     QImage Canvas; // the client area as the player sees it
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
-    QPushButton* BitBtn1 = nullptr;
-    QPushButton* BitBtn2 = nullptr;
-    QPushButton* BitBtn3 = nullptr;
+    QPushButton* BitBtn1 = nullptr; // "&OK": keeps the winnings and closes
+    QPushButton* BitBtn2 = nullptr; // "&Help": the card game's chapter of the manual
+    QPushButton* BitBtn3 = nullptr; // "&Pyramid": carries the winnings over into the Pyramid
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -9,7 +9,7 @@
 #include "doublegames/double_game.h"
 #include "doublegames/sound_effects_host.h"
 #include "platform/help_viewer.h"
-#include "platform/sound_player_qsoundeffect.h"
+#include "platform/sound_stream.h"
 #include "platform/translations.h"
 
 namespace {
@@ -33,7 +33,7 @@ class TDevHost : public zorva::TSoundEffectsHost {
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     zorva::InstallTranslations(QApplication::applicationDirPath());
-    QApplication::setApplicationDisplayName(QStringLiteral("Zorva Slots"));
+    QApplication::setApplicationName(QStringLiteral("Zorva Slots"));
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Opens the card game or the Pyramid with a given stake."));
@@ -62,7 +62,7 @@ int main(int argc, char** argv) {
     zorva::TGameSession session;
     session.Sound = !parser.isSet(QStringLiteral("silent"));
     session.SpinWinnings = stake;
-    zorva::TQSoundEffectBackend backend;
+    zorva::TSoundStreamBackend backend;
     zorva::TSoundPlayer player(backend);
     zorva::TSoundEffects effects(player, session.Sound, programFolder);
     effects.LoadClickSound();

@@ -1,15 +1,13 @@
 #include "doublegames/double_game_form.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
-#include <QScreen>
 
 #include "engine/credits.h"
 
 namespace zorva {
 
 TDoubleGameForm::TDoubleGameForm(TGameSession& session, TDoubleGameHost& host, int helpTopic, QWidget* parent)
-    : QDialog(parent), Session(session), Host(host), HelpTopic(helpTopic) {}
+    : TGameDialog(parent), Session(session), Host(host), HelpTopic(helpTopic) {}
 
 void TDoubleGameForm::TakeStake() {
     Session.ReopenDoubleGame = false;
@@ -37,12 +35,6 @@ void TDoubleGameForm::FormClose() {
         SaturatingAdd(Session.DoubleOrNothingWon, SaturatingAdd(Session.SpinWinnings, -StartWinnings));
 }
 
-void TDoubleGameForm::CentreOnScreen() {
-    const QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
-    if (screen)
-        move(screen->availableGeometry().center() - rect().center());
-}
-
 void TDoubleGameForm::done(int result) {
     if (MovesRunning > 0) {
         CloseRequested = true;
@@ -57,14 +49,10 @@ void TDoubleGameForm::done(int result) {
 }
 
 void TDoubleGameForm::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1) {
-        ShowHelp();
-        return;
-    }
     // Escape is no way out of the game: only OK, the switch and the close box end it.
     if (event->key() == Qt::Key_Escape)
         return;
-    QDialog::keyPressEvent(event);
+    TGameDialog::keyPressEvent(event);
 }
 
 TDoubleGameForm::TMove::TMove(TDoubleGameForm& form) : Form(form) {

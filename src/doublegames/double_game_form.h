@@ -1,8 +1,8 @@
 #pragma once
-#include <QDialog>
 #include <cstdint>
 
 #include "doublegames/double_game.h"
+#include "platform/game_dialog.h"
 
 class QKeyEvent;
 
@@ -10,7 +10,7 @@ namespace zorva {
 
 // What both double-or-nothing windows share: taking the stake, OK, the switch to the other game,
 // and booking the window's own gain or loss however it closes.
-class TDoubleGameForm : public QDialog {
+class TDoubleGameForm : public TGameDialog {
   public:
     int32_t StartWinnings = 0;
 
@@ -23,9 +23,8 @@ class TDoubleGameForm : public QDialog {
     void CloseKeepingWinnings();
     // After a loss the switch only changes which game is offered next time.
     void SwitchGame(bool pyramid);
-    void ShowHelp();
+    void ShowHelp() override;
     void FormClose();
-    void CentreOnScreen();
 
     void done(int result) override;
     void keyPressEvent(QKeyEvent* event) override;

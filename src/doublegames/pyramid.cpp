@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <algorithm>
 
 #include "art/builtin_art.h"
 #include "doublegames/bit_buttons.h"
@@ -17,6 +18,7 @@ namespace {
 
 constexpr int ClientWidth = 592;
 constexpr int ClientHeight = 384;
+constexpr int Label1Width = 165;
 
 struct TTextStyle {
     uint32_t Colour;
@@ -67,7 +69,7 @@ void TDoubleForm::CreateControls() {
     Label2->setAlignment(Qt::AlignRight | Qt::AlignTop);
     SetTextColour(Label2, colour::Red);
     Label1 = new QLabel(this);
-    Label1->setGeometry(132, 14, 165, 35);
+    Label1->setGeometry(132, 14, Label1Width, 35);
     Label1->setFont(GameFontPixels(32));
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     SetTextColour(Label1, colour::Blue);
@@ -166,8 +168,10 @@ void TDoubleForm::RevealAll() {
     }
 }
 
+// The label widens for amounts of nine digits and more; the board stands below it, out of reach.
 void TDoubleForm::ShowWinnings() {
     Label1->setText(QString::number(Session.SpinWinnings));
+    Label1->resize(std::max(Label1Width, Label1->sizeHint().width()), Label1->height());
 }
 
 void TDoubleForm::BitBtn1Click() {

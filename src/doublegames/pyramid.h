@@ -4,7 +4,7 @@
 #include <array>
 
 #include "doublegames/double_game_form.h"
-#include "doublegames/pyramid_game.h"
+#include "doublegames/pyramid_rules.h"
 #include "doublegames/pyramid_square.h"
 
 class QLabel;
@@ -35,11 +35,11 @@ class TDoubleForm : public TDoubleGameForm {
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
     QPlainTextEdit* Memo1 = nullptr;
-    QPushButton* BitBtn1 = nullptr;
-    QPushButton* BitBtn2 = nullptr;
-    QPushButton* BitBtn3 = nullptr;
-    QImage BlueBox; // an untouched square
-    QImage Red;     // a turned square
+    QPushButton* BitBtn1 = nullptr; // "&OK": keeps the winnings and closes
+    QPushButton* BitBtn2 = nullptr; // "&Card Game": carries the winnings over into the card game
+    QPushButton* BitBtn3 = nullptr; // "&Help": the Pyramid's chapter of the manual
+    QImage BlueBox;                 // an untouched square
+    QImage Red;                     // a turned square
 
   private:
     void CreateControls();

@@ -15,6 +15,10 @@ TCreditHistory::TCreditHistory(std::size_t capacity) : capacity_(std::max(capaci
     points_.reserve(capacity_);
 }
 
+void TCreditHistory::Begin(int32_t credits) {
+    Append({0, credits, TCreditEvent::Spin});
+}
+
 void TCreditHistory::AddSpin(int32_t credits) {
     ++spinsSettled_;
     // A spin off the stride stood in only as the latest one; the new spin takes its place.

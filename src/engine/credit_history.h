@@ -27,6 +27,8 @@ class TCreditHistory {
     TCreditHistory() : TCreditHistory(DefaultCapacity) {}
     explicit TCreditHistory(std::size_t capacity);
 
+    // The credits the run began with, the point at spin 0 that the plot starts from.
+    void Begin(int32_t credits);
     void AddSpin(int32_t credits);
     void Mark(TCreditEvent event, int32_t credits);
 

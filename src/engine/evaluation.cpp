@@ -3,7 +3,7 @@
 #include "engine/bonus_rules.h"
 #include "engine/credits.h"
 #include "engine/machine.h"
-#include "engine/payoffs.h"
+#include "engine/payoff_table.h"
 
 namespace zorva {
 

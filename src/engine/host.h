@@ -7,7 +7,13 @@
 
 namespace zorva {
 
-enum class TimerId { Timer1, Timer2, Timer4, Timer5 };
+// The main window's timers, named as the design names them; the engine owns their ticks.
+enum class TimerId {
+    Timer1, // the mystery chaser: moves the lit box one place on
+    Timer2, // blinks the Stop button while the chaser waits
+    Timer4, // flashes the winning paylines in turn
+    Timer5, // blinks the count of free spins still to come
+};
 inline constexpr int TimerCount = 4;
 
 enum class TMeter { Credits, BonusPool, LinesPlayed, CoinsPerLine, CoinsPlayed, GlobeRow, DollarRow };

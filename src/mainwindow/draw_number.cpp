@@ -13,7 +13,16 @@ namespace {
 
 constexpr std::size_t MaxDigits = 10;
 
+// The strips hold digits only; no amount shown with them can be below 0 in play.
+std::string DigitsOf(int32_t value) {
+    return std::to_string(std::max<int32_t>(value, 0)).substr(0, MaxDigits);
+}
+
 } // namespace
+
+int NumberWidth(const TDigitStrips& strips, int32_t value) {
+    return static_cast<int>(DigitsOf(value).size()) * strips.GlyphWidth;
+}
 
 TDigitStrips DigitStripsFor(int screenWidth) {
     if (screenWidth < 1000)
@@ -23,8 +32,7 @@ TDigitStrips DigitStripsFor(int screenWidth) {
 
 QRect DrawNumber(QPainter& painter, const TDigitStrips& strips, int32_t value, int x, int y, bool green,
                  bool rightAligned, bool exactClear) {
-    // The strips hold digits only; no amount shown with them can be below 0 in play.
-    const std::string text = std::to_string(std::max<int32_t>(value, 0)).substr(0, MaxDigits);
+    const std::string text = DigitsOf(value);
     const int n = static_cast<int>(text.size());
     const int gw = strips.GlyphWidth;
     const int gh = strips.GlyphHeight;

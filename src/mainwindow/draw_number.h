@@ -19,6 +19,9 @@ struct TDigitStrips {
 // 16 x 21 glyphs below 1000 pixels of screen width, 32 x 42 from 1000 on.
 TDigitStrips DigitStripsFor(int screenWidth);
 
+// How wide value's digits stand, without the glyph of clearing.
+int NumberWidth(const TDigitStrips& strips, int32_t value);
+
 // Paints value with digit sprites at (x, y), x being the right edge when rightAligned. A black box
 // first wipes the old number: exactly the new one's width with exactClear, else one glyph more on
 // the side where a longer old number stood out. Returns every pixel touched, for the repaint.

@@ -18,8 +18,14 @@ void TImageControl::paintEvent(QPaintEvent*) {
 
 void TImageControl::mousePressEvent(QMouseEvent* event) {
     event->accept();
-    if (Clicked)
+    if (event->button() == Qt::LeftButton && Clicked)
         Clicked(Tag);
+}
+
+// The second press of a double-click arrives here; it was counted as a click already, and counted
+// again it would undo a toggle.
+void TImageControl::mouseDoubleClickEvent(QMouseEvent* event) {
+    event->accept();
 }
 
 } // namespace zorva

@@ -5,7 +5,7 @@
 
 namespace zorva {
 
-// A picture on the window that answers a click: the logo and each option button.
+// A picture on the window that answers a click of the left button: the logo and each option button.
 class TImageControl : public QWidget {
   public:
     TImageControl(QWidget* parent, int tag, QImage picture);
@@ -17,6 +17,7 @@ class TImageControl : public QWidget {
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 };
 
 } // namespace zorva

@@ -65,42 +65,37 @@ bool TMachineInput::Accept(bool allowed) {
     return allowed;
 }
 
-void TMachineInput::BetUpLines() {
+// Each adjuster moves one value of the bet by one within 0 to 8, never during a spin, and never up
+// beyond what the credits cover; it repaints its own meter and the Coins Played meter.
+void TMachineInput::Adjust(int32_t TGameSession::*value, int step, int32_t TGameSession::*other,
+                           TMeter meter) {
     TGameSession& s = Machine.Session;
-    if (!Accept(s.LinesPlayed < MostPerBet && (s.LinesPlayed + 1) * s.CoinsPerLine <= s.Credits &&
-                !s.Spinning))
+    const int32_t next = s.*value + step;
+    const bool allowed =
+        step < 0 ? s.*value > 0 : s.*value < MostPerBet && int64_t{next} * (s.*other) <= s.Credits;
+    if (!Accept(allowed && !s.Spinning))
         return;
-    s.LinesPlayed += 1;
-    Machine.Host.DrawMeter(TMeter::LinesPlayed);
-    Machine.Host.DrawMeter(TMeter::CoinsPlayed);
+    s.*value = next;
+    // Lowering the coins repaints the bet first; every other change repaints its own meter first.
+    const bool betFirst = value == &TGameSession::CoinsPerLine && step < 0;
+    Machine.Host.DrawMeter(betFirst ? TMeter::CoinsPlayed : meter);
+    Machine.Host.DrawMeter(betFirst ? meter : TMeter::CoinsPlayed);
+}
+
+void TMachineInput::BetUpLines() {
+    Adjust(&TGameSession::LinesPlayed, +1, &TGameSession::CoinsPerLine, TMeter::LinesPlayed);
 }
 
 void TMachineInput::BetDownLines() {
-    TGameSession& s = Machine.Session;
-    if (!Accept(s.LinesPlayed > 0 && !s.Spinning))
-        return;
-    s.LinesPlayed -= 1;
-    Machine.Host.DrawMeter(TMeter::LinesPlayed);
-    Machine.Host.DrawMeter(TMeter::CoinsPlayed);
+    Adjust(&TGameSession::LinesPlayed, -1, &TGameSession::CoinsPerLine, TMeter::LinesPlayed);
 }
 
 void TMachineInput::BetUpCoins() {
-    TGameSession& s = Machine.Session;
-    if (!Accept(s.CoinsPerLine < MostPerBet && (s.CoinsPerLine + 1) * s.LinesPlayed <= s.Credits &&
-                !s.Spinning))
-        return;
-    s.CoinsPerLine += 1;
-    Machine.Host.DrawMeter(TMeter::CoinsPerLine);
-    Machine.Host.DrawMeter(TMeter::CoinsPlayed);
+    Adjust(&TGameSession::CoinsPerLine, +1, &TGameSession::LinesPlayed, TMeter::CoinsPerLine);
 }
 
 void TMachineInput::BetDownCoins() {
-    TGameSession& s = Machine.Session;
-    if (!Accept(s.CoinsPerLine > 0 && !s.Spinning))
-        return;
-    s.CoinsPerLine -= 1;
-    Machine.Host.DrawMeter(TMeter::CoinsPlayed);
-    Machine.Host.DrawMeter(TMeter::CoinsPerLine);
+    Adjust(&TGameSession::CoinsPerLine, -1, &TGameSession::LinesPlayed, TMeter::CoinsPerLine);
 }
 
 } // namespace zorva

@@ -28,6 +28,7 @@ class TMachineInput {
     void SpinIfAllowed();
     // Clicks before a change, buzzes instead of one.
     bool Accept(bool allowed);
+    void Adjust(int32_t TGameSession::*value, int step, int32_t TGameSession::*other, TMeter meter);
 };
 
 } // namespace zorva

@@ -75,9 +75,10 @@ QString TOptionsBar::Hint(int tag) const {
 }
 
 QColor TOptionsBar::CaptionColour(int tag) const {
-    if (tag == 6 && Session.AutoSpin)
+    if (tag == option::AutoSpin && Session.AutoSpin)
         return Qt::white;
-    if ((tag == 8 && !Session.Sound) || (tag == 10 && !Session.Double) || (tag == 1 && !Session.PayMode))
+    if ((tag == option::Sound && !Session.Sound) || (tag == option::Double && !Session.Double) ||
+        (tag == option::PayMode && !Session.PayMode))
         return QColor(192, 192, 192);
     return Qt::black;
 }

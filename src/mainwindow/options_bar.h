@@ -10,7 +10,27 @@
 
 namespace zorva {
 
-inline constexpr int OptionButtonCount = 14;
+// The option buttons' tags: 0 to 6 are the left column from the bottom up, 7 to 13 the right one.
+namespace option {
+enum TTag : int {
+    Help,
+    PayMode,
+    PayChart,
+    Borrow,
+    NewGame,
+    Summary,
+    AutoSpin,
+    Exit,
+    Sound,
+    WebSite,
+    Double,
+    SaveGame,
+    LoadGame,
+    Stats,
+};
+} // namespace option
+
+inline constexpr int OptionButtonCount = option::Stats + 1;
 
 // The fourteen option buttons in two columns of seven beside the machine.
 class TOptionsBar {

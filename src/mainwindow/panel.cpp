@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QRegion>
 #include <algorithm>
 #include <string>
 
@@ -18,6 +19,8 @@ namespace {
 
 constexpr int MotionStripHeight = 576;
 constexpr int MysteryColumns = 9;
+constexpr int WinningsNumberTop = 243; // on screens from 1000 pixels
+constexpr int Margin = 4;              // between the Winnings meter's label, its number and the window's edge
 const QColor Yellow(255, 255, 0);
 const QColor Grey(128, 128, 128);
 constexpr std::size_t FreeSpinsLabel = 2; // "Win 3 FREE Spins:", third of LabelPlaces()
@@ -28,6 +31,10 @@ QImage PictureOr(const QImage& replacement, const char* builtin) {
 
 QRect ToQRect(const TRect& r) {
     return {r.Left, r.Top, r.Width(), r.Height()};
+}
+
+QString WinningsLabel() {
+    return QCoreApplication::translate("TPanel", "Winnings:");
 }
 
 int ByBand(TScreenBand band, int small, int medium, int large) {
@@ -243,8 +250,19 @@ void TPanel::DrawNumberMeter(TMeter meter) {
     if (meter == TMeter::Credits)
         qCDebug(SpinLog, "credits %d", value);
     QPainter painter(&Canvas);
+    // On wide screens the pool's clearing glyph reaches under the leftmost globe; the globes keep
+    // their place, as the full repaint, which draws them after the pool, shows them.
+    if (meter == TMeter::BonusPool)
+        painter.setClipRegion(QRegion(Canvas.rect()).subtracted(GlobeRowArea()));
     Touched(DrawNumber(painter, Pictures.Digits, value, place.At.x(), place.At.y(), place.Green,
                        place.RightAligned, place.ExactClear));
+}
+
+QRect TPanel::GlobeRowArea() const {
+    const QImage& icons = Layout.ScreenWidth < 700 ? Pictures.Bonus16 : Pictures.Bonus;
+    const int w = icons.width();
+    const TScreenBand b = Layout.Band;
+    return {ByBand(b, 125, 190, 200) - 2 * w, ByBand(b, 65, 80, 100), 3 * w, icons.height() / 2};
 }
 
 // Globes fill their three slots from the right, dollars their six from the left.
@@ -288,7 +306,25 @@ QRect TPanel::WinningsArea() const {
         // Label and number stand above the machine face; blank down to its top edge.
         return QRect(Layout.MachineLeft, 0, 300, std::max(Layout.MachineTop, 44));
     }
-    return QRect(QPoint(Layout.M() + 1, 240), QPoint(Layout.WindowWidth - 1, 299));
+    // Down from where a label raised over a long number stands.
+    const int top = std::min(240, WinningsLabelBox(true).top());
+    return QRect(QPoint(Layout.M() + 1, top), QPoint(Layout.WindowWidth - 1, 299));
+}
+
+// The number's left edge on wide screens: at M + 168, or, where that would run off the window
+// (screens of 1000 to about 1060 pixels), ending just inside the window's right edge.
+int TPanel::WinningsNumberLeft() const {
+    const int width = NumberWidth(Pictures.Digits, Session.SpinWinnings);
+    return std::max(Layout.M() + 1, std::min(Layout.M() + 168, Layout.WindowWidth - Margin - width));
+}
+
+// Left of the number, or raised to stand over it.
+QRect TPanel::WinningsLabelBox(bool raised) const {
+    const QFontMetrics metrics(GameFont(14), const_cast<QImage*>(&Canvas));
+    QRect box(Layout.M() + 15, 250, metrics.horizontalAdvance(WinningsLabel()), metrics.height());
+    if (raised)
+        box.moveBottom(WinningsNumberTop - 1);
+    return box;
 }
 
 void TPanel::DrawWinnings(bool show) {
@@ -303,7 +339,7 @@ void TPanel::DrawWinnings(bool show) {
         Touched(area);
         return;
     }
-    const QString label = tr("Winnings:");
+    const QString label = WinningsLabel();
     painter.setPen(Yellow);
     if (sw < 1000) {
         painter.setFont(GameFont(12));
@@ -315,13 +351,19 @@ void TPanel::DrawWinnings(bool show) {
                            5 + metrics.height(), true, true, true));
         return;
     }
+    // A growing amount may move the number left and the label up: nothing of the last one may stay.
+    painter.fillRect(area, Qt::black);
+    Touched(area);
     painter.setFont(GameFont(14));
-    const QRect box(Layout.M() + 15, 250, painter.fontMetrics().horizontalAdvance(label),
-                    painter.fontMetrics().height());
+    const int numberLeft = WinningsNumberLeft();
+    // Where the number, moved in from the window's edge, would reach the label, the label stands over it.
+    QRect box = WinningsLabelBox(false);
+    if (box.right() + Margin >= numberLeft)
+        box = WinningsLabelBox(true);
     painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, label);
     Touched(box);
-    Touched(
-        DrawNumber(painter, Pictures.Digits, Session.SpinWinnings, Layout.M() + 168, 243, true, false, true));
+    Touched(DrawNumber(painter, Pictures.Digits, Session.SpinWinnings, numberLeft, WinningsNumberTop, true,
+                       false, true));
 }
 
 QRect TPanel::MysteryBoxRect(int box) const {

@@ -83,6 +83,9 @@ class TPanel {
     void DrawLabels();
     void DrawNumberMeter(TMeter meter);
     void DrawIconRow(bool globes);
+    QRect GlobeRowArea() const; // the three globe slots
+    int WinningsNumberLeft() const;
+    QRect WinningsLabelBox(bool raised) const;
     void DrawAdjusters();
     void Copy(const QImage& source, const QRect& from, const QPoint& to);
     QRect MysteryBoxRect(int box) const;

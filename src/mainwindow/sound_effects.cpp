@@ -56,7 +56,9 @@ void TSoundEffects::Play(SoundId id) {
 }
 
 void TSoundEffects::SoundSettingChanged() {
-    if (!Sound)
+    if (Sound)
+        Player.Prepare();
+    else
         Player.Stop();
 }
 

@@ -20,8 +20,8 @@ class TSoundEffects {
 
     void Play(SoundId id);
 
-    // To be called after the Sound setting changes: switching it off also silences a sound
-    // still playing, such as the chaser's endless loop.
+    // To be called after the Sound setting changes: switching it on readies the sound device,
+    // switching it off also silences a sound still playing, such as the chaser's endless loop.
     void SoundSettingChanged();
 
     // The whole of "Zorva0.wav", kept for the whole run.

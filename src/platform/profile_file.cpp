@@ -26,9 +26,11 @@ char LowerAscii(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-bool EqualIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                              [](char x, char y) { return LowerAscii(x) == LowerAscii(y); });
+// Names match without regard to case, as the profile functions match them: ASCII letters only.
+std::string Lower(std::string_view name) {
+    std::string lower(name);
+    std::transform(lower.begin(), lower.end(), lower.begin(), LowerAscii);
+    return lower;
 }
 
 // "[name]" with blanks allowed around the line and the name; anything after the last "]" is ignored.
@@ -97,41 +99,43 @@ TProfileFile TProfileFile::Parse(std::string_view text) {
     return file;
 }
 
-std::optional<TProfileFile::TSectionSpan> TProfileFile::FindSection(std::string_view section) const {
+const TProfileFile::TIndex& TProfileFile::Index() const {
+    if (index_)
+        return *index_;
+    TIndex& index = index_.emplace();
+    // Lines before the first section, and the keys of a repeated section, belong to no entry.
+    TSectionEntry* open = nullptr;
     for (std::size_t i = 0; i < lines_.size(); ++i) {
-        const auto name = SectionNameOf(Text(lines_[i]));
-        if (!name || !EqualIgnoringCase(*name, section)) {
-            continue;
+        const std::string_view line = Text(lines_[i]);
+        if (const auto name = SectionNameOf(line)) {
+            if (open)
+                open->Span.End = i;
+            const auto [entry, isNew] =
+                index.try_emplace(Lower(*name), TSectionEntry{{i, lines_.size()}, {}});
+            open = isNew ? &entry->second : nullptr;
+        } else if (const auto keyLine = KeyLineOf(line); keyLine && open) {
+            open->Keys.try_emplace(Lower(keyLine->Key), i);
         }
-        std::size_t end = i + 1;
-        while (end < lines_.size() && !SectionNameOf(Text(lines_[end]))) {
-            ++end;
-        }
-        return TSectionSpan{i, end};
     }
-    return std::nullopt;
+    if (open)
+        open->Span.End = lines_.size();
+    return index;
 }
 
-std::optional<std::size_t> TProfileFile::FindKey(const TSectionSpan& span, std::string_view key) const {
-    for (std::size_t i = span.Header + 1; i < span.End; ++i) {
-        const auto keyLine = KeyLineOf(Text(lines_[i]));
-        if (keyLine && EqualIgnoringCase(keyLine->Key, key)) {
-            return i;
-        }
-    }
-    return std::nullopt;
+const TProfileFile::TSectionEntry* TProfileFile::FindSection(std::string_view section) const {
+    const TIndex& index = Index();
+    const auto found = index.find(Lower(section));
+    return found == index.end() ? nullptr : &found->second;
 }
 
 std::optional<std::string> TProfileFile::GetString(std::string_view section, std::string_view key) const {
-    const auto span = FindSection(section);
-    if (!span) {
+    const TSectionEntry* entry = FindSection(section);
+    if (entry == nullptr)
         return std::nullopt;
-    }
-    const auto index = FindKey(*span, key);
-    if (!index) {
+    const auto found = entry->Keys.find(Lower(key));
+    if (found == entry->Keys.end())
         return std::nullopt;
-    }
-    return std::string(KeyLineOf(Text(lines_[*index]))->Value.substr(0, MaxValueLength));
+    return std::string(KeyLineOf(Text(lines_[found->second]))->Value.substr(0, MaxValueLength));
 }
 
 TProfileFile::TLine TProfileFile::Store(std::string_view text) {
@@ -142,31 +146,35 @@ TProfileFile::TLine TProfileFile::Store(std::string_view text) {
 
 void TProfileFile::SetString(std::string_view section, std::string_view key, std::string_view value) {
     const std::string cleanValue = WithoutLineBreaks(value);
-    const auto span = FindSection(section);
-    if (!span) {
+    const TSectionEntry* entry = FindSection(section);
+    if (entry == nullptr) {
         if (!lines_.empty() && !Trim(Text(lines_.back())).empty()) {
             lines_.push_back(Store(""));
         }
         lines_.push_back(Store("[" + std::string(section) + "]"));
         lines_.push_back(Store(std::string(key) + "=" + cleanValue));
+        index_.reset();
         return;
     }
-    if (const auto index = FindKey(*span, key)) {
-        // The key keeps its line and the spelling the file gave it.
-        const std::string keyName(KeyLineOf(Text(lines_[*index]))->Key);
-        lines_[*index] = Store(keyName + "=" + cleanValue);
+    if (const auto found = entry->Keys.find(Lower(key)); found != entry->Keys.end()) {
+        // The key keeps its line and the spelling the file gave it; the index still holds.
+        const std::size_t index = found->second;
+        const std::string keyName(KeyLineOf(Text(lines_[index]))->Key);
+        lines_[index] = Store(keyName + "=" + cleanValue);
         return;
     }
     // After the section's last line that is not blank, so the blank lines that part it from the
     // next section stay where they are.
-    std::size_t insertAt = span->Header + 1;
-    for (std::size_t i = span->Header + 1; i < span->End; ++i) {
+    const TSectionSpan span = entry->Span;
+    std::size_t insertAt = span.Header + 1;
+    for (std::size_t i = span.Header + 1; i < span.End; ++i) {
         if (!Trim(Text(lines_[i])).empty()) {
             insertAt = i + 1;
         }
     }
     const TLine line = Store(std::string(key) + "=" + cleanValue);
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(insertAt), line);
+    index_.reset();
 }
 
 std::string TProfileFile::Serialise() const {

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace zorva {
@@ -43,13 +44,23 @@ class TProfileFile {
         std::size_t End;
     };
 
+    // Where each section and each of its keys first stands, by lower-case name: a game's read asks
+    // for 22 keys of each of 9 sections, and each lookup would otherwise scan the file again.
+    struct TSectionEntry {
+        TSectionSpan Span;
+        std::unordered_map<std::string, std::size_t> Keys;
+    };
+    using TIndex = std::unordered_map<std::string, TSectionEntry>;
+
     std::string_view Text(const TLine& line) const { return {storage_.data() + line.Offset, line.Length}; }
-    std::optional<TSectionSpan> FindSection(std::string_view section) const;
-    std::optional<std::size_t> FindKey(const TSectionSpan& span, std::string_view key) const;
+    const TSectionEntry* FindSection(std::string_view section) const;
+    const TIndex& Index() const;
     TLine Store(std::string_view text);
 
     std::string storage_;
     std::vector<TLine> lines_;
+    // Built at the first lookup after the lines changed.
+    mutable std::optional<TIndex> index_;
     bool byteOrderMark_ = false;
     std::string lineBreak_ = "\n";
 };

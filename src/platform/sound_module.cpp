@@ -16,13 +16,17 @@ namespace {
 // frame has gone out to the window system.
 class TFirstPaintWatch : public QObject {
   public:
-    TFirstPaintWatch(QWidget& window, TSoundModuleBackend& backend) : QObject(&window), Backend(backend) {
+    TFirstPaintWatch(QWidget& window, TSoundModuleBackend& backend, const bool& sound)
+        : QObject(&window), Backend(backend), Sound(sound) {
         window.installEventFilter(this);
     }
 
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() == QEvent::Paint) {
-            QTimer::singleShot(0, parent(), [backend = &Backend] { backend->Load(); });
+            QTimer::singleShot(0, parent(), [backend = &Backend, sound = &Sound] {
+                if (*sound)
+                    backend->Prepare();
+            });
             deleteLater();
         }
         return false;
@@ -30,6 +34,7 @@ class TFirstPaintWatch : public QObject {
 
   private:
     TSoundModuleBackend& Backend;
+    const bool& Sound;
 };
 
 } // namespace
@@ -54,8 +59,14 @@ void TSoundModuleBackend::Load() {
     Device.reset(create());
 }
 
-void TSoundModuleBackend::LoadAfterFirstPaint(QWidget& window) {
-    new TFirstPaintWatch(window, *this);
+void TSoundModuleBackend::LoadAfterFirstPaint(QWidget& window, const bool& sound) {
+    new TFirstPaintWatch(window, *this, sound);
+}
+
+void TSoundModuleBackend::Prepare() {
+    Load();
+    if (Device)
+        Device->Prepare();
 }
 
 void TSoundModuleBackend::Start(const QString& path, bool looping) {

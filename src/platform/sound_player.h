@@ -14,6 +14,8 @@ std::optional<int> WaveFileLengthMilliseconds(const QString& path);
 class TSoundBackend {
   public:
     virtual ~TSoundBackend() = default;
+    // Sound has just been switched on: get ready so the first sound is not late.
+    virtual void Prepare() = 0;
     virtual void Start(const QString& path, bool looping) = 0;
     virtual void StartFromMemory(const QByteArray& wave) = 0;
     virtual void Stop() = 0;
@@ -39,6 +41,7 @@ class TSoundPlayer {
     void PlayFile(const QString& path, TPlayMode mode);
     void PlayFromMemory(const QByteArray& wave);
     void Stop();
+    void Prepare() { Backend.Prepare(); }
 
   private:
     TSoundBackend& Backend;

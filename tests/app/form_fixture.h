@@ -10,12 +10,12 @@
 #include <vector>
 
 #include "app/unit1.h"
-#include "fake_desktop.h"
-#include "fake_sound_backend.h"
 #include "platform/browser.h"
 #include "platform/clock.h"
 #include "platform/config_file.h"
 #include "platform/help_viewer.h"
+#include "support/fake_desktop.h"
+#include "support/fake_sound_backend.h"
 
 namespace zorva {
 

@@ -1,62 +1,14 @@
 #include <QTest>
 #include <functional>
 
-#include "engine/payoffs.h"
-#include "form_fixture.h"
-#include "seeded_draw.h"
+#include "spin_fixture.h"
 
 namespace zorva {
 namespace {
 
-class Game : public FormTest {
+class Game : public SpinTest {
   protected:
     TForm1& form = Open(1024, 768);
-
-    static TStops StopsOf(uint32_t seed) { return DrawFromSeed(seed).Stops; }
-    // Sets the clock so that the next spin draws stops the test wants.
-    void NextSpinDraws(const std::function<bool(const TStops&)>& wanted) {
-        Clock.TimeOfDay = SeedWhere(wanted);
-        ASSERT_NE(Clock.TimeOfDay, 0u) << "no such spin";
-    }
-    TLinePayoff Line(const TStops& s, int line) const {
-        TStrips strips{};
-        BuildStrips(strips);
-        return NormalLinePayoff(LineSymbols(strips, s, line));
-    }
-    int32_t Wins(const TStops& s) const {
-        int32_t total = 0;
-        for (int line = 0; line < LineCount; ++line)
-            total += Line(s, line).Total();
-        return total;
-    }
-    bool NoWild(const TStops& s) const {
-        TStrips strips{};
-        BuildStrips(strips);
-        for (int w = 0; w < WheelCount; ++w)
-            if (strips[w][s[w]] == Wild)
-                return false;
-        return true;
-    }
-    // No wild, no mystery, no globe or dollar line: the win is the lines' and nothing else.
-    bool Plain(const TStops& s) const {
-        if (!NoWild(s) || ShowsMystery(s))
-            return false;
-        for (int line = 0; line < LineCount; ++line)
-            if (Line(s, line).Symbol == Dollar || Line(s, line).Symbol == Globe)
-                return false;
-        return true;
-    }
-    bool ShowsMystery(const TStops& s) const {
-        TStrips strips{};
-        BuildStrips(strips);
-        return strips[4][s[4]] == Mystery;
-    }
-    bool DollarLine(const TStops& s) const {
-        for (int line = 0; line < LineCount; ++line)
-            if (Line(s, line).Symbol == Dollar)
-                return true;
-        return false;
-    }
 };
 
 // A session played through the real window and its keys, on a virtual clock: every feature

@@ -50,6 +50,27 @@ TEST_F(Options, TogglesChangeSettingHintAndCaption) {
     EXPECT_TRUE(Messages.empty());
 }
 
+// Only the left button clicks an option, and a double-click counts once: a right-click on Exit
+// asks nothing, and a double-click on a switch leaves it switched rather than back where it was.
+TEST_F(Options, ButtonsAnswerTheLeftButtonOnceADoubleClick) {
+    // Through the window, as the window system delivers them: a double-click is two presses.
+    form.show();
+    const auto centre = [&](int tag) { return form.Options->OptionButtons[tag]->geometry().center(); };
+    for (Qt::MouseButton other : {Qt::RightButton, Qt::MiddleButton})
+        QTest::mouseClick(form.windowHandle(), other, {}, centre(7));
+    EXPECT_TRUE(Messages.empty()) << "no exit question";
+
+    form.Session.Spinning = true; // auto spin only switches, starting no spin of its own
+    for (int tag : {1, 6, 8, 10})
+        QTest::mouseDClick(form.windowHandle(), Qt::LeftButton, {}, centre(tag));
+    EXPECT_FALSE(form.Session.PayMode);
+    EXPECT_TRUE(form.Session.AutoSpin);
+    EXPECT_FALSE(form.Session.Sound);
+    EXPECT_FALSE(form.Session.Double);
+    form.Session.AutoSpin = false;
+    form.Session.Spinning = false;
+}
+
 // Auto spin started at rest spins until the bet can no longer be paid, then switches itself off.
 TEST_F(Options, AutoSpinRunsUntilTheCreditsRunOut) {
     form.Session.Credits = 20;
@@ -114,36 +135,6 @@ TEST_F(Options, HelpAboutSummaryAndWebPage) {
     EXPECT_EQ(Messages[before].Kind, TMessageKind::Error);
     EXPECT_EQ(Messages[before].Text, "Could not find a web browser on your system!");
     EXPECT_EQ(Messages[before + 1].Kind, TMessageKind::Information);
-}
-
-// The adjusters answer their keys with a click or the refusal buzz, and any mouse button spins.
-TEST_F(Options, KeysAndClicksOfTheMachine) {
-    form.Session.Credits = 15;
-    Sound.Log.clear();
-    QTest::keyClick(&form, Qt::Key_C);
-    EXPECT_EQ(form.Session.CoinsPerLine, 1);
-    EXPECT_EQ(Sound.Log.front(), "start Zorva1.wav") << "refused: 16 credits needed";
-    QTest::keyClick(&form, Qt::Key_K);
-    EXPECT_EQ(form.Session.LinesPlayed, 7);
-    EXPECT_EQ(Sound.Log.back(), "memory") << "the click, from memory";
-    QTest::keyClick(&form, Qt::Key_L);
-    QTest::keyClick(&form, Qt::Key_X);
-    EXPECT_EQ(form.Session.LinesPlayed, 8);
-    EXPECT_EQ(form.Session.CoinsPerLine, 0);
-    QTest::keyClick(&form, Qt::Key_C, Qt::ShiftModifier);
-    EXPECT_EQ(form.Session.CoinsPerLine, 1) << "letters work with Shift too";
-
-    form.Session.Credits = 1000;
-    form.Session.PayMode = false;
-    form.Session.Double = false;
-    const TRect spin = form.Layout.SpinButtonRect;
-    QTest::mouseClick(&form, Qt::RightButton, {}, QPoint(spin.Left + 5, spin.Top + 5));
-    EXPECT_EQ(form.Session.Spins, 1);
-    EXPECT_EQ(form.Session.TotalBets, 8);
-
-    form.Machine.StopRequested = false;
-    QTest::keyClick(&form, Qt::Key_Space);
-    EXPECT_TRUE(form.Machine.StopRequested) << "Space at rest still sets the request";
 }
 
 // Each window of the options bar opens over the machine and returns to it; loading and borrowing

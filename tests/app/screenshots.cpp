@@ -7,12 +7,12 @@
 #include <functional>
 
 #include "app/unit1.h"
-#include "engine/payoffs.h"
-#include "fake_sound_backend.h"
+#include "engine/payoff_table.h"
 #include "platform/clock.h"
 #include "platform/desktop.h"
 #include "platform/translations.h"
 #include "seeded_draw.h"
+#include "support/fake_sound_backend.h"
 
 using namespace zorva;
 
@@ -85,6 +85,14 @@ int main(int argc, char** argv) {
     for (int i = 0; i < 3; ++i)
         form.Machine.OnTimer(TimerId::Timer4);
     save("win");
+    // Long figures: the Winnings meter on the narrowest wide screens, the Bonus Pool beside the globes.
+    for (int32_t amount : {1200, 123456}) {
+        form.Session.SpinWinnings = amount;
+        form.Session.BonusPool = amount * 10;
+        form.Panel->DrawWinnings(true);
+        form.Panel->DrawMeter(TMeter::BonusPool);
+        save(amount < 10000 ? "bigwin" : "hugewin");
+    }
 
     form.Session.Dollars = 1;
     clock.TimeOfDay = SeedShowing([](const TStops& s, const TStrips& t) {

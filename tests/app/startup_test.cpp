@@ -52,6 +52,10 @@ TEST_F(StartUp, ReadsTheCurrentGameAndWritesItOnClosing) {
     EXPECT_EQ(form.Options->CaptionColour(8), QColor(192, 192, 192)) << "captions follow the settings read";
     EXPECT_EQ(form.Options->CaptionColour(1), QColor(192, 192, 192));
     EXPECT_EQ(form.Options->Hint(8), "Click to Turn Sound On or Off") << "hints keep their starting text";
+    ASSERT_FALSE(form.Session.CreditHistory.Points().empty());
+    const TCreditPoint start = form.Session.CreditHistory.Points().front();
+    EXPECT_EQ(start.SpinNumber, 0) << "the statistics plot starts at spin 0";
+    EXPECT_EQ(start.Credits, 555) << "with the credits read back";
 
     form.Session.Credits = 777;
     form.close();

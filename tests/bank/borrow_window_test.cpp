@@ -9,8 +9,8 @@
 
 #include "art/builtin_art.h"
 #include "bank/borrow.h"
-#include "fake_desktop.h"
 #include "platform/help_viewer.h"
+#include "support/fake_desktop.h"
 
 namespace zorva {
 namespace {

@@ -7,8 +7,8 @@
 #include "qt_printers.h"
 
 #include "bank/payoffs.h"
-#include "fake_desktop.h"
 #include "platform/help_viewer.h"
+#include "support/fake_desktop.h"
 
 namespace zorva {
 namespace {

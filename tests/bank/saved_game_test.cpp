@@ -65,19 +65,36 @@ TEST_F(SavedGame, TheDateIsWrittenWithTheLocaleSeparator) {
     EXPECT_EQ(ReadSlot(8).GameDate, "03.09.07");
 }
 
-TEST_F(SavedGame, NegativeResultsAndLongNamesSurviveTheRoundTrip) {
+// Guards the text of the file: whatever line end the file uses (LF, CRLF or a lone CR) every line
+// keeps it when the game rewrites the file, and a long name comes back cut at its 30th character,
+// never in the middle of a character's bytes. A negative total survives the round trip.
+TEST_F(SavedGame, ARewriteKeepsTheFilesLineEndAndANameIsCutAtItsThirtiethCharacter) {
+    // 28 characters, then "é" and "ü" (two bytes each) as the 29th and 30th, then more.
+    const std::string name = "A night at the Zorva casino "
+                             "\xC3\xA9\xC3\xBC"
+                             " and more";
+    const std::string cut = name.substr(0, 28 + 4);
     TGameSession session = ExampleSession();
     session.DoubleOrNothingWon = -2147483647 - 1;
-    const std::string fortyCharacters = "A name of forty characters, exactly 40!!";
-    ASSERT_EQ(fortyCharacters.size(), 40u);
+    for (const std::string lineEnd : {"\n", "\r\n", "\r"}) {
+        const std::string before = "[GameNo5]" + lineEnd + "GameName=old" + lineEnd + "Mine=kept" + lineEnd;
+        PlaceFile(before);
 
-    ASSERT_TRUE(WriteGame(desktop_, session, 4, fortyCharacters));
+        ASSERT_TRUE(WriteGame(desktop_, session, 4, name));
+        ASSERT_TRUE(WriteGame(desktop_, session, 8, "CurrentGame"));
 
-    EXPECT_NE(ReadBytes(FilePath()).find("\nGameName=" + fortyCharacters + "\n"), std::string::npos)
-        << "the name is stored whole";
-    const TGameSession read = ReadSlot(4);
-    EXPECT_EQ(read.DoubleOrNothingWon, -2147483647 - 1);
-    EXPECT_EQ(read.GameName, fortyCharacters.substr(0, 30));
+        const std::string text = ReadBytes(FilePath());
+        EXPECT_NE(text.find(lineEnd + "GameName=" + name + lineEnd), std::string::npos) << "stored whole";
+        EXPECT_NE(text.find(lineEnd + "Mine=kept" + lineEnd), std::string::npos);
+        EXPECT_NE(text.find(lineEnd + "[CurrentGame]" + lineEnd), std::string::npos);
+        std::size_t lines = 0;
+        for (std::size_t at = text.find(lineEnd); at != std::string::npos; at = text.find(lineEnd, at + 1))
+            ++lines;
+        EXPECT_EQ(lines, 2u * 23u + 2u) << "two sections of 22 keys, one blank line between, one foreign key";
+        const TGameSession read = ReadSlot(4);
+        EXPECT_EQ(read.GameName, cut);
+        EXPECT_EQ(read.DoubleOrNothingWon, -2147483647 - 1);
+    }
 }
 
 // A first start has no file at all: the game must begin with the file's defaults, Dollars 3 among them.

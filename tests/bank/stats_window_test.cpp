@@ -6,7 +6,7 @@
 
 #include "bank/credit_plot.h"
 #include "bank/stats.h"
-#include "fake_desktop.h"
+#include "support/fake_desktop.h"
 
 namespace zorva {
 namespace {

@@ -8,8 +8,8 @@
 #include <utility>
 #include <vector>
 
-#include "fake_desktop.h"
 #include "platform/config_file.h"
+#include "support/fake_desktop.h"
 
 namespace zorva {
 

@@ -6,11 +6,11 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "../mainwindow/fake_sound_backend.h"
 #include "art/builtin_art.h"
 #include "doublegames/sound_effects_host.h"
 #include "platform/help_viewer.h"
-#include "recording_host.h"
+#include "support/fake_sound_backend.h"
+#include "support/recording_host.h"
 
 namespace zorva {
 namespace {

@@ -9,7 +9,7 @@
 
 #include "doublegames/cards.h"
 #include "doublegames/pyramid.h"
-#include "recording_host.h"
+#include "support/recording_host.h"
 
 namespace zorva {
 namespace {

@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/help_viewer.h"
-#include "recording_host.h"
+#include "support/recording_host.h"
 
 namespace zorva {
 namespace {
@@ -87,6 +87,17 @@ TEST_F(PyramidWindow, TwoFiveAndThreeXTakeOneHundredToThreeThousand) {
     EXPECT_TRUE(ShowsRed(SquareOf("5X")));
     EXPECT_FALSE(ShowsRed(SquareOf("Lose")));
     EXPECT_TRUE(Host.Messages.empty());
+}
+
+// Guards against a winnings label of fixed width that cuts off the last digits of a large amount.
+TEST_F(PyramidWindow, TheWinningsLabelWidensToItsAmount) {
+    Session.SpinWinnings = 99999999;
+    TDoubleForm& form = Open();
+    Click("2X");
+    const QLabel& label = *form.Label1;
+    ASSERT_EQ(label.text(), "199999998");
+    EXPECT_GE(label.contentsRect().width(), label.fontMetrics().horizontalAdvance(label.text()));
+    EXPECT_LE(label.geometry().right(), form.width() - 1);
 }
 
 // Guards against hints shown on the wrong square, before their sound, or again on a second click.

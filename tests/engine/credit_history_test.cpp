@@ -60,6 +60,7 @@ TEST_F(CreditHistoryOfTheMachine, ANewGameIsMarkedAtItsThousandCreditsAfterTheSp
 TEST(CreditHistory, StaysWithinItsCapacityAndKeepsMarksTheLatestSpinAndAnEvenSpacing) {
     TCreditHistory history(256);
     constexpr int Spins = 1'000'000;
+    history.Begin(0);
     std::size_t largest = 0;
     for (int spin = 1; spin <= Spins; ++spin) {
         history.AddSpin(spin);
@@ -75,6 +76,7 @@ TEST(CreditHistory, StaysWithinItsCapacityAndKeepsMarksTheLatestSpinAndAnEvenSpa
     const auto& points = history.Points();
     EXPECT_EQ(points.back().Event, TCreditEvent::Borrow);
     EXPECT_EQ(points[points.size() - 2].SpinNumber, Spins) << "the latest spin stays";
+    EXPECT_EQ(points.front().SpinNumber, 0) << "the run's start stays";
     // Old and new spins alike are kept at one stride, a small share of the run.
     std::vector<int64_t> spinNumbers;
     for (const TCreditPoint& p : points)

@@ -130,25 +130,47 @@ TEST_F(Evaluation, AutoSpinFlashesTheWinningLinesNeitherOfASpinNorOfAFreeSpin) {
     EXPECT_TRUE(Machine.TimerEnabled(TimerId::Timer4)) << "a free spin the player watches";
 }
 
-TEST_F(Evaluation, DoubleOrNothingTakesTheStakeAndCanSwitchGames) {
+// A free spin hands its winnings to double-or-nothing by its own rules, not a paid spin's: its lines
+// already flash behind the game window, its own winnings are booked as free-spin winnings whatever
+// the game does to them (the game books its result itself), and a lost Pyramid wipes no text.
+TEST_F(Evaluation, AFreeSpinHandsItsWinningsOverByItsOwnRules) {
     Session.Double = true;
-    Machine.Geometry = {800, 100, 0, 64};
-    int opened = 0;
+    Machine.Geometry = {800, 100, 0, 64}; // the medium layout, which has the winnings text
+    struct THandOff {
+        bool Flashing = false;
+        int32_t Stake = 0;
+    } seen;
     Host.DoubleGame = [&](bool pyramid) {
-        if (++opened == 1) { // the Pyramid loses, then hands over to the cards... with nothing left
-            EXPECT_TRUE(pyramid);
-            Session.DoubleOrNothingWon -= Session.SpinWinnings;
-            Session.SpinWinnings = 0;
-        }
+        EXPECT_TRUE(pyramid);
+        seen = {Machine.TimerEnabled(TimerId::Timer4), Session.SpinWinnings};
+        Session.DoubleOrNothingWon -= Session.SpinWinnings;
+        Session.SpinWinnings = 0;
     };
+
     Show({Seven, Wild, Seven, Cherries, Cherries, Cherries, Seven, Diamond, Bell});
     Machine.EvaluateSpin();
-    EXPECT_EQ(opened, 1);
-    EXPECT_EQ(Session.Credits, 1000);
-    EXPECT_LT(Session.DoubleOrNothingWon, 0);
-    EXPECT_EQ(Host.Count("Black 100,0,400,44"), 1) << "a lost Pyramid wipes the medium layout's text";
+    EXPECT_FALSE(seen.Flashing) << "a paid spin flashes once its game is over";
+    EXPECT_EQ(Host.Count("Black 100,0,400,44"), 1) << "a paid spin's lost Pyramid wipes the text";
+    EXPECT_EQ(Session.BonusRollWon, 0);
 
-    opened = 0;
+    BuildFreeSpinStrips(Machine.Strips, Machine.Stops, Machine.SavedStops);
+    Machine.FreeSpinMode = true;
+    Show({Planet, Planet, Planet, Blank, Blank, Blank, Comet, Moon, Planet});
+    Host.Log.clear();
+    Machine.EvaluateFreeSpin();
+    EXPECT_EQ(seen.Stake, 50 + 10) << "the free spin's whole win is at stake";
+    EXPECT_TRUE(seen.Flashing) << "a free spin's lines flash behind the game window";
+    EXPECT_EQ(Host.Count("Black 100,0,400,44"), 0) << "a free spin's lost Pyramid wipes nothing";
+    EXPECT_EQ(Session.BonusRollWon, 50 + 10);
+    EXPECT_EQ(Session.DoubleOrNothingWon, -(50 + 5) - (50 + 10));
+    EXPECT_EQ(Session.Credits, 1000) << "both stakes lost";
+    EXPECT_EQ(Host.Entries("Open").size(), 1u) << "a lost game opens no other";
+}
+
+// A switch hands the whole stake to the other game, which opens at once.
+TEST_F(Evaluation, DoubleOrNothingTakesTheStakeAndCanSwitchGames) {
+    Session.Double = true;
+    int opened = 0;
     int32_t stake = 0;
     Host.DoubleGame = [&](bool pyramid) {
         if (++opened == 1) { // the Pyramid hands the stake over to the cards
@@ -161,7 +183,7 @@ TEST_F(Evaluation, DoubleOrNothingTakesTheStakeAndCanSwitchGames) {
         }
     };
     Session.BonusGame = true;
-    Host.Log.clear();
+    Show({Seven, Wild, Seven, Cherries, Cherries, Cherries, Seven, Diamond, Bell});
     Machine.EvaluateSpin();
     EXPECT_EQ(Host.Entries("Open"), (std::vector<std::string>{"Open Pyramid", "Open Cards"}));
     EXPECT_EQ(stake, 50 + 5) << "one coin: 25 × 2 for the wild line, 5 for the cherries";

@@ -4,9 +4,9 @@
 #include <functional>
 
 #include "engine/machine.h"
-#include "engine/payoffs.h"
-#include "fake_host.h"
+#include "engine/payoff_table.h"
 #include "seeded_draw.h"
+#include "support/fake_host.h"
 
 namespace zorva {
 

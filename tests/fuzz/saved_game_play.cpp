@@ -7,27 +7,30 @@
 
 #include "bank/borrow_rules.h"
 #include "bank/game_section.h"
-#include "bank/statistics.h"
+#include "bank/stats_rules.h"
 #include "engine/bonus_rules.h"
 #include "engine/credits.h"
 #include "engine/machine.h"
-#include "engine/payoffs.h"
-#include "fake_host.h"
+#include "engine/payoff_table.h"
 #include "platform/profile_file.h"
 #include "seeded_draw.h"
+#include "support/fake_host.h"
 
 namespace zorva {
 
 namespace {
 
 constexpr int32_t Most = std::numeric_limits<int32_t>::max();
-constexpr int PaidSpins = 300;
-constexpr int MostCommands = 1000;
+constexpr int PaidSpins = 60;
+constexpr int MostCommands = 200;
+// One command in this many watches its spins turn; the others settle them at once, which checks the
+// same books in a fraction of the time. Stop and the close still land mid-animation often enough.
+constexpr unsigned AnimatedShare = 4;
 // Beyond this a count-off would take millions of steps; the player picks instant payoff instead.
 constexpr int32_t LongestCountOff = 100'000;
 constexpr int MostSwitchesPerStake = 3;
 
-// Moments whose spin shows each feature, so a few hundred spins meet them all.
+// Moments whose spin shows each feature, so a few dozen spins meet them all.
 struct TFeatureSeeds {
     std::vector<uint32_t> Seeds;
 
@@ -155,6 +158,7 @@ class TPlayer {
     int64_t Borrowed = 0;
 
     void PlayOneCommand() {
+        Host.Animated = Luck() % AnimatedShare == 0;
         switch (Luck() % 12) {
         case 0:
             Session.LinesPlayed = static_cast<int32_t>(Luck() % 9);
@@ -169,7 +173,7 @@ class TPlayer {
             Bank(Luck() % 3 ? TBankMode::Borrow : TBankMode::PayBack);
             break;
         case 3:
-            if (Luck() % 50 == 0) {
+            if (Luck() % 10 == 0) {
                 Machine.NewGame();
                 Host.Expected = Session.Credits;
                 Host.Exact = true;

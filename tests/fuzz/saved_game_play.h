@@ -4,7 +4,7 @@
 
 namespace zorva {
 
-// Reads the bytes as the saved-game file, takes its current game and plays a few hundred spins of it
+// Reads the bytes as the saved-game file, takes its current game and plays some sixty paid spins of it
 // on the fake host as a restless player would: bets changed, auto spin runs, Stop pressed mid-spin and
 // on the mystery chaser, settings flipped, credits borrowed and paid back, double-or-nothing games won,
 // lost and switched, a new game now and then, and the window closed mid-spin at the end. Every credit

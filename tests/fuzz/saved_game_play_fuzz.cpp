@@ -1,4 +1,4 @@
-// Reads any bytes as the saved-game file and plays a few hundred spins of its current game, checking
+// Reads any bytes as the saved-game file and plays some sixty paid spins of its current game, checking
 // that the record stays where the game's rules keep it and that every credit is accounted for.
 #include <cstdint>
 #include <cstdio>

@@ -5,8 +5,8 @@
 #include <initializer_list>
 #include <string>
 
-#include "fake_desktop.h"
 #include "mainwindow/artwork_loader.h"
+#include "support/fake_desktop.h"
 
 namespace zorva {
 namespace {

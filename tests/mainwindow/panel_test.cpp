@@ -1,8 +1,8 @@
 #include <QPainter>
 #include <gtest/gtest.h>
 
-#include "fake_host.h"
 #include "mainwindow/panel.h"
+#include "support/fake_host.h"
 
 namespace zorva {
 namespace {
@@ -31,6 +31,20 @@ class PanelOn {
                strip.copy(d * s.GlyphWidth, 0, s.GlyphWidth, s.GlyphHeight)
                    .convertToFormat(QImage::Format_RGB32);
     }
+    // Where the digits of value stand whole in the row at y, scanning right of the machine; -1 if nowhere.
+    int NumberAt(int32_t value, int y, bool green) const {
+        const std::string digits = std::to_string(value);
+        const int gw = Pictures.Digits.GlyphWidth;
+        for (int x = Layout.M(); x + gw <= Canvas().width(); ++x) {
+            bool whole = true;
+            for (size_t i = 0; whole && i < digits.size(); ++i)
+                whole = ShowsDigit(x + static_cast<int>(i) * gw, y, digits[i] - '0', green);
+            if (whole)
+                return x;
+        }
+        return -1;
+    }
+    const QImage& Canvas() const { return Panel->Canvas; }
     bool Black(const QRect& r) const {
         for (int y = r.top(); y <= r.bottom(); ++y)
             for (int x = r.left(); x <= r.right(); ++x)
@@ -129,7 +143,8 @@ TEST(Panel, LabelsFitBesideEachOtherOnEveryScreen) {
         EXPECT_LT(labels[2].Box.right(), p.Layout.MachineLeft) << "left labels stay left of the machine";
         const int icon = (width < 700 ? p.Pictures.Bonus16 : p.Pictures.Bonus).width();
         const int globeRight = width < 700 ? 125 : width < 1000 ? 190 : 200;
-        EXPECT_LT(labels[1].Box.right(), globeRight - 2 * icon) << "Bonus Pool: stays clear of the globes at " << width;
+        EXPECT_LT(labels[1].Box.right(), globeRight - 2 * icon)
+            << "Bonus Pool: stays clear of the globes at " << width;
     }
 }
 
@@ -157,6 +172,63 @@ TEST(Panel, WinningsMeterBlanksWhereItPaints) {
     EXPECT_TRUE(large.ShowsDigit(large.Layout.M() + 168, 243, 7, true));
     large.Panel->DrawWinnings(false);
     EXPECT_TRUE(large.Black(large.Panel->WinningsArea()));
+}
+
+// From 1000 to about 1060 pixels the Winnings meter's designed place runs off the window, and
+// "1200" showed as "120". Every digit must show, the label whole beside or over it, and blanking
+// must leave the panel as it was; a wide screen keeps the designed place.
+TEST(Panel, WinningsMeterShowsWholeInsideTheWindow) {
+    const auto yellowish = [](const QImage& canvas, const QRect& area) {
+        int count = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x) {
+                const QColor c = canvas.pixelColor(x, y);
+                count += c.red() > 128 && c.green() > 128 && c.blue() < 96 ? 1 : 0;
+            }
+        return count;
+    };
+    for (int width : {1000, 1024, 1060, 1920}) {
+        PanelOn p(width, 768);
+        const QImage before = p.Canvas();
+        const QRect area = p.Panel->WinningsArea();
+        p.Session.SpinWinnings = 7;
+        p.Panel->DrawWinnings(true);
+        const int label = yellowish(p.Canvas(), area);
+        EXPECT_GT(label, 0);
+        // Growing as line after line pays, with no blanking between.
+        for (int32_t amount : {1200, 98765, 1234567}) {
+            p.Session.SpinWinnings = amount;
+            p.Panel->DrawWinnings(true);
+            const int x = p.NumberAt(amount, 243, true);
+            EXPECT_GE(x, 0) << amount << " whole at " << width;
+            if (width == 1920) {
+                EXPECT_EQ(x, p.Layout.M() + 168);
+            }
+            EXPECT_EQ(yellowish(p.Canvas(), area), label) << "one label, whole, with " << amount << " at " << width;
+        }
+        p.Panel->DrawWinnings(false);
+        EXPECT_EQ(p.Canvas(), before) << "blanking leaves nothing behind at " << width;
+    }
+}
+
+// The Bonus Pool meter wipes a glyph more than its digits; on wide screens that glyph lies under
+// the leftmost globe, which must stay whole.
+TEST(Panel, BonusPoolLeavesTheGlobesWhole) {
+    for (int width : {640, 800, 1024, 1920}) {
+        PanelOn p(width, 768);
+        const QRect globes = width < 700    ? QRect(93, 65, 48, 16)
+                             : width < 1000 ? QRect(126, 80, 96, 32)
+                                            : QRect(136, 100, 96, 32);
+        p.Session.Globes = 3;
+        p.Panel->DrawMeter(TMeter::GlobeRow);
+        const QImage row = p.Canvas().copy(globes);
+        ASSERT_FALSE(p.Black(globes)) << "three globes to guard";
+        for (int32_t pool : {1234, 98765, 1234567}) {
+            p.Session.BonusPool = pool;
+            p.Panel->DrawMeter(TMeter::BonusPool);
+            EXPECT_EQ(p.Canvas().copy(globes), row) << pool << " at " << width;
+        }
+    }
 }
 
 // A flashing line is hatched and then repainted plainly: not a red pixel may stay behind.

@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 #include <map>
 
-#include "fake_sound_backend.h"
 #include "mainwindow/sound_effects.h"
+#include "support/fake_sound_backend.h"
 
 namespace zorva {
 namespace {
@@ -90,8 +90,9 @@ TEST_F(SoundEffectsTest, WithSoundOffNothingPlays) {
     EXPECT_TRUE(Backend.Log.empty());
 }
 
-// Guards against the chaser looping on after the player has switched sound off.
-TEST_F(SoundEffectsTest, SwitchingSoundOffSilencesASoundStillPlaying) {
+// Guards against the chaser looping on after the player has switched sound off, and against
+// switching sound on leaving the device unready, so that the first click comes late.
+TEST_F(SoundEffectsTest, SwitchingSoundOffSilencesASoundStillPlayingAndOnReadiesTheDevice) {
     Effects.Play(SoundId::Chaser);
     Sound = false;
     Effects.SoundSettingChanged();
@@ -99,7 +100,8 @@ TEST_F(SoundEffectsTest, SwitchingSoundOffSilencesASoundStillPlaying) {
 
     Sound = true;
     Effects.SoundSettingChanged();
-    EXPECT_EQ(Backend.Log.size(), 2u) << "switching sound on must not start anything";
+    EXPECT_EQ(Backend.Log, (Log{"start Zorva7.wav looping", "stop", "prepare"}))
+        << "switching sound on readies the device and starts nothing";
 }
 
 // Guards against a missing file hanging or crashing the game, or changing its pace: the

@@ -7,9 +7,10 @@
 #include <gtest/gtest.h>
 #include <vector>
 
-#include "fake_sound_backend.h"
 #include "platform/sound_module.h"
 #include "platform/sound_player.h"
+#include "platform/wave_samples.h"
+#include "support/fake_sound_backend.h"
 
 namespace zorva {
 namespace {
@@ -53,6 +54,43 @@ TEST(WaveLength, IsReadFromTheHeader) {
     EXPECT_EQ(WaveLengthMilliseconds(QByteArray()), std::nullopt);
 }
 
+// A wave of the given layout whose samples are the bytes given.
+QByteArray WaveOf(uint16_t channels, uint32_t rate, uint16_t bits, const QByteArray& samples) {
+    QByteArray wave = SilentWave(0);
+    const auto put = [&wave](int at, uint32_t value, int size) {
+        for (int i = 0; i < size; ++i)
+            wave[at + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
+    };
+    const uint16_t block = static_cast<uint16_t>(channels * bits / 8);
+    put(22, channels, 2);
+    put(24, rate, 4);
+    put(28, rate * block, 4);
+    put(32, block, 2);
+    put(34, bits, 2);
+    put(40, static_cast<uint32_t>(samples.size()), 4);
+    return wave + samples;
+}
+
+std::vector<int16_t> Decoded(const QByteArray& wave, uint32_t rate) {
+    const std::optional<TWaveLayout> layout = ReadWaveLayout(wave);
+    return layout ? MonoSamples(wave, *layout, rate) : std::vector<int16_t>{999};
+}
+
+// Guards against a wave other than the baked ones being played as noise, at the wrong pitch or
+// length: 8-bit samples are unsigned, channels are mixed, the rate is converted.
+TEST(WaveSamples, AreOneSixteenBitChannelAtTheStreamsRate) {
+    EXPECT_EQ(Decoded(WaveOf(1, 100, 8, QByteArray("\x80\xff\x00", 3)), 100), (std::vector<int16_t>{0, 32512, -32768}));
+    EXPECT_EQ(Decoded(WaveOf(2, 100, 16, QByteArray("\x10\x00\x30\x00\xf0\xff\xf0\xff", 8)), 100),
+              (std::vector<int16_t>{32, -16}))
+        << "left and right are averaged";
+    EXPECT_EQ(Decoded(WaveOf(1, 100, 24, QByteArray("\x99\x00\x40", 3)), 100), (std::vector<int16_t>{16384}))
+        << "a wider sample keeps its high bytes";
+    EXPECT_EQ(Decoded(WaveOf(1, 100, 16, QByteArray("\x00\x00\x64\x00", 4)), 200),
+              (std::vector<int16_t>{0, 50, 100, 100}))
+        << "twice the rate: twice the samples, the new ones in between";
+    EXPECT_EQ(Decoded(WaveOf(1, 100, 16, QByteArray(2000, '\x01')), 44100).size(), 441000u);
+}
+
 bool MultimediaLoaded() {
     QFile maps(QStringLiteral("/proc/self/maps"));
     return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libQt6Multimedia");
@@ -84,18 +122,30 @@ TEST(SoundModule, PlaysThroughTheDeviceWithoutHangingWhateverTheDeviceOrFiles) {
 }
 
 // Guards against the module loading before the window's first frame is out, which puts Qt
-// Multimedia back into start-up, or never loading at all.
-TEST(SoundModule, LoadsOnceTheWindowHasPaintedItsFirstFrame) {
+// Multimedia back into start-up, or never loading at all; and against it loading, with the
+// sound server's client, while Sound is off.
+TEST(SoundModule, LoadsOnceTheWindowHasPaintedItsFirstFrameAndOnlyWithSoundOn) {
     QWidget window;
     window.resize(40, 30);
-    TSoundModuleBackend backend(QStringLiteral(ZORVA_TEST_PROGRAM_FOLDER));
-    backend.LoadAfterFirstPaint(window);
-    EXPECT_FALSE(backend.Loaded()) << "not painted yet";
     QPaintEvent paint(window.rect());
+    bool sound = false;
+    TSoundModuleBackend backend(QStringLiteral(ZORVA_TEST_PROGRAM_FOLDER));
+    backend.LoadAfterFirstPaint(window, sound);
     QCoreApplication::sendEvent(&window, &paint);
-    EXPECT_FALSE(backend.Loaded()) << "the painted frame goes out before the module loads";
     QCoreApplication::processEvents();
-    EXPECT_TRUE(backend.Loaded());
+    EXPECT_FALSE(backend.Loaded()) << "Sound is off";
+    EXPECT_FALSE(MultimediaLoaded());
+    backend.Prepare();
+    EXPECT_TRUE(backend.Loaded()) << "switching Sound on loads it";
+
+    sound = true;
+    TSoundModuleBackend soundOn(QStringLiteral(ZORVA_TEST_PROGRAM_FOLDER));
+    soundOn.LoadAfterFirstPaint(window, sound);
+    EXPECT_FALSE(soundOn.Loaded()) << "not painted yet";
+    QCoreApplication::sendEvent(&window, &paint);
+    EXPECT_FALSE(soundOn.Loaded()) << "the painted frame goes out before the module loads";
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(soundOn.Loaded());
 }
 
 // Guards against a crash, a hang or a warning for every sound when the module is missing:

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds the .deb with CPack, checks what it holds and what it depends on, unpacks it into a
-# scratch root and starts the installed program through its launcher under Xvfb. The installed
+# Builds the .deb with CPack, checks what it holds and what it depends on, runs lintian on it,
+# unpacks it into a scratch root and starts the installed program through its launcher under Xvfb. The installed
 # copy must find its own folder, so its first frame is the build tree's copy's first frame, and it
 # must save the game when SIGTERM ends it. Usage: installed_program.sh <build folder>
 set -euo pipefail
@@ -14,12 +14,26 @@ deb=$(ls "$work"/package/zorva_*.deb)
 echo "built $(basename "$deb"), $(du -k "$deb" | cut -f1) kB"
 root=$work/root
 dpkg-deb -x "$deb" "$root"
-folder=$root/usr/lib/zorva
+folder=$root/usr/lib/games/zorva
+
+# Debian's own checker: no error and no warning; a tag that does not apply is overridden in the
+# package, with its reason.
+lintian --fail-on error,warning --tag-display-limit 0 "$deb" 2>&1 | tee "$work/lintian.log" ||
+  fail "lintian rejects the package"
+if grep -E '^[EW]: ' "$work/lintian.log"; then fail "lintian has errors or warnings"; fi
+echo "lintian: no error, no warning"
 
 # What it holds: the whole program folder, the launcher, and what desktops read.
-[ -x "$folder/zorva" ] || fail "no executable in /usr/lib/zorva"
-[ -f "$folder/zorva-sound.so" ] || fail "no sound module in /usr/lib/zorva"
-[ "$(readlink "$root/usr/bin/zorva")" = ../lib/zorva/zorva ] || fail "/usr/bin/zorva does not link to the program"
+[ -x "$folder/zorva" ] || fail "no executable in /usr/lib/games/zorva"
+[ -f "$folder/zorva-sound.so" ] || fail "no sound module in /usr/lib/games/zorva"
+[ "$(readlink "$root/usr/games/zorva")" = ../lib/games/zorva/zorva ] ||
+  fail "/usr/games/zorva does not link to the program"
+[ -z "$(dpkg-deb --ctrl-tarfile "$deb" | tar -t | grep -E 'post(inst|rm)')" ] ||
+  fail "the package has maintainer scripts"
+# A line starting with two spaces would be shown verbatim instead of wrapped.
+if dpkg-deb -f "$deb" Description | tail -n +2 | grep -q '^  '; then
+  fail "the long description has lines that do not wrap"
+fi
 cd "$build/bin"
 shipped=0
 for file in *.bmp *.wav $(find help www -type f); do
@@ -96,7 +110,7 @@ run() { # run <program> <name>: starts it, screenshots its window, ends it with 
   grep -q '^Spins=3' "$config/zorva/Zorva.ini" || fail "$2: the game was not saved"
 }
 run "$build/bin/zorva" build-tree
-run "$root/usr/bin/zorva" installed
+run "$root/usr/games/zorva" installed
 differing=$(compare -metric AE "$work/build-tree.png" "$work/installed.png" null: 2>&1 || true)
 [ "$differing" = 0 ] || fail "the installed program's first frame differs in $differing pixels"
 colours=$(identify -format '%k' "$work/installed.png")

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 #include <vector>
 
-#include "fake_desktop.h"
+#include "support/fake_desktop.h"
 
 namespace zorva {
 namespace {

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "engine/geometry.h"
+#include "engine/random.h"
 #include "engine/sounds.h"
 
 namespace zorva {
@@ -41,6 +42,7 @@ class TCardGame {
   public:
     std::array<CardRecord, DeckSize> Deck{};
     bool GameOver = false;
+    TRandom Random; // reseeded by each deal; left where the deal's last draw put it
 
     // A fresh deck, 31 shuffle passes, and the Joker in place of one table card.
     void ShuffleAndDeal(uint32_t utcMillisecondOfDay);

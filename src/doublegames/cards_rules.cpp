@@ -1,9 +1,8 @@
-#include "doublegames/card_game.h"
+#include "doublegames/cards_rules.h"
 
 #include <utility>
 
 #include "engine/credits.h"
-#include "engine/random.h"
 
 namespace zorva {
 
@@ -82,15 +81,14 @@ int32_t StakeAfter(TCardEffect effect, int32_t stake) {
 }
 
 void TCardGame::ShuffleAndDeal(uint32_t utcMillisecondOfDay) {
-    TRandom random;
-    random.Randomize(utcMillisecondOfDay);
+    Random.Randomize(utcMillisecondOfDay);
     for (int i = 0; i < DeckSize; ++i)
         Deck[i] = CardRecord{i, i % 13, i / 13, false};
     for (int pass = 0; pass < ShufflePasses; ++pass)
         for (int i = 0; i < DeckSize; ++i)
-            std::swap(Deck[i], Deck[random.Random(DeckSize)]);
+            std::swap(Deck[i], Deck[Random.Random(DeckSize)]);
     // The Joker keeps the suit of the card it replaces; nothing reads it.
-    CardRecord& joker = Deck[random.Random(TableCards)];
+    CardRecord& joker = Deck[Random.Random(TableCards)];
     joker.Id = JokerId;
     joker.Rank = JokerRank;
 }

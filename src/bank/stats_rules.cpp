@@ -1,4 +1,4 @@
-#include "bank/statistics.h"
+#include "bank/stats_rules.h"
 
 #include <charconv>
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <numeric>
 
-#include "engine/payoffs.h"
+#include "engine/payoff_table.h"
 #include "engine/symbols.h"
 
 namespace zorva {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/geometry.h"
+#include "engine/random.h"
 #include "engine/sounds.h"
 
 namespace zorva {
@@ -25,6 +26,7 @@ class TPyramidBoard {
     // The hints and the symbols' texts are English, marked for translation in PyramidTextContext.
     std::string ParityHint;
     std::string RangeHint;
+    TRandom Random; // reseeded by each shuffle; left where its last draw put it
 
     // The symbols in their fixed order, 1001 shuffle passes, and the two hints about the 5X.
     void Shuffle(uint32_t utcMillisecondOfDay);

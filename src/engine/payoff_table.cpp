@@ -1,4 +1,4 @@
-#include "engine/payoffs.h"
+#include "engine/payoff_table.h"
 
 #include <algorithm>
 

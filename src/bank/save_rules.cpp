@@ -1,4 +1,4 @@
-#include "bank/slot_dialog_rules.h"
+#include "bank/save_rules.h"
 
 #include <QCoreApplication>
 

@@ -10,12 +10,13 @@
 namespace zorva::testing {
 
 // Records what the player asks of the sound device, one line per request, e.g.
-// "start Zorva7.wav looping", "memory", "stop", "alert", "wait 340".
+// "prepare", "start Zorva7.wav looping", "memory", "stop", "alert", "wait 340".
 class TFakeSoundBackend : public TSoundBackend {
   public:
     std::vector<std::string> Log;
     QByteArray LastMemoryWave;
 
+    void Prepare() override { Log.push_back("prepare"); }
     void Start(const QString& path, bool looping) override {
         Log.push_back("start " + QFileInfo(path).fileName().toStdString() + (looping ? " looping" : ""));
     }

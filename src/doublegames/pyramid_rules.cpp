@@ -1,9 +1,8 @@
-#include "doublegames/pyramid_game.h"
+#include "doublegames/pyramid_rules.h"
 
 #include <utility>
 
 #include "engine/credits.h"
-#include "engine/random.h"
 #include "engine/texts.h"
 
 namespace zorva {
@@ -27,15 +26,14 @@ constexpr std::array<const char*, SquareCount> FixedOrder{
 } // namespace
 
 void TPyramidBoard::Shuffle(uint32_t utcMillisecondOfDay) {
-    TRandom random;
-    random.Randomize(utcMillisecondOfDay);
+    Random.Randomize(utcMillisecondOfDay);
     for (int i = 0; i < SquareCount; ++i) {
         SymbolText[i] = FixedOrder[i];
         Revealed[i] = false;
     }
     for (int pass = 0; pass < ShufflePasses; ++pass)
         for (int i = 0; i < SquareCount; ++i)
-            std::swap(SymbolText[i], SymbolText[random.Random(SquareCount)]);
+            std::swap(SymbolText[i], SymbolText[Random.Random(SquareCount)]);
 
     bool parityFound = false;
     for (int i = 0; i < SquareCount; ++i) {

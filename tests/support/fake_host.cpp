@@ -1,4 +1,4 @@
-#include "fake_host.h"
+#include "support/fake_host.h"
 
 #include <algorithm>
 
@@ -52,17 +52,12 @@ int TFakeHost::Count(const std::string& entry) const {
     return static_cast<int>(std::count(Log.begin(), Log.end(), entry));
 }
 
-void TFakeHost::Draw(const std::string& entry) {
-    if (LogDrawing)
-        Log.push_back(entry);
-}
-
 void TFakeHost::DrawBlur(int wheel, int offset) {
-    Draw("Blur " + std::to_string(wheel) + " " + std::to_string(offset));
+    Draw([&] { return "Blur " + std::to_string(wheel) + " " + std::to_string(offset); });
 }
 
 void TFakeHost::DrawBounce(int wheel, int shift) {
-    Draw("Bounce " + std::to_string(wheel) + " " + std::to_string(shift));
+    Draw([&] { return "Bounce " + std::to_string(wheel) + " " + std::to_string(shift); });
 }
 
 void TFakeHost::DrawMeter(TMeter meter) {
@@ -73,7 +68,7 @@ void TFakeHost::DrawMeter(TMeter meter) {
 }
 
 void TFakeHost::DrawMysteryPrize(int box, bool chosen) {
-    Draw("Prize " + std::to_string(box) + (chosen ? " chosen" : ""));
+    Draw([&] { return "Prize " + std::to_string(box) + (chosen ? " chosen" : ""); });
 }
 
 void TFakeHost::FillBlack(const TRect& r) {

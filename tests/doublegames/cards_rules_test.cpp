@@ -1,9 +1,10 @@
-#include "doublegames/card_game.h"
+#include "doublegames/cards_rules.h"
 
 #include <gtest/gtest.h>
 
 #include <limits>
 #include <set>
+#include <string>
 
 namespace zorva {
 namespace {
@@ -16,6 +17,40 @@ int FindRank(const TCardGame& game, int rank) {
         if (game.Deck[p].Rank == rank)
             return p;
     return -1;
+}
+
+// The table as a player reads it, left to right and top to bottom: "10C 6C KH …".
+std::string TableText(const TCardGame& game) {
+    static const char* const Ranks[] = {"A", "2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K"};
+    std::string text;
+    for (int p = 0; p < TableCards; ++p) {
+        const CardRecord& card = game.Deck[p];
+        text += p ? " " : "";
+        text += card.Id == JokerId ? std::string("Joker")
+                                   : std::string(Ranks[card.Id % 13]) + "CHDS"[card.Id / 13];
+    }
+    return text;
+}
+
+// Pins the deal of three moments of the day, worked out by hand from the rules apart from this code:
+// a fresh deck, 31 passes of 52 swaps each with a card drawn from all 52, then the Joker on one of
+// the 24 table places, 1613 draws in all. Guards against a shuffle drawing from the table only, a
+// pass too few or too many, and a Joker drawn before the shuffle.
+TEST(CardDeal, ThreeMomentsDealTheirKnownTablesInOneDrawPerSwapAndOneForTheJoker) {
+    const struct {
+        uint32_t Seed;
+        const char* Table;
+    } deals[] = {
+        {0, "10C 6C KH 2H 8C 8D 8S AC 8H 4S 9D 4D AS 7S AD 4C KS 5S QH 3D Joker QD 10H 5D"},
+        {43'200'000, "9D JS AS Joker 2S 10H 6S 6D 8H QD 4H AH AC QH 4S 9H 8S 5C KH 2H JC 7H 9C 8C"},
+        {86'399'999, "9H KC 3S 8D Joker 10H KH 6C 6D 10D 3D 5C 3C JH JD 9S 5S 9D AD 7S QH QD 10S AC"},
+    };
+    for (const auto& deal : deals) {
+        TCardGame game;
+        game.ShuffleAndDeal(deal.Seed);
+        EXPECT_EQ(TableText(game), deal.Table) << "seed " << deal.Seed;
+        EXPECT_EQ(game.Random.Seed, RandomJumpOf(31 * DeckSize + 1).From(deal.Seed)) << "seed " << deal.Seed;
+    }
 }
 
 // Guards against a shuffle or Joker placement that repeats a card, loses the Joker, or shows a card face up.

@@ -1,4 +1,4 @@
-#include "fake_sound_backend.h"
+#include "support/fake_sound_backend.h"
 
 #include <QDir>
 #include <QFile>

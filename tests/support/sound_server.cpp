@@ -1,0 +1,197 @@
+#include "support/sound_server.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+#include "platform/wave_samples.h"
+
+namespace zorva::testing {
+
+namespace {
+
+QString SocketOf(const QTemporaryDir& folder) {
+    return folder.filePath(QStringLiteral("pulse/native"));
+}
+
+} // namespace
+
+// The server runs as whoever runs the tests, root included, with its state in a private folder.
+// Its sink takes back nothing it has mixed, as PipeWire does not: the monitor then records every
+// sample played, where a rewinding sink leaves the first milliseconds of a new stream out of it.
+TPrivateSoundServer::TPrivateSoundServer() {
+    if (!Folder.isValid()) {
+        Why = QStringLiteral("no temporary folder");
+        return;
+    }
+    QFile::setPermissions(Folder.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), Folder.path());
+    environment.insert(QStringLiteral("HOME"), Folder.path());
+    Server.setProcessEnvironment(environment);
+    Server.setProcessChannelMode(QProcess::MergedChannels);
+    Server.start(QStringLiteral("pulseaudio"),
+                 {"-n", "--daemonize=no", "--system=false", "--exit-idle-time=-1", "--disable-shm=yes",
+                  "-L", "module-null-sink norewinds=1", "-L", "module-native-protocol-unix auth-anonymous=1"});
+    if (!Server.waitForStarted(5000)) {
+        Why = QStringLiteral("pulseaudio does not start: ") + Server.errorString();
+        return;
+    }
+    for (QDeadlineTimer deadline(10000); !deadline.hasExpired();) {
+        QProcess info;
+        info.setProcessEnvironment(Environment());
+        info.start(QStringLiteral("pactl"), {"info"});
+        if (info.waitForFinished(5000) && info.exitCode() == 0)
+            return;
+        if (Server.waitForFinished(100))
+            break;
+    }
+    Why = QStringLiteral("pulseaudio does not answer: ") + QString::fromLocal8Bit(Server.readAll());
+}
+
+TPrivateSoundServer::~TPrivateSoundServer() {
+    Recorder.kill();
+    Recorder.waitForFinished(2000);
+    Server.terminate();
+    if (!Server.waitForFinished(3000))
+        Server.kill();
+    Server.waitForFinished(2000);
+}
+
+QProcessEnvironment TPrivateSoundServer::Environment() const {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), Folder.path());
+    environment.insert(QStringLiteral("PULSE_SERVER"), QStringLiteral("unix:") + SocketOf(Folder));
+    return environment;
+}
+
+void TPrivateSoundServer::UseInThisProcess() const {
+    qputenv("XDG_RUNTIME_DIR", Folder.path().toLocal8Bit());
+    qputenv("PULSE_SERVER", (QStringLiteral("unix:") + SocketOf(Folder)).toLocal8Bit());
+}
+
+bool TPrivateSoundServer::StartRecording() {
+    Recorder.setProcessEnvironment(Environment());
+    Recorder.start(QStringLiteral("parec"), {"-d", "null.monitor", "--raw", "--format=s16le", "--channels=1",
+                                            "--rate=" + QString::number(SampleRate), "--latency-msec=10"});
+    return Recorder.waitForStarted(5000) && Recorder.waitForReadyRead(5000);
+}
+
+std::vector<int16_t> TPrivateSoundServer::StopRecording() {
+    Recorder.terminate();
+    Recorder.waitForFinished(5000);
+    const QByteArray bytes = Recorder.readAllStandardOutput();
+    std::vector<int16_t> samples(static_cast<size_t>(bytes.size() / 2));
+    std::copy_n(bytes.constData(), samples.size() * 2, reinterpret_cast<char*>(samples.data()));
+    return samples;
+}
+
+int Peak(const std::vector<int16_t>& recording, size_t from, size_t to) {
+    int peak = 0;
+    for (size_t i = from; i < std::min(to, recording.size()); ++i)
+        peak = std::max(peak, std::abs(int{recording[i]}));
+    return peak;
+}
+
+namespace {
+
+constexpr size_t Window = TPrivateSoundServer::SampleRate / 200;
+constexpr int Loud = 1000;
+constexpr int Quiet = 100;
+
+// The loudest sample of each 5 ms.
+std::vector<int> Envelope(const std::vector<int16_t>& samples) {
+    std::vector<int> envelope;
+    for (size_t from = 0; from + Window <= samples.size(); from += Window)
+        envelope.push_back(Peak(samples, from, from + Window));
+    return envelope;
+}
+
+} // namespace
+
+std::vector<size_t> Onsets(const std::vector<int16_t>& recording) {
+    const std::vector<int> envelope = Envelope(recording);
+    constexpr size_t quietNeeded = QuietBeforeOnset / 5;
+    std::vector<size_t> onsets;
+    size_t quietWindows = quietNeeded;
+    for (size_t w = 0; w < envelope.size(); ++w) {
+        if (envelope[w] >= Loud && quietWindows >= quietNeeded)
+            onsets.push_back(w * Window);
+        quietWindows = envelope[w] < Quiet ? quietWindows + 1 : 0;
+    }
+    return onsets;
+}
+
+bool HeardWhole(const std::vector<int16_t>& recording, size_t onset, const std::vector<int16_t>& sound) {
+    const std::vector<int> heard = Envelope(recording);
+    const std::vector<int> played = Envelope(sound);
+    const auto first = std::find_if(played.begin(), played.end(), [](int peak) { return peak >= Loud; });
+    if (first == played.end())
+        return false;
+    const size_t start = onset / Window;
+    const auto lead = static_cast<size_t>(first - played.begin());
+    // The capture may be a window off either way: every loud part of the sound must be heard
+    // within a window, and every silent part be silent.
+    for (size_t w = lead; w < played.size(); ++w) {
+        const size_t at = start + w - lead;
+        if (at + 1 >= heard.size())
+            return false;
+        const int before = at > 0 ? heard[at - 1] : heard[at];
+        const int most = std::max({before, heard[at], heard[at + 1]});
+        const int least = std::min({before, heard[at], heard[at + 1]});
+        if ((played[w] >= Loud && most < Quiet) || (played[w] < Quiet / 10 && least >= Loud))
+            return false;
+    }
+    return true;
+}
+
+namespace {
+
+// How alike two stretches of samples are, whatever their loudness: 1 is the same waveform.
+double Likeness(const int16_t* a, const int16_t* b, size_t n) {
+    double ab = 0, aa = 0, bb = 0;
+    for (size_t i = 0; i < n; ++i) {
+        const double x = a[i], y = b[i];
+        ab += x * y;
+        aa += x * x;
+        bb += y * y;
+    }
+    return aa > 0 && bb > 0 ? ab / std::sqrt(aa * bb) : 0;
+}
+
+} // namespace
+
+std::vector<size_t> FindSound(const std::vector<int16_t>& recording, const std::vector<int16_t>& sound) {
+    std::vector<size_t> found;
+    const auto first = std::find_if(sound.begin(), sound.end(), [](int16_t s) { return std::abs(s) >= Loud; });
+    if (first == sound.end())
+        return found;
+    const auto lead = static_cast<size_t>(first - sound.begin());
+    const size_t rest = sound.size() - lead;
+    const size_t opening = std::min<size_t>(rest, TPrivateSoundServer::SampleRate / 50);
+    for (size_t at = 0; at + rest <= recording.size(); ++at) {
+        // The sink plays the samples as they are, so the first loud one stands where the sound's does.
+        if (std::abs(recording[at] - *first) > 2 || Likeness(&recording[at], &*first, opening) < 0.99)
+            continue;
+        if (Likeness(&recording[at], &*first, rest) < 0.99)
+            continue;
+        found.push_back(at - std::min(at, lead));
+        at += rest - 1;
+    }
+    return found;
+}
+
+std::vector<int16_t> WaveFileSamples(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray wave = file.readAll();
+    const std::optional<TWaveLayout> layout = ReadWaveLayout(wave);
+    return layout ? MonoSamples(wave, *layout, TPrivateSoundServer::SampleRate) : std::vector<int16_t>{};
+}
+
+} // namespace zorva::testing

@@ -1,0 +1,59 @@
+#pragma once
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+#include <cstdint>
+#include <vector>
+
+namespace zorva::testing {
+
+// A private PulseAudio server with one null sink, started for a test and ended with it, and a
+// recording of that sink's monitor: what a player would have heard, as mono 16-bit samples.
+class TPrivateSoundServer {
+  public:
+    static constexpr int SampleRate = 44100;
+
+    TPrivateSoundServer();
+    ~TPrivateSoundServer();
+
+    // Empty when the server runs; else why it does not.
+    QString Failure() const { return Why; }
+    // The environment that sends a program's sound to this server.
+    QProcessEnvironment Environment() const;
+    // Sends this process's own sound there; call before anything has opened the sound device.
+    void UseInThisProcess() const;
+
+    // Returns once the recorder hears the sink.
+    bool StartRecording();
+    std::vector<int16_t> StopRecording();
+
+  private:
+    QTemporaryDir Folder;
+    QProcess Server;
+    QProcess Recorder;
+    QString Why;
+};
+
+// A sound must follow this many milliseconds of silence to count as a new one.
+inline constexpr int QuietBeforeOnset = 30;
+
+// Where sounds begin in a recording, as sample offsets, to the nearest 5 ms.
+std::vector<size_t> Onsets(const std::vector<int16_t>& recording);
+
+// Whether the recording from the onset on holds the whole sound: loud where it is loud, silent
+// where it is silent, to its end. The server may leave the first milliseconds of a new stream
+// out of the monitor's recording, so the waveform itself is not compared.
+bool HeardWhole(const std::vector<int16_t>& recording, size_t onset, const std::vector<int16_t>& sound);
+
+// Where the recording holds the whole sound sample for sample, as offsets of its start: the
+// sink mixes nothing else in and takes back nothing it has played, so its monitor hears exactly
+// what was played.
+std::vector<size_t> FindSound(const std::vector<int16_t>& recording, const std::vector<int16_t>& sound);
+
+// The loudest sample of the recording between two offsets.
+int Peak(const std::vector<int16_t>& recording, size_t from, size_t to);
+
+// A wave file's samples as the sink plays them.
+std::vector<int16_t> WaveFileSamples(const QString& path);
+
+} // namespace zorva::testing
