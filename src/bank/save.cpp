@@ -9,6 +9,7 @@
 
 #include "platform/button_pictures.h"
 #include "platform/fonts.h"
+#include "platform/translations.h"
 
 namespace zorva {
 
@@ -109,8 +110,10 @@ void TLoadSave::FillPanel(int panel, const TSlotPanel& slot) {
     Name[i]->setCursorPosition(0);
     Game[i]->setText(tr("Zorva Slots"));
     date[i]->setText(QString::fromStdString(slot.Date));
-    credits[i]->setText(tr("%1 Credits").arg(QLocale().toString(slot.Credits)));
-    borrowed[i]->setText(tr("%1 Borrowed").arg(QLocale().toString(slot.Borrowed)));
+    // Plain digits in English, as the panels always had them; a translation groups them its own way.
+    const QLocale numbers = ProgramLanguage().isEmpty() ? QLocale::c() : QLocale();
+    credits[i]->setText(tr("%1 Credits").arg(numbers.toString(slot.Credits)));
+    borrowed[i]->setText(tr("%1 Borrowed").arg(numbers.toString(slot.Borrowed)));
     // The system sans runs wider than the design's font: a long credit figure may take the free room
     // up to the debt's text instead of being cut.
     const QFontMetrics metrics(credits[i]->font());
