@@ -8,12 +8,12 @@
 #include "bank/stats.h"
 #include "doublegames/cards.h"
 #include "doublegames/pyramid.h"
-#include "engine/payoffs.h"
+#include "engine/payoff_table.h"
 #include "form_fixture.h"
 #include "platform/fonts.h"
 #include "platform/translations.h"
-#include "recording_host.h"
 #include "seeded_draw.h"
+#include "support/recording_host.h"
 
 namespace zorva {
 namespace {
