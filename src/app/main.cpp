@@ -8,6 +8,7 @@
 #include "platform/config_file.h"
 #include "platform/single_instance.h"
 #include "platform/sound_module.h"
+#include "platform/translations.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Zorva Slots"));
     QApplication::setApplicationVersion(QString::fromLatin1(zorva::VersionText));
     QApplication::setDesktopFileName(QStringLiteral("zorva"));
+    zorva::InstallTranslations(QApplication::applicationDirPath());
 
     // Two copies on one saved game would each write their own progress over the other's. A later
     // start brings the running copy forward instead, and ends having written nothing.

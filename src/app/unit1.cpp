@@ -64,7 +64,7 @@ void TForm1::FormCreate() {
                      SizeOf(Artwork.MachineImage), SizeOf(Pictures.SpinBtn), SizeOf(Pictures.StopBtn),
                      SizeOf(Pictures.PlusSmall), SizeOf(Pictures.PlusMinus), SizeOf(Pictures.Logo),
                      SizeOf(Pictures.Options)});
-    setWindowTitle(QStringLiteral("Zorvania"));
+    setWindowTitle(tr("Zorvania"));
     setAutoFillBackground(false);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
@@ -75,7 +75,7 @@ void TForm1::FormCreate() {
     Input = std::make_unique<TMachineInput>(Layout, Machine);
     Logo = new TImageControl(this, -1, Pictures.Logo);
     Logo->move(Layout.LogoRect.Left, Layout.LogoRect.Top);
-    Logo->setAccessibleName(QCoreApplication::translate("TForm1", "About Zorva Slots"));
+    Logo->setAccessibleName(tr("About Zorva Slots"));
     Logo->Clicked = [this](int) { LogoClick(); };
 
     Options = std::make_unique<TOptionsBar>(this, Layout, Pictures.Options, Session, Screen.PixelsPerInch);
@@ -178,7 +178,10 @@ void TForm1::closeEvent(QCloseEvent* event) {
 }
 
 void TForm1::LogoClick() {
-    Handle([&] { Desktop.ShowInformation(std::string(ProductName) + " Version " + VersionText); });
+    Handle([&] {
+        Desktop.ShowInformation(
+            tr("%1 Version %2").arg(QLatin1String(ProductName), QLatin1String(VersionText)).toStdString());
+    });
 }
 
 void TForm1::FormMouseDown(int x, int y) {
@@ -271,8 +274,9 @@ void TForm1::SetTimer(TimerId timer, bool enabled) {
         t->stop();
 }
 
+// The engine's notices come in English, marked for translation in the engine's context.
 void TForm1::ShowInformation(const std::string& text) {
-    Desktop.ShowInformation(text);
+    Desktop.ShowInformation(QCoreApplication::translate(SummaryContext, text.c_str()).toStdString());
 }
 
 void TForm1::OpenDoubleGame(bool pyramid) {

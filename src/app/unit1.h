@@ -1,4 +1,5 @@
 #pragma once
+#include <QCoreApplication>
 #include <QImage>
 #include <QString>
 #include <QWidget>
@@ -32,6 +33,8 @@ inline constexpr int MainWindowHelpTopic = 41004;
 // The slot machine's window: it lays the machine out for the screen, paints it, takes the
 // player's clicks and keys, runs the options bar, and is the engine's host.
 class TForm1 : public QWidget, public THost, public TDoubleGameHost {
+    Q_DECLARE_TR_FUNCTIONS(TForm1)
+
   public:
     // soundBackend: the sound device, or a recording fake in tests; clock and desktop likewise.
     TForm1(const QString& programFolder, TSoundBackend& soundBackend, TClock& clock, TDesktop& desktop);

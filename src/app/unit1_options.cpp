@@ -6,16 +6,16 @@
 #include "bank/payoffs.h"
 #include "bank/save.h"
 #include "bank/stats.h"
+#include "mainwindow/spin_summary_text.h"
+#include "platform/translations.h"
 
 namespace zorva {
 
 namespace {
 
-// Summaries end their lines the Windows way; a message box wants plain line feeds.
-std::string ForDisplay(std::string text) {
-    for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at))
-        text.erase(at, 1);
-    return text;
+// The last spin's summary as the message box shows it, cut at its longest.
+std::string SummaryForDisplay(const TSpinSummary& summary) {
+    return TranslatedSummary(summary).left(static_cast<int>(MaxSummaryLength)).toStdString();
 }
 
 } // namespace
@@ -28,8 +28,8 @@ void TForm1::OptionsClick(int tag) {
             break;
         case option::PayMode:
             Session.PayMode = !Session.PayMode;
-            Options->SetHint(option::PayMode,
-                             Session.PayMode ? "Paymode is Count Off Credits" : "Paymode is Instant Payoff");
+            Options->SetHint(option::PayMode, Session.PayMode ? tr("Paymode is Count Off Credits")
+                                                              : tr("Paymode is Instant Payoff"));
             Options->DrawOptionCaptions();
             break;
         case option::PayChart:
@@ -41,31 +41,32 @@ void TForm1::OptionsClick(int tag) {
             WriteCurrentGame();
             break;
         case option::NewGame:
-            if (Desktop.AskYesNo("Start a New Game?")) {
+            if (Desktop.AskYesNo(tr("Start a New Game?").toStdString())) {
                 Machine.NewGame();
                 WriteCurrentGame();
             }
             break;
         case option::Summary:
-            Desktop.ShowInformation(Session.LastSpinSummary.empty()
-                                        ? "You must spin before viewing a summary of the last spin."
-                                        : ForDisplay(Session.LastSpinSummary));
+            Desktop.ShowInformation(
+                Session.LastSpinSummary.empty()
+                    ? tr("You must spin before viewing a summary of the last spin.").toStdString()
+                    : SummaryForDisplay(Session.LastSpinSummary));
             break;
         case option::AutoSpin:
             Session.AutoSpin = !Session.AutoSpin;
             Options->SetHint(option::AutoSpin,
-                             Session.AutoSpin ? "Auto Spin Mode: On" : "Auto Spin Mode: Off");
+                             Session.AutoSpin ? tr("Auto Spin Mode: On") : tr("Auto Spin Mode: Off"));
             Options->DrawOptionCaptions();
             if (Session.AutoSpin && !Session.Spinning)
                 Machine.RequestSpin();
             break;
         case option::Exit:
-            if (Desktop.AskYesNo("Are you sure you want to exit the game?"))
+            if (Desktop.AskYesNo(tr("Are you sure you want to exit the game?").toStdString()))
                 RequestClose();
             break;
         case option::Sound:
             Session.Sound = !Session.Sound;
-            Options->SetHint(option::Sound, Session.Sound ? "Sound is On" : "Sound is Off");
+            Options->SetHint(option::Sound, Session.Sound ? tr("Sound is On") : tr("Sound is Off"));
             Options->DrawOptionCaptions();
             Sounds.SoundSettingChanged();
             break;
@@ -74,8 +75,8 @@ void TForm1::OptionsClick(int tag) {
             break;
         case option::Double:
             Session.Double = !Session.Double;
-            Options->SetHint(option::Double, Session.Double ? "Double or Nothing Game is On"
-                                                            : "Double or Nothing Game is Off");
+            Options->SetHint(option::Double, Session.Double ? tr("Double or Nothing Game is On")
+                                                            : tr("Double or Nothing Game is Off"));
             Options->DrawOptionCaptions();
             break;
         case option::SaveGame:
@@ -96,13 +97,15 @@ void TForm1::OptionsClick(int tag) {
 
 // The game's own page, which travels with the program, in the user's browser.
 void TForm1::OpenWebPage() {
-    const QUrl page = QUrl::fromLocalFile(QDir(ProgramFolder).filePath(QStringLiteral("www/index.html")));
+    const QUrl page = QUrl::fromLocalFile(
+        FileInLanguage(QDir(ProgramFolder).filePath(QStringLiteral("www")), QStringLiteral("index.html")));
     if (Desktop.OpenInBrowser(page))
         return;
-    Desktop.ShowError("Could not find a web browser on your system!");
+    Desktop.ShowError(tr("Could not find a web browser on your system!").toStdString());
     Desktop.ShowInformation(
-        "Do visit the Zorva Slots home page some time: open www/index.html in the game's "
-        "folder with any web browser. It has the news, the manual and how to report a problem.");
+        tr("Do visit the Zorva Slots home page some time: open www/index.html in the game's "
+           "folder with any web browser. It has the news, the manual and how to report a problem.")
+            .toStdString());
 }
 
 } // namespace zorva

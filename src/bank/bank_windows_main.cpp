@@ -17,6 +17,7 @@
 #include "bank/stats.h"
 #include "engine/random.h"
 #include "platform/help_viewer.h"
+#include "platform/translations.h"
 
 namespace {
 
@@ -61,6 +62,7 @@ void PlayDemoRun(TGameSession& session) {
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
+    zorva::InstallTranslations(QApplication::applicationDirPath());
     QApplication::setApplicationName(QStringLiteral("Zorva Slots"));
     QCommandLineParser parser;
     parser.addPositionalArgument(QStringLiteral("window"),

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QLabel>
+#include <QLocale>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -27,10 +28,20 @@ constexpr std::array<int, 4> ChipButtonLefts{89, 201, 313, 425};
 constexpr std::array<art::TBuiltinPicture, 4> ChipPictures{art::chips::Chip1000, art::chips::Chip100,
                                                            art::chips::Chip10, art::chips::Chip1};
 
-const char* const HelpMessage =
-    "Use this screen to borrow credits or pay back credits that you borrowed "
-    "previously.  Click on the button representing the amount to borrow (or pay "
-    "back).\r\n\r\nTo switch between \"borrow\" and \"pay back\" select the mode.";
+// "%7.2f": whole credits with two decimals in a field of at least seven characters, the decimal
+// point the locale's. Built by hand, as printf would take its point from the C library instead.
+QString AmountText(int32_t amount) {
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return QStringLiteral("%1").arg(locale.toString(static_cast<double>(amount), 'f', 2), 7);
+}
+
+QString NoticeText(const TBankNotice& notice) {
+    const QString pattern = QCoreApplication::translate(BankNoticeContext, notice.Pattern);
+    if (notice.Pattern == TooFewCreditsNotice)
+        return pattern.arg(AmountText(notice.Amount));
+    return pattern.contains(QLatin1String("%1")) ? pattern.arg(notice.Amount) : pattern;
+}
 
 // The chips are sixteen-colour pictures whose bottom-left colour stands for "no paint".
 // At a fractional ratio the twin is keyed before it is scaled, or the key colour would blend into
@@ -60,7 +71,7 @@ void OpenBorrowDialog(TGameSession& session, TDesktop& desktop, QWidget* parent)
 TBorrowC::TBorrowC(TGameSession& session, TDesktop& desktop, QWidget* parent)
     : TGameDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), session_(session),
       desktop_(desktop), digits_(DigitStripsFor(desktop.Screen().Width, devicePixelRatioF())) {
-    setWindowTitle(QStringLiteral("Use this form to borrow or pay back credits"));
+    setWindowTitle(tr("Use this form to borrow or pay back credits"));
     DescribeAmounts(*this, session_);
     setFixedSize(ClientSize);
     setFont(GameFont(10));
@@ -83,7 +94,7 @@ TBorrowC::TBorrowC(TGameSession& session, TDesktop& desktop, QWidget* parent)
         AmountButtons[tag] = button;
     }
 
-    Label1 = new QLabel(QStringLiteral("Mode:"), this);
+    Label1 = new QLabel(tr("Mode:"), this);
     Label1->setFont(GameFont(14));
     Label1->move(56, 192);
     Label1->adjustSize();
@@ -91,19 +102,21 @@ TBorrowC::TBorrowC(TGameSession& session, TDesktop& desktop, QWidget* parent)
     red.setColor(QPalette::WindowText, Qt::red);
     Label1->setPalette(red);
 
-    RadioButton1 = new QRadioButton(QStringLiteral("Borrow Credits"), this);
+    RadioButton1 = new QRadioButton(tr("Borrow Credits"), this);
     RadioButton1->setGeometry(147, 192, 190, 33);
     RadioButton1->setFont(GameFont(12));
     RadioButton1->setChecked(true);
-    RadioButton2 = new QRadioButton(QStringLiteral("Pay Back Credits"), this);
+    RadioButton2 = new QRadioButton(tr("Pay Back Credits"), this);
     RadioButton2->setGeometry(355, 192, 190, 33);
     RadioButton2->setFont(GameFont(12));
+    FitTextToWidth(*RadioButton1);
+    FitTextToWidth(*RadioButton2);
 
-    OKBtn = new QPushButton(TickPicture(ButtonPictureSize), QStringLiteral("&OK"), this);
+    OKBtn = new QPushButton(TickPicture(ButtonPictureSize), tr("&OK"), this);
     OKBtn->setGeometry(442, 246, 127, 46);
     OKBtn->setDefault(true);
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
-    BitBtn7 = new QPushButton(QuestionPicture(ButtonPictureSize), QStringLiteral("&Help"), this);
+    BitBtn7 = new QPushButton(QuestionPicture(ButtonPictureSize), tr("&Help"), this);
     BitBtn7->setGeometry(10, 246, 127, 46);
     BitBtn7->setAutoDefault(false);
     connect(BitBtn7, &QPushButton::clicked, this, &TBorrowC::BitBtn7Click);
@@ -129,26 +142,30 @@ void TBorrowC::FormPaint(QPainter& canvas) {
     canvas.setFont(GameFont(10, true));
     canvas.setPen(palette().color(QPalette::ButtonText));
     const QFontMetrics metrics(canvas.font());
-    const QString creditsCaption = QStringLiteral("Credits:");
+    const QString creditsCaption = tr("Credits:");
     const int captionTop = 20 + metrics.ascent();
     canvas.drawText(width() - 35 - metrics.horizontalAdvance(creditsCaption), captionTop, creditsCaption);
-    canvas.drawText(20, captionTop, QStringLiteral("Borrowed:"));
+    canvas.drawText(20, captionTop, tr("Borrowed:"));
 
     DrawNumber(canvas, digits_, session_.Credits, width() - 30, 40, false, true, false);
     DrawNumber(canvas, digits_, session_.Borrowed, 20, 40, true, false, false);
 }
 
 void TBorrowC::BitBtn1Click(int tag) {
-    const std::string notice = PressAmount(session_, Mode(), ChipAmounts[tag]);
+    const TBankNotice notice = PressAmount(session_, Mode(), ChipAmounts[tag]);
     update();
     DescribeAmounts(*this, session_);
-    if (!notice.empty()) {
-        desktop_.ShowInformation(notice);
+    if (notice.Pattern) {
+        desktop_.ShowInformation(NoticeText(notice).toStdString());
     }
 }
 
 void TBorrowC::BitBtn7Click() {
-    desktop_.ShowInformation(HelpMessage);
+    desktop_.ShowInformation(
+        tr("Use this screen to borrow credits or pay back credits that you borrowed "
+           "previously.  Click on the button representing the amount to borrow (or pay "
+           "back).\r\n\r\nTo switch between \"borrow\" and \"pay back\" select the mode.")
+            .toStdString());
 }
 
 void TBorrowC::ShowHelp() {

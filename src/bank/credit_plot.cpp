@@ -27,9 +27,11 @@ struct TLegendEntry {
     const char* Text;
 };
 constexpr TLegendEntry LegendEntries[] = {
-    {TCreditEvent::Spin, "Paid spin"},         {TCreditEvent::Borrow, "Borrowed"},
-    {TCreditEvent::PayBack, "Paid back"},      {TCreditEvent::NewGame, "New game"},
-    {TCreditEvent::LoadedGame, "Game opened"},
+    {TCreditEvent::Spin, QT_TRANSLATE_NOOP("zorva::TCreditPlot", "Paid spin")},
+    {TCreditEvent::Borrow, QT_TRANSLATE_NOOP("zorva::TCreditPlot", "Borrowed")},
+    {TCreditEvent::PayBack, QT_TRANSLATE_NOOP("zorva::TCreditPlot", "Paid back")},
+    {TCreditEvent::NewGame, QT_TRANSLATE_NOOP("zorva::TCreditPlot", "New game")},
+    {TCreditEvent::LoadedGame, QT_TRANSLATE_NOOP("zorva::TCreditPlot", "Game opened")},
 };
 
 // Steps of 1, 2 or 5 times a power of ten, whole numbers only, about WantedTicks of them.
@@ -183,16 +185,16 @@ void TCreditPlot::DrawAxes(QPainter& painter) const {
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(area);
     painter.drawText(QRectF(area.left(), height() - metrics.height() - 1, area.width(), metrics.height()),
-                     Qt::AlignHCenter, QStringLiteral("Paid spins in this run of the game"));
+                     Qt::AlignHCenter, tr("Paid spins in this run of the game"));
 
     painter.setFont(GameFont(9, true));
     painter.drawText(QRectF(0, 0, width(), TopMargin - 6), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("Credits over this run"));
+                     tr("Credits over this run"));
     if (!spinsPlayed_) {
         painter.setFont(GameFont(9));
         painter.setPen(Qt::darkGray);
         painter.drawText(area.adjusted(0, 0, 0, -area.height() / 2), Qt::AlignCenter,
-                         QStringLiteral("No paid spins yet in this run."));
+                         tr("No paid spins yet in this run."));
     }
 }
 
@@ -210,14 +212,26 @@ void TCreditPlot::DrawLine(QPainter& painter) const {
 }
 
 void TCreditPlot::DrawLegend(QPainter& painter) const {
-    painter.setFont(GameFont(8));
-    const QFontMetrics metrics(painter.font());
     constexpr int Swatch = 14;
     constexpr int Gap = 12;
-    int total = 0;
-    for (const TLegendEntry& entry : LegendEntries) {
-        total += Swatch + 4 + metrics.horizontalAdvance(QString::fromLatin1(entry.Text)) + Gap;
+    const auto legendWidth = [](const QFontMetrics& metrics) {
+        int total = 0;
+        for (const TLegendEntry& entry : LegendEntries) {
+            total += Swatch + 4 + metrics.horizontalAdvance(tr(entry.Text)) + Gap;
+        }
+        return total;
+    };
+    // The legend shares its line with the title: a longer translation writes it smaller.
+    const int titleWidth =
+        QFontMetrics(GameFont(9, true), this).horizontalAdvance(tr("Credits over this run"));
+    const int room = width() - RightMargin - titleWidth;
+    double points = 8;
+    while (points > 6 && legendWidth(QFontMetrics(GameFont(points), this)) > room) {
+        points -= 0.5;
     }
+    painter.setFont(GameFont(points));
+    const QFontMetrics metrics(painter.font());
+    const int total = legendWidth(metrics);
     int x = width() - RightMargin - total + Gap;
     const double middle = (TopMargin - 6) / 2.0;
     for (const TLegendEntry& entry : LegendEntries) {
@@ -229,7 +243,7 @@ void TCreditPlot::DrawLegend(QPainter& painter) const {
             DrawMark(painter, entry.Event, centre);
         }
         painter.setPen(Qt::black);
-        const QString text = QString::fromLatin1(entry.Text);
+        const QString text = tr(entry.Text);
         painter.drawText(QPointF(x + Swatch + 4, middle + metrics.ascent() / 2.0 - 1), text);
         x += Swatch + 4 + metrics.horizontalAdvance(text) + Gap;
     }

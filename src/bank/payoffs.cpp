@@ -1,18 +1,32 @@
 #include "bank/payoffs.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPixmap>
 
 #include "art/program_art.h"
 #include "platform/picture_file.h"
 #include "platform/sharp_pictures.h"
+#include "platform/translations.h"
 
 namespace zorva {
 
 namespace {
 
 constexpr QSize DesignClientSize(art::program::Paychart.Width, art::program::Paychart.Height);
+
+// The chart has sentences in it, so each language has its own: Paychart.<language>.bmp beside the
+// English Paychart.bmp.
+QString ChartFileName(const QString& programFolder) {
+    const QString english = QString::fromLatin1(art::program::Paychart.FileName);
+    const QString language = ProgramLanguage();
+    if (language.isEmpty())
+        return english;
+    const QString translated =
+        QFileInfo(english).completeBaseName() + QLatin1Char('.') + language + QStringLiteral(".bmp");
+    return QFileInfo::exists(QDir(programFolder).filePath(translated)) ? translated : english;
+}
 
 } // namespace
 
@@ -26,7 +40,7 @@ TPaychart::TPaychart(const QString& programFolder, TDesktop& desktop, QWidget* p
                               Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                               Qt::MSWindowsFixedSizeDialogHint),
       desktop_(desktop) {
-    setWindowTitle(QStringLiteral("Payoff Chart"));
+    setWindowTitle(tr("Payoff Chart"));
     Image1 = new QLabel(this);
     Image1->move(0, 0);
     FormCreate(programFolder);
@@ -36,7 +50,7 @@ TPaychart::TPaychart(const QString& programFolder, TDesktop& desktop, QWidget* p
 void TPaychart::FormCreate(const QString& programFolder) {
     setUpdatesEnabled(false);
     const QString fileName =
-        QDir(programFolder).absoluteFilePath(QString::fromLatin1(art::program::Paychart.FileName));
+        QDir(programFolder).absoluteFilePath(ChartFileName(programFolder));
     const QImage single = ReadPicture(fileName, "BMP");
     // Sharp on a screen of high pixel density: the chart's twin at twice its size, when it is there.
     const QImage twin =
@@ -44,7 +58,7 @@ void TPaychart::FormCreate(const QString& programFolder) {
     const QPixmap chart = QPixmap::fromImage(
         twin.size() == single.size() * 2 ? PictureForRatio(single, twin, devicePixelRatioF()) : single);
     if (chart.isNull()) {
-        desktop_.ShowError("Cannot open file " + QDir::toNativeSeparators(fileName).toStdString());
+        desktop_.ShowError(tr("Cannot open file %1").arg(QDir::toNativeSeparators(fileName)).toStdString());
         setFixedSize(DesignClientSize);
     } else {
         Image1->setPixmap(chart);

@@ -4,11 +4,13 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <algorithm>
 
 #include "platform/button_pictures.h"
 #include "platform/fonts.h"
+#include "platform/translations.h"
 
 namespace zorva {
 
@@ -48,8 +50,8 @@ TLoadSave::TLoadSave(TGameSession& session, TSlotDialogMode mode, TDesktop& desk
       rules_(session, mode, desktop) {
     setFixedSize(ClientSize);
     setFont(GameFont(8, true));
-    setWindowTitle(mode == TSlotDialogMode::Save ? QStringLiteral("Save a Game -- Select Game Slot")
-                                                 : QStringLiteral("Open a Game -- Select Game Slot"));
+    setWindowTitle(mode == TSlotDialogMode::Save ? tr("Save a Game -- Select Game Slot")
+                                                 : tr("Open a Game -- Select Game Slot"));
 
     auto* bevel = new QFrame(this);
     bevel->setGeometry(0, 8, 617, 297);
@@ -57,11 +59,9 @@ TLoadSave::TLoadSave(TGameSession& session, TSlotDialogMode mode, TDesktop& desk
     for (int panel = 1; panel <= SlotPanelCount; ++panel) {
         BuildPanel(panel);
     }
-    CancelBtn =
-        KindButton(this, QStringLiteral("&Cancel"), CrossPicture(ButtonPictureSize), QRect(508, 316, 97, 37));
+    CancelBtn = KindButton(this, tr("&Cancel"), CrossPicture(ButtonPictureSize), QRect(508, 316, 97, 37));
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-    HelpBtn =
-        KindButton(this, QStringLiteral("&Help"), QuestionPicture(ButtonPictureSize), QRect(8, 316, 97, 37));
+    HelpBtn = KindButton(this, tr("&Help"), QuestionPicture(ButtonPictureSize), QRect(8, 316, 97, 37));
     connect(HelpBtn, &QPushButton::clicked, this, &TLoadSave::ShowHelp);
 
     FormCreate();
@@ -88,8 +88,7 @@ void TLoadSave::BuildPanel(int panel) {
     credits[i] = PanelLabel(frame, QRect(CreditsLeft, 48, CreditsWidth, 13), Qt::AlignLeft);
     borrowed[i] = PanelLabel(frame, QRect(112, 48, 113, 13), Qt::AlignRight);
 
-    SlotButtons[i] =
-        KindButton(frame, QStringLiteral("OK"), TickPicture(ButtonPictureSize), QRect(232, 16, 49, 37));
+    SlotButtons[i] = KindButton(frame, tr("OK"), TickPicture(ButtonPictureSize), QRect(232, 16, 49, 37));
     SlotButtons[i]->setProperty("tag", panel);
     // Eight buttons read "OK": each says which slot it takes.
     SlotButtons[i]->setAccessibleName(QCoreApplication::translate("Accessibility", "OK, slot %1").arg(panel));
@@ -114,10 +113,12 @@ void TLoadSave::FillPanel(int panel, const TSlotPanel& slot) {
     const int i = panel - 1;
     Name[i]->setText(QString::fromStdString(slot.Name));
     Name[i]->setCursorPosition(0);
-    Game[i]->setText(QStringLiteral("Zorva Slots"));
+    Game[i]->setText(tr("Zorva Slots"));
     date[i]->setText(QString::fromStdString(slot.Date));
-    credits[i]->setText(QString::number(slot.Credits) + QStringLiteral(" Credits"));
-    borrowed[i]->setText(QString::number(slot.Borrowed) + QStringLiteral(" Borrowed"));
+    // Plain digits in English, as the panels always had them; a translation groups them its own way.
+    const QLocale numbers = ProgramLanguage().isEmpty() ? QLocale::c() : QLocale();
+    credits[i]->setText(tr("%1 Credits").arg(numbers.toString(slot.Credits)));
+    borrowed[i]->setText(tr("%1 Borrowed").arg(numbers.toString(slot.Borrowed)));
     // The system sans runs wider than the design's font: a long credit figure may take the free room
     // up to the debt's text instead of being cut.
     const QFontMetrics metrics(credits[i]->font());

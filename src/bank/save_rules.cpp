@@ -1,5 +1,7 @@
 #include "bank/save_rules.h"
 
+#include <QCoreApplication>
+
 #include "bank/game_section.h"
 
 namespace zorva {
@@ -34,8 +36,9 @@ void TSlotDialogRules::Choose(int panel, const std::string& nameField) {
 }
 
 void TSlotDialogRules::SaveInto(int slot, const std::string& proposedName) {
-    const std::optional<std::string> name =
-        desktop_.AskText({"Name for this saved game?", "", proposedName, MaxTypedGameName});
+    const std::optional<std::string> name = desktop_.AskText(
+        {QCoreApplication::translate("TSlotDialogRules", "Name for this saved game?").toStdString(), "",
+         proposedName, MaxTypedGameName});
     if (!name) {
         return;
     }

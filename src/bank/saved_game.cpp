@@ -1,5 +1,7 @@
 #include "bank/saved_game.h"
 
+#include <QCoreApplication>
+
 #include "bank/game_section.h"
 #include "platform/config_file.h"
 #include "platform/profile_file.h"
@@ -27,7 +29,9 @@ bool WriteGame(TDesktop& desktop, const TGameSession& session, int slot, const s
         written = ReplaceFileAtomically(path, file.Serialise());
     }
     if (!written) {
-        desktop.ShowError(std::string("Unable to write to ") + SavedGameFileName);
+        desktop.ShowError(QCoreApplication::translate("TSavedGame", "Unable to write to %1")
+                              .arg(QLatin1String(SavedGameFileName))
+                              .toStdString());
     }
     return written;
 }

@@ -21,20 +21,20 @@ constexpr QSize ClientSize(632, FiguresHeight + PlotPlace.height() + 8);
 } // namespace
 
 void OpenStatistics(const TGameSession& session, TDesktop& desktop, QWidget* parent) {
-    TStatsForm form(session, QLocale::system(), desktop, parent);
+    TStatsForm form(session, QLocale(), desktop, parent);
     form.exec();
 }
 
 TStatsForm::TStatsForm(const TGameSession& session, const QLocale& locale, TDesktop& desktop, QWidget* parent)
     : TGameDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), locale_(locale), desktop_(desktop) {
-    setWindowTitle(QStringLiteral("Your Game Statistics"));
+    setWindowTitle(tr("Your Game Statistics"));
     setFixedSize(ClientSize);
     setFont(GameFont(10));
     QPalette black = palette();
     black.setColor(QPalette::WindowText, Qt::black);
     setPalette(black);
 
-    BitBtn1 = new QPushButton(TickPicture(ButtonPictureSize), QStringLiteral("OK"), this);
+    BitBtn1 = new QPushButton(TickPicture(ButtonPictureSize), tr("OK"), this);
     BitBtn1->setGeometry(528, 192, 89, 33);
     BitBtn1->setDefault(true);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
@@ -50,42 +50,42 @@ void TStatsForm::FormCreate(const TGameSession& session) {
         return QString::fromStdString(FormatFigure(value, separator));
     };
 
-    Caption("Label1", "Spins:", {12, 14});
-    Value("Label11", figure(s.Spins), {225, 14}, 56, true);
-    Caption("Label34", "Regular Spins:", {28, 38});
-    Value("Label37", figure(s.RegularSpins), {147, 38}, 110, false);
-    Caption("Label36", "Free Spins:", {28, 62});
-    Value("Label39", figure(s.FreeSpins), {147, 62}, 110, false);
-    Caption("Label2", "Credits:", {12, 110});
-    Value("Label12", figure(s.Credits), {225, 110}, 56, true);
-    Caption("Label3", "Borrowed:", {12, 142});
-    Value("Label13", figure(s.Borrowed), {225, 142}, 56, true);
+    KeepClear(Caption("Label1", tr("Spins:"), {12, 14}),
+              Value("Label11", figure(s.Spins), {225, 14}, 56, true));
+    KeepClear(Caption("Label34", tr("Regular Spins:"), {28, 38}),
+              Value("Label37", figure(s.RegularSpins), {147, 38}, 110, false));
+    KeepClear(Caption("Label36", tr("Free Spins:"), {28, 62}),
+              Value("Label39", figure(s.FreeSpins), {147, 62}, 110, false));
+    KeepClear(Caption("Label2", tr("Credits:"), {12, 110}),
+              Value("Label12", figure(s.Credits), {225, 110}, 56, true));
+    KeepClear(Caption("Label3", tr("Borrowed:"), {12, 142}),
+              Value("Label13", figure(s.Borrowed), {225, 142}, 56, true));
 
-    Caption("Label26", "Total Bets:", {340, 14});
-    Value("Label27", figure(s.TotalBets), {553, 14}, 56, true);
-    Caption("Label4", "Payoffs:", {340, 46});
-    Value("Label14", figure(s.Payoffs), {553, 46}, 56, true);
-    Caption("Label21", "Normal:", {364, 70});
-    Value("Label22", figure(s.Normal), {475, 70}, 110, false);
-    Caption("Label6", "Free Spins:", {364, 94});
-    Value("Label16", figure(s.FreeSpinWinnings), {475, 94}, 110, false);
-    Caption("Label7", "Bonus Pool:", {364, 118});
-    Value("Label17", figure(s.BonusPool), {475, 118}, 110, false);
-    Caption("Label8", "Double or Nothing:", {364, 142});
-    Value("Label18", figure(s.DoubleOrNothing), {475, 142}, 110, false);
-    Caption("Label5", "Mystery Bonus:", {364, 166});
-    Value("Label9", figure(s.MysteryBonus), {475, 166}, 110, false);
+    KeepClear(Caption("Label26", tr("Total Bets:"), {340, 14}),
+              Value("Label27", figure(s.TotalBets), {553, 14}, 56, true));
+    KeepClear(Caption("Label4", tr("Payoffs:"), {340, 46}),
+              Value("Label14", figure(s.Payoffs), {553, 46}, 56, true));
+    KeepClear(Caption("Label21", tr("Normal:"), {364, 70}),
+              Value("Label22", figure(s.Normal), {475, 70}, 110, false));
+    KeepClear(Caption("Label6", tr("Free Spins:"), {364, 94}),
+              Value("Label16", figure(s.FreeSpinWinnings), {475, 94}, 110, false));
+    KeepClear(Caption("Label7", tr("Bonus Pool:"), {364, 118}),
+              Value("Label17", figure(s.BonusPool), {475, 118}, 110, false));
+    KeepClear(Caption("Label8", tr("Double or Nothing:"), {364, 142}),
+              Value("Label18", figure(s.DoubleOrNothing), {475, 142}, 110, false));
+    KeepClear(Caption("Label5", tr("Mystery Bonus:"), {364, 166}),
+              Value("Label9", figure(s.MysteryBonus), {475, 166}, 110, false));
 
-    Caption("Label23", "Overall Payoff Percentage:", {12, 190}, true);
+    QLabel* overall = Caption("Label23", tr("Overall Payoff Percentage:"), {12, 190}, true);
     const std::string point = locale_.decimalPoint().toStdString();
     QLabel* percentage =
         Value("Label25", QString::fromStdString(FormatPercentage(s.Percentage, point)), {217, 190}, 56, true);
+    KeepClear(overall, percentage);
     QPalette red = percentage->palette();
     red.setColor(QPalette::WindowText, Qt::red);
     percentage->setPalette(red);
 
-    auto* footnote =
-        new QLabel(QStringLiteral("(Does not include money won/lost on the double-or-nothing game)."), this);
+    auto* footnote = new QLabel(tr("(Does not include money won/lost on the double-or-nothing game)."), this);
     footnote->setObjectName(QStringLiteral("Label24"));
     footnote->setFont(GameFont(8));
     footnote->setWordWrap(true);
@@ -115,6 +115,17 @@ QLabel* TStatsForm::Value(const char* name, const QString& text, QPoint at, int 
     const int needed = std::max(width, metrics.horizontalAdvance(text.trimmed()));
     label->setGeometry(at.x() + width - needed, at.y(), needed, metrics.height());
     return label;
+}
+
+// A caption ends clear of its figure's text, its font stepped down when a translation runs long.
+void TStatsForm::KeepClear(QLabel* caption, const QLabel* value) {
+    const int valueLeft = value->geometry().right() + 1 -
+                          QFontMetrics(value->font()).horizontalAdvance(value->text().trimmed());
+    const int room = valueLeft - 8 - caption->x();
+    if (caption->width() > room) {
+        caption->resize(room, caption->height());
+        FitTextToWidth(*caption);
+    }
 }
 
 QLabel* TStatsForm::Label(const char* name) const {

@@ -38,6 +38,7 @@ class TStatsForm : public TGameDialog {
     void FormCreate(const TGameSession& session);
     QLabel* Caption(const char* name, const QString& text, QPoint at, bool bold = false);
     QLabel* Value(const char* name, const QString& text, QPoint at, int width, bool bold);
+    void KeepClear(QLabel* caption, const QLabel* value);
 
     QLocale locale_;
     TDesktop& desktop_;

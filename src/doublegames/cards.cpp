@@ -21,10 +21,6 @@ namespace {
 constexpr int ClientWidth = 632;
 constexpr int ClientHeight = 413;
 
-const char* const RulesText =
-    "A Joker Pays 10-1; an Aces Pays 3-1; any Face Card Pays 2-1; an 8-10 is a Push; a 7 "
-    "Loses Half Your Winnings; and a 2-6 Loses All Your Winnings.";
-
 QLabel* MakeLabel(QWidget* parent, const QRect& place, int pixelSize, uint32_t textColour) {
     auto* label = new QLabel(parent);
     label->setGeometry(place);
@@ -64,7 +60,7 @@ QString CardName(int position, const CardRecord& card) {
 TCardForm::TCardForm(TGameSession& session, TDoubleGameHost& host, QWidget* parent)
     : TDoubleGameForm(session, host, HelpTopic, parent) {
     InstallDoubleGameAccessibility();
-    setWindowTitle(QStringLiteral("Double or Nothing Card Game"));
+    setWindowTitle(tr("Double or Nothing Card Game"));
     resize(ClientWidth, ClientHeight);
     setFont(GameFontPixels(11));
     QPalette palette = this->palette();
@@ -81,15 +77,14 @@ TCardForm::TCardForm(TGameSession& session, TDoubleGameHost& host, QWidget* pare
 void TCardForm::CreateControls() {
     Label2 = MakeLabel(this, QRect(12, 328, 605, 33), 11, colour::White);
     Label2->setWordWrap(true);
-    Label2->setText(QString::fromLatin1(RulesText));
+    Label2->setText(tr("A Joker Pays 10-1; an Aces Pays 3-1; any Face Card Pays 2-1; an 8-10 is a Push; a 7 "
+                       "Loses Half Your Winnings; and a 2-6 Loses All Your Winnings."));
     Label1 = MakeLabel(this, QRect(4, 382, 301, 35), 19, colour::Yellow);
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
-    BitBtn1 =
-        MakeBitBtn(this, QStringLiteral("&OK"), TickPicture(BitBtnPictureSize), QRect(524, 366, 96, 42));
-    BitBtn2 = MakeBitBtn(this, QStringLiteral("&Help"), QuestionPicture(BitBtnPictureSize),
-                         QRect(312, 366, 96, 42));
-    BitBtn3 = MakeBitBtn(this, QStringLiteral("&Pyramid"), PyramidButtonPicture(), QRect(418, 366, 96, 42));
+    BitBtn1 = MakeBitBtn(this, tr("&OK"), TickPicture(BitBtnPictureSize), QRect(524, 366, 96, 42));
+    BitBtn2 = MakeBitBtn(this, tr("&Help"), QuestionPicture(BitBtnPictureSize), QRect(312, 366, 96, 42));
+    BitBtn3 = MakeBitBtn(this, tr("&Pyramid"), PyramidButtonPicture(), QRect(418, 366, 96, 42));
     BitBtn1->setDefault(true);
     setTabOrder(BitBtn1, BitBtn2);
     setTabOrder(BitBtn2, BitBtn3);
@@ -166,7 +161,7 @@ void TCardForm::FormMouseUp(int x, int y) {
 }
 
 void TCardForm::ShowWinnings() {
-    Label1->setText(QStringLiteral("Winnings: ") + QString::number(Session.SpinWinnings));
+    Label1->setText(tr("Winnings: %1").arg(Session.SpinWinnings));
 }
 
 void TCardForm::BitBtn1Click() {

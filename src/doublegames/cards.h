@@ -1,4 +1,5 @@
 #pragma once
+#include <QCoreApplication>
 #include <QImage>
 
 #include "doublegames/card_painter.h"
@@ -13,6 +14,8 @@ namespace zorva {
 
 // The card game: 24 cards face down on a maroon table, turned one at a time.
 class TCardForm : public TDoubleGameForm {
+    Q_DECLARE_TR_FUNCTIONS(TCardForm)
+
   public:
     static constexpr int HelpTopic = 41006;
 

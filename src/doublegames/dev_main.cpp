@@ -10,6 +10,7 @@
 #include "doublegames/sound_effects_host.h"
 #include "platform/help_viewer.h"
 #include "platform/sound_stream.h"
+#include "platform/translations.h"
 
 namespace {
 
@@ -31,6 +32,7 @@ class TDevHost : public zorva::TSoundEffectsHost {
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
+    zorva::InstallTranslations(QApplication::applicationDirPath());
     QApplication::setApplicationName(QStringLiteral("Zorva Slots"));
     QCommandLineParser parser;
     parser.setApplicationDescription(

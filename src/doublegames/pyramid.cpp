@@ -55,7 +55,7 @@ TDoubleForm::TDoubleForm(TGameSession& session, TDoubleGameHost& host, QWidget* 
       Red(ReadBuiltinPictureFor(art::pyramid::Red.Path, devicePixelRatioF())
               .convertToFormat(QImage::Format_RGB32)) {
     InstallDoubleGameAccessibility();
-    setWindowTitle(QStringLiteral("Pyramid"));
+    setWindowTitle(tr("Pyramid"));
     setFixedSize(ClientWidth, ClientHeight);
     setFont(GameFontPixels(13));
     QPalette palette = this->palette();
@@ -68,7 +68,7 @@ TDoubleForm::TDoubleForm(TGameSession& session, TDoubleGameHost& host, QWidget* 
 }
 
 void TDoubleForm::CreateControls() {
-    Label2 = new QLabel(QStringLiteral("Winnings:"), this);
+    Label2 = new QLabel(tr("Winnings:"), this);
     Label2->setGeometry(4, 18, 117, 35);
     Label2->setFont(GameFontPixels(19));
     Label2->setAlignment(Qt::AlignRight | Qt::AlignTop);
@@ -86,12 +86,9 @@ void TDoubleForm::CreateControls() {
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     SetTextColour(Memo1, colour::White);
 
-    BitBtn3 = MakeBitBtn(this, QStringLiteral("&Help"), QuestionPicture(BitBtnPictureSize),
-                         QRect(16, 200, 129, 48));
-    BitBtn2 =
-        MakeBitBtn(this, QStringLiteral("&Card Game"), CardGameButtonPicture(), QRect(16, 264, 129, 48));
-    BitBtn1 =
-        MakeBitBtn(this, QStringLiteral("&OK"), TickPicture(BitBtnPictureSize), QRect(16, 326, 129, 48));
+    BitBtn3 = MakeBitBtn(this, tr("&Help"), QuestionPicture(BitBtnPictureSize), QRect(16, 200, 129, 48));
+    BitBtn2 = MakeBitBtn(this, tr("&Card Game"), CardGameButtonPicture(), QRect(16, 264, 129, 48));
+    BitBtn1 = MakeBitBtn(this, tr("&OK"), TickPicture(BitBtnPictureSize), QRect(16, 326, 129, 48));
     BitBtn1->setDefault(true);
     setTabOrder(BitBtn1, BitBtn2);
     setTabOrder(BitBtn2, Memo1);
@@ -104,8 +101,7 @@ void TDoubleForm::CreateControls() {
 }
 
 void TDoubleForm::FormCreate() {
-    Memo1->setPlainText(
-        QStringLiteral("Click a square and try to win a prize.  You can continue until you lose."));
+    Memo1->setPlainText(tr("Click a square and try to win a prize.  You can continue until you lose."));
     TakeStake();
     ShowWinnings();
     CreateSquares();
@@ -155,7 +151,7 @@ void TDoubleForm::BlueBoxClick(int square) {
         RevealAll();
     }
     if (const std::optional<std::string> hint = Board.HintOf(square))
-        Host.ShowInformation(*hint);
+        Host.ShowInformation(QCoreApplication::translate(PyramidTextContext, hint->c_str()).toStdString());
 }
 
 void TDoubleForm::WriteSymbol(int square) {
@@ -163,7 +159,7 @@ void TDoubleForm::WriteSymbol(int square) {
     const TTextStyle style = StyleOf(symbol);
     const QFont font = FontOf(style);
     const QFontMetrics metrics(font);
-    const QString text = QString::fromStdString(symbol);
+    const QString text = QCoreApplication::translate(PyramidTextContext, symbol.c_str());
     const int middle = SquareSize / 2;
     Squares[square]->WriteText(text, font, ColourValue(style.Colour),
                                middle - metrics.horizontalAdvance(text) / 2, middle - metrics.height() / 2);

@@ -1,4 +1,5 @@
 #pragma once
+#include <QCoreApplication>
 #include <QImage>
 #include <array>
 
@@ -14,6 +15,8 @@ namespace zorva {
 
 // The Pyramid: 15 numbered squares, each hiding a prize, a hint or a loss.
 class TDoubleForm : public TDoubleGameForm {
+    Q_DECLARE_TR_FUNCTIONS(TDoubleForm)
+
   public:
     static constexpr int HelpTopic = 41007;
 

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "engine/credits.h"
+#include "engine/texts.h"
 
 namespace zorva {
 
@@ -12,12 +13,15 @@ constexpr int ShufflePasses = 1001;
 constexpr int TopSquareLeft = 361;
 constexpr int TopSquareTop = 52;
 
-constexpr std::array<const char*, SquareCount> FixedOrder{
-    "2X",   "3X",   "5X",   "Hint", "Hint", "Try Again", "Try Again", "Try Again",
-    "Lose", "Lose", "Lose", "Lose", "Lose", "Lose",      "Lose",
-};
+constexpr const char* HintSymbol = ZORVA_TEXT("TPyramidBoard", "Hint");
+constexpr const char* TryAgainSymbol = ZORVA_TEXT("TPyramidBoard", "Try Again");
+constexpr const char* LoseSymbol = ZORVA_TEXT("TPyramidBoard", "Lose");
 
-const std::string HintOpening = "The 5X symbol is behind a square ";
+constexpr std::array<const char*, SquareCount> FixedOrder{
+    "2X",           "3X",           "5X",           HintSymbol, HintSymbol,
+    TryAgainSymbol, TryAgainSymbol, TryAgainSymbol, LoseSymbol, LoseSymbol,
+    LoseSymbol,     LoseSymbol,     LoseSymbol,     LoseSymbol, LoseSymbol,
+};
 
 } // namespace
 
@@ -44,9 +48,15 @@ void TPyramidBoard::Shuffle(uint32_t utcMillisecondOfDay) {
         }
     }
     ParityHint =
-        HintOpening + (FiveXNumber % 2 == 1 ? "with an odd number on it." : "with an even number on it.");
-    RangeHint = HintOpening + (FiveXNumber < 7 ? "with a number less than or equal to 7 on it."
-                                               : "with a number greater than or equal to 7 on it.");
+        FiveXNumber % 2 == 1
+            ? ZORVA_TEXT("TPyramidBoard", "The 5X symbol is behind a square with an odd number on it.")
+            : ZORVA_TEXT("TPyramidBoard", "The 5X symbol is behind a square with an even number on it.");
+    RangeHint =
+        FiveXNumber < 7
+            ? ZORVA_TEXT("TPyramidBoard",
+                         "The 5X symbol is behind a square with a number less than or equal to 7 on it.")
+            : ZORVA_TEXT("TPyramidBoard",
+                         "The 5X symbol is behind a square with a number greater than or equal to 7 on it.");
 }
 
 TRect TPyramidBoard::SquareRect(int square) {

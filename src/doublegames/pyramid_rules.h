@@ -10,6 +10,8 @@
 
 namespace zorva {
 
+inline constexpr const char* PyramidTextContext = "TPyramidBoard";
+
 inline constexpr int SquareCount = 15;
 inline constexpr int SquareSize = 64;
 
@@ -21,6 +23,7 @@ class TPyramidBoard {
     int FiveXNumber = 0;      // the number (1 to 15) on the square that hides "5X"
     int ParityHintSquare = 0; // index of the first square that hides "Hint"
     int RangeHintSquare = 0;  // index of the second
+    // The hints and the symbols' texts are English, marked for translation in PyramidTextContext.
     std::string ParityHint;
     std::string RangeHint;
     TRandom Random; // reseeded by each shuffle; left where its last draw put it

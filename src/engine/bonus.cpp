@@ -13,7 +13,7 @@ void TSlotMachine::BonusPoolAward() {
     }
     const int32_t pool = Session.BonusPool;
     Session.SpinWinnings = SaturatingAdd(Session.SpinWinnings, pool);
-    AppendSummary("Won the Bonus Pool Worth ", pool, "\r\n");
+    Session.LastSpinSummary.push_back({BonusPoolLine, pool});
     Session.BonusPoolWon = SaturatingAdd(Session.BonusPoolWon, pool);
     Session.BonusPool = FreshBonusPool;
     Host.RepaintAll();
@@ -80,7 +80,7 @@ void TSlotMachine::AwardMystery(int box) {
     const int32_t prize = MysteryPrizes[box];
     Session.SpinWinnings = prize;
     Host.DrawWinnings(true);
-    AppendSummary("\r\nWon ", prize, " credit bonus.");
+    Session.LastSpinSummary.push_back({MysteryLine, prize, 0, TSummaryBreak::Before});
     Session.MysteryBonus = SaturatingAdd(Session.MysteryBonus, prize);
     Host.Announce(TAnnouncement::MysteryAwarded);
     PaySpinWinnings();

@@ -1,7 +1,4 @@
 #include <algorithm>
-#include <charconv>
-#include <iterator>
-#include <string>
 
 #include "engine/bonus_rules.h"
 #include "engine/credits.h"
@@ -10,27 +7,8 @@
 
 namespace zorva {
 
-namespace {
-
-constexpr const char* NoWinningLines = "There were no winning lines on the last spin.";
-
-} // namespace
-
-void TSlotMachine::AppendSummaryPiece(std::string_view text) {
-    auto& summary = Session.LastSpinSummary;
-    summary += text;
-    if (summary.size() > MaxSummaryLength)
-        summary.resize(MaxSummaryLength);
-}
-
-void TSlotMachine::AppendSummaryPiece(int32_t number) {
-    char digits[16];
-    const auto written = std::to_chars(std::begin(digits), std::end(digits), number);
-    AppendSummaryPiece(std::string_view(digits, static_cast<std::size_t>(written.ptr - digits)));
-}
-
 void TSlotMachine::AddWinningLine(int lineIndex, int32_t payoff) {
-    AppendSummary("Line ", lineIndex + 1, " paid ", payoff, ".\r\n");
+    Session.LastSpinSummary.push_back({LinePaidLine, lineIndex + 1, payoff});
     if (FlashLine == -1)
         FlashLine = lineIndex;
     Session.SpinWinnings = SaturatingAdd(Session.SpinWinnings, payoff);
@@ -50,7 +28,7 @@ void TSlotMachine::EvaluateSpin() {
     if (feed > 0) {
         Session.BonusPool = SaturatingAdd(Session.BonusPool, feed);
         Host.DrawMeter(TMeter::BonusPool);
-        AppendSummary(feed, " credits added to the bonus pool.\r\n");
+        Session.LastSpinSummary.push_back({PoolFeedLine, feed});
     }
 
     const int lines = std::clamp(Session.LinesPlayed, 0, LineCount);
@@ -64,7 +42,7 @@ void TSlotMachine::EvaluateSpin() {
     // Nothing below writes to the summary: it is whole here, and the player hears it before any
     // double-or-nothing game or count-off.
     if (Session.LastSpinSummary.empty())
-        Session.LastSpinSummary = NoWinningLines;
+        Session.LastSpinSummary.push_back({NoWinningLine, 0, 0, TSummaryBreak::None});
     Host.Announce(TAnnouncement::SpinOutcome);
 
     if (Session.SpinWinnings > 0) {
@@ -114,7 +92,7 @@ void TSlotMachine::EvaluateFreeSpin() {
             AddWinningLine(line, win);
     }
     if (Session.LastSpinSummary.empty())
-        Session.LastSpinSummary = NoWinningLines;
+        Session.LastSpinSummary.push_back({NoWinningLine, 0, 0, TSummaryBreak::None});
     Host.Announce(TAnnouncement::SpinOutcome);
 
     if (Session.SpinWinnings > 0) {

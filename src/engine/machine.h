@@ -99,13 +99,6 @@ class TSlotMachine {
     void PlayFreeSpins();
     void EvaluateLine(int lineIndex);
     void PayWinningSpin(bool afterNormalSpin);
-    // Appends text and numbers, in decimal, to the summary, which stops at its longest. The summary
-    // is written every spin: pieces go straight into it, with no string built for each.
-    template <typename... TPieces> void AppendSummary(const TPieces&... pieces) {
-        (AppendSummaryPiece(pieces), ...);
-    }
-    void AppendSummaryPiece(std::string_view text);
-    void AppendSummaryPiece(int32_t number);
     void AddWinningLine(int lineIndex, int32_t payoff);
 };
 

@@ -5,6 +5,7 @@
 
 #include "engine/bonus_rules.h"
 #include "engine/credit_history.h"
+#include "engine/spin_summary.h"
 
 namespace zorva {
 
@@ -38,7 +39,7 @@ struct TGameSession {
     int32_t FreeSpinsLeft = 0;
     int32_t SpinWinnings = 0;
     std::array<int32_t, 8> LineWins{};
-    std::string LastSpinSummary;
+    TSpinSummary LastSpinSummary;
     bool AutoSpin = false;
     bool Spinning = false;
     bool ReopenDoubleGame = false;
@@ -46,8 +47,6 @@ struct TGameSession {
 
     int32_t Bet() const { return CoinsPerLine * LinesPlayed; }
 };
-
-inline constexpr std::size_t MaxSummaryLength = 255;
 
 // A fresh game: 1000 credits, all booked as borrowed, and every counter back to its start.
 // The bet, the settings and the last spin's results stay as they are.

@@ -1,5 +1,6 @@
 #include "engine/credits.h"
 #include "engine/machine.h"
+#include "engine/texts.h"
 
 namespace zorva {
 
@@ -20,9 +21,9 @@ bool TSlotMachine::SpinIfBetAccepted() {
     const int32_t bet = Session.Bet();
     const char* refusal = nullptr;
     if (bet <= 0)
-        refusal = "You must place a bet first.";
+        refusal = ZORVA_TEXT("TSlotMachine", "You must place a bet first.");
     else if (Session.Credits < bet) // this refusal has always ended in a comma
-        refusal = "You do not have enough credits for that bet,";
+        refusal = ZORVA_TEXT("TSlotMachine", "You do not have enough credits for that bet,");
     if (refusal) {
         Host.ShowInformation(refusal);
         Session.AutoSpin = false;

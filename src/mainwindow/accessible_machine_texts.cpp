@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include "mainwindow/accessible_machine.h"
+#include "mainwindow/spin_summary_text.h"
 
 namespace zorva {
 
@@ -23,9 +24,9 @@ QString SymbolName(uint8_t code) {
 }
 
 // The summary's lines as spoken sentences: each ends in a full stop so that speech pauses there.
-QStringList SummarySentences(const std::string& summary) {
+QStringList SummarySentences(const TSpinSummary& summary) {
     QStringList sentences;
-    for (QString line : QString::fromStdString(summary).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts)) {
+    for (QString line : TranslatedSummary(summary).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
         line = line.trimmed();
         if (line.isEmpty())
             continue;

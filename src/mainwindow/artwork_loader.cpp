@@ -1,5 +1,6 @@
 #include "mainwindow/artwork_loader.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
@@ -120,7 +121,7 @@ TArtwork LoadArtworkTellingPlayer(const QString& programFolder, const TScreenFac
                                   TDesktop& desktop) {
     TArtwork artwork = LoadArtwork(programFolder, screen);
     if (!artwork.AllRequiredFound)
-        desktop.ShowInformation(MissingArtworkMessage);
+        desktop.ShowInformation(QCoreApplication::translate("TArtwork", MissingArtworkMessage).toStdString());
     return artwork;
 }
 

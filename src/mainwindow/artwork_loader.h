@@ -1,4 +1,5 @@
 #pragma once
+#include <QCoreApplication>
 #include <QImage>
 #include <QString>
 #include <array>
@@ -10,8 +11,8 @@
 
 namespace zorva {
 
-inline constexpr char MissingArtworkMessage[] =
-    "There are BMP files missing which may cause this program to not function properly!";
+inline constexpr const char* MissingArtworkMessage = QT_TRANSLATE_NOOP(
+    "TArtwork", "There are BMP files missing which may cause this program to not function properly!");
 
 // The four machine bitmaps, in the order of TArtworkChoice::MachineFiles.
 enum class TMachineBitmap { MachineImage, SymbolSheet, MotionStrip, MysteryArtwork };

@@ -1,5 +1,6 @@
 #include "mainwindow/options_bar.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 #include "platform/fonts.h"
@@ -10,24 +11,30 @@ namespace zorva {
 namespace {
 
 constexpr std::array<const char*, OptionButtonCount> Captions{
-    "Help?", "Pay Mode", "Pay Chart", "Borrow", "New Game",  "Summary",   "Auto Spin",
-    "Exit",  "Sound",    "WWW Site",  "Double", "Save Game", "Load Game", "Stats"};
+    QT_TRANSLATE_NOOP("TOptionsBar", "Help?"),     QT_TRANSLATE_NOOP("TOptionsBar", "Pay Mode"),
+    QT_TRANSLATE_NOOP("TOptionsBar", "Pay Chart"), QT_TRANSLATE_NOOP("TOptionsBar", "Borrow"),
+    QT_TRANSLATE_NOOP("TOptionsBar", "New Game"),  QT_TRANSLATE_NOOP("TOptionsBar", "Summary"),
+    QT_TRANSLATE_NOOP("TOptionsBar", "Auto Spin"), QT_TRANSLATE_NOOP("TOptionsBar", "Exit"),
+    QT_TRANSLATE_NOOP("TOptionsBar", "Sound"),     QT_TRANSLATE_NOOP("TOptionsBar", "WWW Site"),
+    QT_TRANSLATE_NOOP("TOptionsBar", "Double"),    QT_TRANSLATE_NOOP("TOptionsBar", "Save Game"),
+    QT_TRANSLATE_NOOP("TOptionsBar", "Load Game"), QT_TRANSLATE_NOOP("TOptionsBar", "Stats")};
 
 constexpr std::array<const char*, OptionButtonCount> StartingHints{
-    "View the Zorva Slots Manual",
-    "Instant Payoff or Count Off Credits",
-    "View the Zorva Slots Payoff Chart",
-    "Borrow Credits",
-    "Start a New Game",
-    "Summary of Last Spin",
-    "Click to Start Auto Spin Mode",
-    "Exit",
-    "Click to Turn Sound On or Off",
-    "Visit the Zorva Slots home page: news, the manual and how to report a problem",
-    "Click to Disable the Double or Nothing Bonus Game",
-    "Save a Game",
-    "Load a Game",
-    "View Your Zorva Slots Statistics",
+    QT_TRANSLATE_NOOP("TOptionsBar", "View the Zorva Slots Manual"),
+    QT_TRANSLATE_NOOP("TOptionsBar", "Instant Payoff or Count Off Credits"),
+    QT_TRANSLATE_NOOP("TOptionsBar", "View the Zorva Slots Payoff Chart"),
+    QT_TRANSLATE_NOOP("TOptionsBar", "Borrow Credits"),
+    QT_TRANSLATE_NOOP("TOptionsBar", "Start a New Game"),
+    QT_TRANSLATE_NOOP("TOptionsBar", "Summary of Last Spin"),
+    QT_TRANSLATE_NOOP("TOptionsBar", "Click to Start Auto Spin Mode"),
+    QT_TRANSLATE_NOOP("TOptionsBar", "Exit"),
+    QT_TRANSLATE_NOOP("TOptionsBar", "Click to Turn Sound On or Off"),
+    QT_TRANSLATE_NOOP("TOptionsBar",
+                      "Visit the Zorva Slots home page: news, the manual and how to report a problem"),
+    QT_TRANSLATE_NOOP("TOptionsBar", "Click to Disable the Double or Nothing Bonus Game"),
+    QT_TRANSLATE_NOOP("TOptionsBar", "Save a Game"),
+    QT_TRANSLATE_NOOP("TOptionsBar", "Load a Game"),
+    QT_TRANSLATE_NOOP("TOptionsBar", "View Your Zorva Slots Statistics"),
 };
 
 constexpr double CaptionPoints = 8;
@@ -52,11 +59,11 @@ TOptionsBar::TOptionsBar(QWidget* window, const TWindowLayout& layout, const QIm
 }
 
 QString TOptionsBar::Caption(int tag) {
-    return QString::fromLatin1(Captions[tag]);
+    return QCoreApplication::translate("TOptionsBar", Captions[tag]);
 }
 
 QString TOptionsBar::StartingHint(int tag) {
-    return QString::fromLatin1(StartingHints[tag]);
+    return QCoreApplication::translate("TOptionsBar", StartingHints[tag]);
 }
 
 void TOptionsBar::SetHint(int tag, const QString& hint) {

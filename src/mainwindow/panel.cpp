@@ -20,9 +20,10 @@ namespace {
 constexpr int MotionStripHeight = 576;
 constexpr int MysteryColumns = 9;
 constexpr int WinningsNumberTop = 243; // on screens from 1000 pixels
-constexpr int Margin = 4; // between the Winnings meter's label, its number and the window's edge
+constexpr int Margin = 4;              // between the Winnings meter's label, its number and the window's edge
 const QColor Yellow(255, 255, 0);
 const QColor Grey(128, 128, 128);
+constexpr std::size_t FreeSpinsLabel = 2; // "Win 3 FREE Spins:", third of LabelPlaces()
 
 QImage PictureOr(const QImage& replacement, const char* builtin, double ratio) {
     return replacement.isNull() ? ReadBuiltinPictureFor(builtin, ratio) : replacement;
@@ -33,7 +34,7 @@ QRect ToQRect(const TRect& r) {
 }
 
 QString WinningsLabel() {
-    return QStringLiteral("Winnings:");
+    return QCoreApplication::translate("TPanel", "Winnings:");
 }
 
 int ByBand(TScreenBand band, int small, int medium, int large) {
@@ -164,20 +165,22 @@ std::vector<TPanel::TLabelPlace> TPanel::LabelPlaces() const {
         int Limit; // the label may reach up to here and no further
     };
     const TRow rows[] = {
-        {"Credits:", 10, ByBand(band, 10, 10, 5), size, leftMargin},
-        {"Bonus Pool:", 10, ByBand(band, 60, 70, 100), size, std::min(leftMargin, globeRowLeft - 4)},
-        {"Win 3 FREE Spins:", 10, ByBand(band, 124, 128, 200), size, leftMargin},
-        {"Lines Played:", m + ByBand(band, 10, 20, 5), 5, rightSize, coinsX - 6},
-        {"Coins/Line:", coinsX, 5, rightSize, Layout.WindowWidth - 4},
-        {"Coins Played:", m + ByBand(band, 15, 40, 15), ByBand(band, 70, 80, 150), size, playedMeterLeft - 4},
+        {QT_TRANSLATE_NOOP("TPanel", "Credits:"), 10, ByBand(band, 10, 10, 5), size, leftMargin},
+        {QT_TRANSLATE_NOOP("TPanel", "Bonus Pool:"), 10, ByBand(band, 60, 70, 100), size,
+         std::min(leftMargin, globeRowLeft - 4)},
+        {QT_TRANSLATE_NOOP("TPanel", "Win 3 FREE Spins:"), 10, ByBand(band, 124, 128, 200), size, leftMargin},
+        {QT_TRANSLATE_NOOP("TPanel", "Lines Played:"), m + ByBand(band, 10, 20, 5), 5, rightSize, coinsX - 6},
+        {QT_TRANSLATE_NOOP("TPanel", "Coins/Line:"), coinsX, 5, rightSize, Layout.WindowWidth - 4},
+        {QT_TRANSLATE_NOOP("TPanel", "Coins Played:"), m + ByBand(band, 15, 40, 15),
+         ByBand(band, 70, 80, 150), size, playedMeterLeft - 4},
     };
     std::vector<TLabelPlace> places;
     for (const TRow& row : rows) {
-        const QString text = QString::fromLatin1(row.Text);
+        const QString text = tr(row.Text);
         const double points = FittingPointSize(text, row.Points, row.Limit - row.X, Canvas);
         const QFontMetrics metrics(GameFont(points), const_cast<QImage*>(&Canvas));
-        places.push_back(
-            {text, QRect(row.X, row.Y, metrics.horizontalAdvance(text), metrics.height()), points});
+        places.push_back({text, QRect(row.X, row.Y, metrics.horizontalAdvance(text), metrics.height()),
+                          points, row.Limit});
     }
     return places;
 }
@@ -431,14 +434,16 @@ void TPanel::DrawStopButton(bool dark) {
 void TPanel::DrawFreeSpinsCount(bool red) {
     const int sw = Layout.ScreenWidth;
     const QPoint at = sw < 700 ? QPoint(10, 124) : sw < 1000 ? QPoint(10, 128) : QPoint(10, 200);
-    const QString text = QStringLiteral("FREE Spins:  %1          ").arg(Session.FreeSpinsLeft);
+    const QString text = tr("FREE Spins:  %1          ").arg(Session.FreeSpinsLeft);
     QPainter painter(&Canvas);
     painter.setFont(GameFont(sw < 700 ? 8 : sw < 1000 ? 12 : 14));
     const QRect box(at, QSize(painter.fontMetrics().horizontalAdvance(text), painter.fontMetrics().height()));
-    painter.fillRect(box, Qt::black);
+    // A translated label may run longer than the count written over it: none of it may show.
+    const QRect covered = box.united(LabelPlaces()[FreeSpinsLabel].Box);
+    painter.fillRect(covered, Qt::black);
     painter.setPen(red ? QColor(255, 0, 0) : Yellow);
     painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, text);
-    Touched(box);
+    Touched(covered);
 }
 
 void TPanel::FillBlack(const TRect& rect) {

@@ -1,4 +1,5 @@
 #pragma once
+#include <QCoreApplication>
 #include <QImage>
 #include <QRect>
 #include <QString>
@@ -38,6 +39,8 @@ TPanelPictures LoadPanelPictures(const TArtwork& artwork, int screenWidth, doubl
 // The canvas has the screen's device pixels (its device pixel ratio set); every coordinate of
 // the panel is in the layout's logical pixels.
 class TPanel {
+    Q_DECLARE_TR_FUNCTIONS(TPanel)
+
   public:
     TPanel(const TWindowLayout& layout, const TArtwork& artwork, const TPanelPictures& pictures,
            const TGameSession& session, const TSlotMachine& machine, int pixelsPerInch, double ratio = 1.0);
@@ -73,6 +76,7 @@ class TPanel {
         QString Text;
         QRect Box;
         double PointSize = 0;
+        int Limit = 0; // the box must end left of this
     };
     std::vector<TLabelPlace> LabelPlaces() const;
     // The rectangle the Winnings meter paints in and blanks (null when this screen has none).

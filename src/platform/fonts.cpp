@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QPaintDevice>
+#include <QWidget>
 
 namespace zorva {
 
@@ -33,6 +34,14 @@ double FittingPointSize(const QString& text, double pointSize, int maxWidth, con
                maxWidth)
         size -= 0.5;
     return size;
+}
+
+void FitTextToWidth(QWidget& widget) {
+    QFont font = widget.font();
+    while (widget.sizeHint().width() > widget.width() && font.pointSizeF() > 6.0) {
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+        widget.setFont(font);
+    }
 }
 
 } // namespace zorva

@@ -3,6 +3,7 @@
 #include <QString>
 
 class QPaintDevice;
+class QWidget;
 
 namespace zorva {
 
@@ -15,5 +16,9 @@ QFont GameFontPixels(int pixelSize, bool bold = false);
 // wider than maxWidth on device.
 double FittingPointSize(const QString& text, double pointSize, int maxWidth, const QPaintDevice& device,
                         bool bold = false, double minimum = 6.0);
+
+// Steps a label's or button's font down in half points, to at least six, until its text fits the
+// width the widget has: a translation may run longer than the English the design was drawn for.
+void FitTextToWidth(QWidget& widget);
 
 } // namespace zorva

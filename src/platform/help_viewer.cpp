@@ -1,6 +1,7 @@
 #include "platform/help_viewer.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -11,6 +12,8 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 #include <QWidget>
+
+#include "platform/translations.h"
 
 namespace zorva {
 
@@ -23,22 +26,24 @@ QString& HelpFolder() {
 
 // A plain browser window over the manual: contents, back, forward and close.
 class THelpWindow : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(THelpWindow)
+
   public:
     explicit THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
         setAttribute(Qt::WA_DeleteOnClose);
         // The manual never keeps the program running once the game itself has closed.
         setAttribute(Qt::WA_QuitOnClose, false);
-        setWindowTitle(QStringLiteral("Zorva Slots Help"));
+        setWindowTitle(tr("Zorva Slots Help"));
         resize(720, 600);
 
         Browser = new QTextBrowser(this);
         Browser->setOpenExternalLinks(true);
         Browser->setSearchPaths({HelpFolder()});
 
-        auto* contents = new QPushButton(QStringLiteral("&Contents"), this);
-        auto* back = new QPushButton(QStringLiteral("&Back"), this);
-        auto* forward = new QPushButton(QStringLiteral("&Forward"), this);
-        auto* closeButton = new QPushButton(QStringLiteral("C&lose"), this);
+        auto* contents = new QPushButton(tr("&Contents"), this);
+        auto* back = new QPushButton(tr("&Back"), this);
+        auto* forward = new QPushButton(tr("&Forward"), this);
+        auto* closeButton = new QPushButton(tr("C&lose"), this);
         back->setEnabled(false);
         forward->setEnabled(false);
         connect(contents, &QPushButton::clicked, this, [this] { Browser->setSource(HelpPage(0)); });
@@ -93,11 +98,10 @@ void SetHelpFolder(const QString& folder) {
 }
 
 QUrl HelpPage(int topic) {
-    const QDir folder(HelpFolder());
-    const QString chapter = folder.filePath(QStringLiteral("topic-%1.html").arg(topic));
+    const QString chapter = FileInLanguage(HelpFolder(), QStringLiteral("topic-%1.html").arg(topic));
     if (topic != 0 && QFileInfo::exists(chapter))
         return QUrl::fromLocalFile(chapter);
-    return QUrl::fromLocalFile(folder.filePath(QStringLiteral("index.html")));
+    return QUrl::fromLocalFile(FileInLanguage(HelpFolder(), QStringLiteral("index.html")));
 }
 
 void ShowHelpTopic(int topic, QWidget* parent) {

@@ -7,7 +7,8 @@ class QWidget;
 namespace zorva {
 
 // The manual is HTML in <program folder>/help: index.html is its contents, topic-<n>.html the
-// chapter of topic n.
+// chapter of topic n. A translated manual sits in help/<language>/ and is read in that language;
+// a page it lacks is read in English.
 void SetHelpFolder(const QString& folder);
 // Topic 0 is the contents; a missing chapter falls back to them.
 void ShowHelpTopic(int topic, QWidget* parent = nullptr);

@@ -117,9 +117,9 @@ TEST_F(Options, HelpAboutSummaryAndWebPage) {
 
     form.OptionsClick(5);
     EXPECT_EQ(MessageTexts().back(), "You must spin before viewing a summary of the last spin.");
-    form.Session.LastSpinSummary = "Line 1 paid 10\r\nLine 2 paid 5";
+    form.Session.LastSpinSummary = {{LinePaidLine, 1, 10}, {LinePaidLine, 2, 5}};
     form.OptionsClick(5);
-    EXPECT_EQ(MessageTexts().back(), "Line 1 paid 10\nLine 2 paid 5");
+    EXPECT_EQ(MessageTexts().back(), "Line 1 paid 10.\nLine 2 paid 5.\n");
 
     form.LogoClick();
     EXPECT_EQ(MessageTexts().back(), "Zorva Slots Version 1.1");

@@ -10,6 +10,7 @@
 #include "engine/payoff_table.h"
 #include "platform/clock.h"
 #include "platform/desktop.h"
+#include "platform/translations.h"
 #include "seeded_draw.h"
 #include "support/fake_sound_backend.h"
 
@@ -51,6 +52,7 @@ int Wins(const TStops& s, const TStrips& strips) {
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
+    zorva::InstallTranslations(QApplication::applicationDirPath());
     if (argc < 2) {
         std::fprintf(stderr, "usage: zorva-screenshots <output folder> [width height ppi]\n");
         return 2;

@@ -13,29 +13,27 @@ TGameSession Bank(int32_t credits, int32_t borrowed) {
     return session;
 }
 
-// Guards the pay-back rules and their order: the credit check comes before the debt check, and the
-// amount is written with two decimals in a field of seven.
+// Guards the pay-back rules and their order: the credit check comes before the debt check.
 TEST(BorrowRules, PayingBackChecksCreditsFirstThenTheDebtAndChangesNothingWhenRefused) {
     TGameSession session = Bank(1000, 1000);
-    EXPECT_EQ(PressAmount(session, TBankMode::PayBack, 1000), "");
+    EXPECT_EQ(PressAmount(session, TBankMode::PayBack, 1000), TBankNotice{});
     EXPECT_EQ(session.Credits, 0) << "paying back every credit one holds is allowed";
     EXPECT_EQ(session.Borrowed, 0);
-    EXPECT_EQ(PressAmount(session, TBankMode::PayBack, 1000), "You do not have 1000.00 credits!");
+    EXPECT_EQ(PressAmount(session, TBankMode::PayBack, 1000), (TBankNotice{TooFewCreditsNotice, 1000}));
 
     session = Bank(5, 50);
-    EXPECT_EQ(PressAmount(session, TBankMode::PayBack, 10), "You do not have   10.00 credits!");
-    EXPECT_EQ(PressAmount(session, TBankMode::PayBack, 1), "");
+    EXPECT_EQ(PressAmount(session, TBankMode::PayBack, 10), (TBankNotice{TooFewCreditsNotice, 10}));
+    EXPECT_EQ(PressAmount(session, TBankMode::PayBack, 1), TBankNotice{});
     EXPECT_EQ(session.Credits, 4);
     EXPECT_EQ(session.Borrowed, 49);
 
     session = Bank(500, 0);
-    EXPECT_EQ(PressAmount(session, TBankMode::PayBack, 1),
-              "You cannot pay back more credits than you have borrowed!");
+    EXPECT_EQ(PressAmount(session, TBankMode::PayBack, 1), TBankNotice{PayBackTooMuchNotice});
     EXPECT_EQ(session.Credits, 500);
     EXPECT_EQ(session.Borrowed, 0);
 
     session = Bank(0, 0);
-    EXPECT_EQ(PressAmount(session, TBankMode::PayBack, 100), "You do not have  100.00 credits!")
+    EXPECT_EQ(PressAmount(session, TBankMode::PayBack, 100), (TBankNotice{TooFewCreditsNotice, 100}))
         << "with neither credits nor debt the shortage of credits is what the player hears";
 }
 
@@ -43,7 +41,7 @@ TEST(BorrowRules, PayingBackChecksCreditsFirstThenTheDebtAndChangesNothingWhenRe
 TEST(BorrowRules, BorrowingRaisesBothFiguresEachTimeAndMarksTheHistory) {
     TGameSession session = Bank(0, 0);
     for (const int32_t amount : ChipAmounts) {
-        EXPECT_EQ(PressAmount(session, TBankMode::Borrow, amount), "");
+        EXPECT_EQ(PressAmount(session, TBankMode::Borrow, amount), TBankNotice{});
     }
     EXPECT_EQ(session.Credits, 1111);
     EXPECT_EQ(session.Borrowed, 1111);
@@ -62,14 +60,10 @@ TEST(BorrowRules, BorrowingRaisesBothFiguresEachTimeAndMarksTheHistory) {
 TEST(BorrowRules, BorrowingStopsAtTheLargestCountWithANoticeInsteadOfWrapping) {
     constexpr int32_t Most = std::numeric_limits<int32_t>::max();
     TGameSession session = Bank(Most - 400, 1000);
-    EXPECT_EQ(PressAmount(session, TBankMode::Borrow, 1000),
-              "The bank lent you only 400 credits: 2,147,483,647 is the most your credits and your debt can "
-              "reach.");
+    EXPECT_EQ(PressAmount(session, TBankMode::Borrow, 1000), (TBankNotice{PartLoanNotice, 400}));
     EXPECT_EQ(session.Credits, Most);
     EXPECT_EQ(session.Borrowed, 1400) << "credits less debt stays what it was";
-    EXPECT_EQ(
-        PressAmount(session, TBankMode::Borrow, 1),
-        "The bank cannot lend you any more: 2,147,483,647 is the most your credits and your debt can reach.");
+    EXPECT_EQ(PressAmount(session, TBankMode::Borrow, 1), TBankNotice{NoMoreLoansNotice});
     EXPECT_EQ(session.Credits, Most);
     EXPECT_EQ(session.Borrowed, 1400);
 
@@ -77,7 +71,8 @@ TEST(BorrowRules, BorrowingStopsAtTheLargestCountWithANoticeInsteadOfWrapping) {
     PressAmount(session, TBankMode::Borrow, 10);
     EXPECT_EQ(session.Borrowed, Most) << "the debt is held to the same limit";
     EXPECT_EQ(session.Credits, 15);
-    EXPECT_EQ(PressAmount(session, TBankMode::PayBack, 10), "") << "paying back works at the limit";
+    EXPECT_EQ(PressAmount(session, TBankMode::PayBack, 10), TBankNotice{})
+        << "paying back works at the limit";
 }
 
 } // namespace

@@ -27,7 +27,7 @@ TEST_F(Evaluation, WildsOutsideThePlayedLinesStillFeedThePool) {
     Machine.EvaluateSpin();
     EXPECT_EQ(Session.BonusPool, 103);
     EXPECT_EQ(Session.SpinWinnings, 0);
-    EXPECT_EQ(Session.LastSpinSummary, "3 credits added to the bonus pool.\r\n")
+    EXPECT_EQ(SummaryText(Session.LastSpinSummary), "3 credits added to the bonus pool.\r\n")
         << "a feed alone is not 'no winning lines'";
 }
 
@@ -39,8 +39,9 @@ TEST_F(Evaluation, PaysEachPlayedLineWithDoublePayoffsAndWritesTheSummary) {
     EXPECT_EQ(Session.LineWins[0], 2 * 25 * 2);
     EXPECT_EQ(Session.LineWins[1], 2 * 5);
     EXPECT_EQ(Session.LineWins[4], 0) << "W 6 3 matches no rule";
-    EXPECT_EQ(Session.LastSpinSummary.substr(0, 35), "3 credits added to the bonus pool.\r");
-    EXPECT_NE(Session.LastSpinSummary.find("Line 1 paid 100.\r\nLine 2 paid 10.\r\n"), std::string::npos);
+    EXPECT_EQ(SummaryText(Session.LastSpinSummary).substr(0, 35), "3 credits added to the bonus pool.\r");
+    EXPECT_NE(SummaryText(Session.LastSpinSummary).find("Line 1 paid 100.\r\nLine 2 paid 10.\r\n"),
+              std::string::npos);
     EXPECT_EQ(Machine.FlashLine, 0);
     EXPECT_EQ(Host.Count(SoundEntry(SoundId::Win)), 1);
     EXPECT_EQ(Session.Credits, 1000 + Session.SpinWinnings) << "instant payoff";
@@ -60,7 +61,8 @@ TEST_F(Evaluation, TwoGlobeLinesWithOneGlobeLeftWinThePoolOnceAndRefillTheRow) {
     const std::vector<std::string> sounds = Host.Entries("Play");
     EXPECT_EQ(sounds, (std::vector<std::string>{"Play 4", "Play 4", "Play 10", "Play 4", "Play 4", "Play 4",
                                                 "Play 9", "Play 6"}));
-    EXPECT_NE(Session.LastSpinSummary.find("Won the Bonus Pool Worth 250\r\n"), std::string::npos);
+    EXPECT_NE(SummaryText(Session.LastSpinSummary).find("Won the Bonus Pool Worth 250\r\n"),
+              std::string::npos);
     EXPECT_EQ(Host.Count("RepaintAll"), 1);
 }
 
@@ -92,7 +94,7 @@ TEST_F(Evaluation, FreeSpinTableHasNoWildsNoFeedAndBooksTheWinnings) {
     EXPECT_EQ(Session.LineWins[1], 10);
     EXPECT_EQ(Session.BonusRollWon, 110);
     EXPECT_EQ(Session.BonusPool, 100);
-    EXPECT_EQ(Session.LastSpinSummary, "Line 1 paid 100.\r\nLine 2 paid 10.\r\n");
+    EXPECT_EQ(SummaryText(Session.LastSpinSummary), "Line 1 paid 100.\r\nLine 2 paid 10.\r\n");
 }
 
 TEST_F(Evaluation, WinningLinesFlashSixTicksEachInLineOrder) {

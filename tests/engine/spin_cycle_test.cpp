@@ -52,7 +52,7 @@ TEST_F(SpinCycle, CreditsEqualToTheBetSpinDownToZero) {
     EXPECT_EQ(Session.Credits, 0);
     EXPECT_EQ(Session.TotalBets, 64);
     EXPECT_EQ(Session.Spins, 1);
-    EXPECT_EQ(Session.LastSpinSummary, "There were no winning lines on the last spin.");
+    EXPECT_EQ(SummaryText(Session.LastSpinSummary), "There were no winning lines on the last spin.");
 }
 
 TEST_F(SpinCycle, AutoSpinGoesRoundUntilTheCreditsRunOut) {

@@ -88,7 +88,7 @@ export DISPLAY=:$(cat "$work/display")
 run() { # run <program> <name>: starts it, screenshots its window, ends it with SIGTERM
   local config=$work/$2/config
   mkdir -p "$config/zorva"
-  printf '[CurrentGame]\nCredits=777\nBorrowed=1000\nSpins=3\nCoinsPerLine=2\nSound=0\n' >"$config/zorva/Zorva.ini"
+  printf '[CurrentGame]\nCredits=777\nBorrowed=1000\nSpins=3\nCoinsPerLine=2\nSound=1\n' >"$config/zorva/Zorva.ini"
   XDG_CONFIG_HOME=$config "$1" &
   game=$!
   local window=""
@@ -100,7 +100,7 @@ run() { # run <program> <name>: starts it, screenshots its window, ends it with 
   [ -n "$window" ] || fail "$2: the window never appeared"
   sleep 1
   import -window "$window" "$work/$2.png"
-  # The sound module is loaded from the executable's own folder once the first frame is out.
+  # With Sound on, the sound module is loaded from the executable's own folder once the first frame is out.
   grep -qF "$(dirname "$(readlink -f "$1")")/zorva-sound.so" "/proc/$game/maps" ||
     fail "$2: the sound module beside the program was not loaded"
   kill -TERM "$game"
