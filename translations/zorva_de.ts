@@ -2,6 +2,313 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>Accessibility</name>
+    <message>
+        <source>Credits: %1; Borrowed: %2</source>
+        <translation>Guthaben: %1; geliehen: %2</translation>
+    </message>
+    <message>
+        <source>%1 credits</source>
+        <translation>%1 Credits</translation>
+    </message>
+    <message>
+        <source>Credits over this run</source>
+        <translation>Guthaben seit dem Start</translation>
+    </message>
+    <message>
+        <source>Started at %1 credits, now %2; lowest %3, highest %4; %5 paid spins.</source>
+        <translation>Start mit %1 Credits, jetzt %2; niedrigster Stand %3, höchster %4; %5 bezahlte Drehungen.</translation>
+    </message>
+    <message>
+        <source>Slot %1</source>
+        <translation>Speicherplatz %1</translation>
+    </message>
+    <message>
+        <source>OK, slot %1</source>
+        <translation>OK, Speicherplatz %1</translation>
+    </message>
+    <message>
+        <source>Name of slot %1</source>
+        <translation>Name von Speicherplatz %1</translation>
+    </message>
+    <message>
+        <source>Square %1</source>
+        <translation>Feld %1</translation>
+    </message>
+    <message>
+        <source>Square %1: %2</source>
+        <translation>Feld %1: %2</translation>
+    </message>
+    <message>
+        <source>Ace</source>
+        <translation>Ass</translation>
+    </message>
+    <message>
+        <source>2</source>
+        <translation>2</translation>
+    </message>
+    <message>
+        <source>3</source>
+        <translation>3</translation>
+    </message>
+    <message>
+        <source>4</source>
+        <translation>4</translation>
+    </message>
+    <message>
+        <source>5</source>
+        <translation>5</translation>
+    </message>
+    <message>
+        <source>6</source>
+        <translation>6</translation>
+    </message>
+    <message>
+        <source>7</source>
+        <translation>7</translation>
+    </message>
+    <message>
+        <source>8</source>
+        <translation>8</translation>
+    </message>
+    <message>
+        <source>9</source>
+        <translation>9</translation>
+    </message>
+    <message>
+        <source>10</source>
+        <translation>10</translation>
+    </message>
+    <message>
+        <source>Jack</source>
+        <translation>Bube</translation>
+    </message>
+    <message>
+        <source>Queen</source>
+        <translation>Dame</translation>
+    </message>
+    <message>
+        <source>King</source>
+        <translation>König</translation>
+    </message>
+    <message>
+        <source>clubs</source>
+        <translation>Kreuz</translation>
+    </message>
+    <message>
+        <source>hearts</source>
+        <translation>Herz</translation>
+    </message>
+    <message>
+        <source>diamonds</source>
+        <translation>Karo</translation>
+    </message>
+    <message>
+        <source>spades</source>
+        <translation>Pik</translation>
+    </message>
+    <message>
+        <source>card %1, face down</source>
+        <translation>Karte %1, verdeckt</translation>
+    </message>
+    <message>
+        <source>card %1, Joker</source>
+        <translation>Karte %1, Joker</translation>
+    </message>
+    <message>
+        <source>card %1, %2 of %3</source>
+        <translation>Karte %1, %3 %2</translation>
+    </message>
+    <message>
+        <source>Winnings: %1</source>
+        <translation>Gewinn: %1</translation>
+    </message>
+    <message>
+        <source>Zorva Slots. Enter spins, Space stops, Tab moves to the other controls.</source>
+        <translation>Zorva Slots. Eingabe dreht, Leertaste stoppt, Tab wechselt zu den anderen Bedienelementen.</translation>
+    </message>
+    <message>
+        <source>Free spins left: %1</source>
+        <translation>Verbleibende Freispiele: %1</translation>
+    </message>
+    <message>
+        <source>Lines plus</source>
+        <translation>Linien plus</translation>
+    </message>
+    <message>
+        <source>Play one more line</source>
+        <translation>Eine Linie mehr spielen</translation>
+    </message>
+    <message>
+        <source>Lines minus</source>
+        <translation>Linien minus</translation>
+    </message>
+    <message>
+        <source>Play one line fewer</source>
+        <translation>Eine Linie weniger spielen</translation>
+    </message>
+    <message>
+        <source>Coins plus</source>
+        <translation>Münzen plus</translation>
+    </message>
+    <message>
+        <source>Bet one more coin on each line</source>
+        <translation>Eine Münze mehr auf jede Linie setzen</translation>
+    </message>
+    <message>
+        <source>Coins minus</source>
+        <translation>Münzen minus</translation>
+    </message>
+    <message>
+        <source>Bet one coin fewer on each line</source>
+        <translation>Eine Münze weniger auf jede Linie setzen</translation>
+    </message>
+    <message>
+        <source>Spin</source>
+        <translation>Spin</translation>
+    </message>
+    <message>
+        <source>Spin the wheels</source>
+        <translation>Die Walzen drehen</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Stop the wheels, or the Mystery Bonus chaser</source>
+        <translation>Die Walzen anhalten oder das Lauflicht des Mystery-Bonus</translation>
+    </message>
+    <message>
+        <source>What the machine just did</source>
+        <translation>Was der Automat gerade getan hat</translation>
+    </message>
+    <message>
+        <source>Wild</source>
+        <translation>Wild</translation>
+    </message>
+    <message>
+        <source>Seven</source>
+        <translation>Sieben</translation>
+    </message>
+    <message>
+        <source>Globe</source>
+        <translation>Globus</translation>
+    </message>
+    <message>
+        <source>Diamond</source>
+        <translation>Diamant</translation>
+    </message>
+    <message>
+        <source>Bell</source>
+        <translation>Glocke</translation>
+    </message>
+    <message>
+        <source>Dollar</source>
+        <translation>Dollar</translation>
+    </message>
+    <message>
+        <source>Cherries</source>
+        <translation>Kirschen</translation>
+    </message>
+    <message>
+        <source>Planet</source>
+        <translation>Planet</translation>
+    </message>
+    <message>
+        <source>Comet</source>
+        <translation>Komet</translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation>Mond</translation>
+    </message>
+    <message>
+        <source>Mystery</source>
+        <translation>Mystery</translation>
+    </message>
+    <message>
+        <source>Blank</source>
+        <translation>Leerfeld</translation>
+    </message>
+    <message>
+        <source>Credits: %1</source>
+        <translation>Guthaben: %1</translation>
+    </message>
+    <message>
+        <source>Bonus Pool: %1 credits; globes still needed: %2</source>
+        <translation>Bonuspool: %1 Credits; noch benötigte Globen: %2</translation>
+    </message>
+    <message>
+        <source>Win 3 FREE Spins: dollars still needed: %1</source>
+        <translation>3 FREISPIELE gewinnen: noch benötigte Dollars: %1</translation>
+    </message>
+    <message>
+        <source>Lines Played: %1</source>
+        <translation>Linien: %1</translation>
+    </message>
+    <message>
+        <source>Coins per Line: %1</source>
+        <translation>Münzen pro Linie: %1</translation>
+    </message>
+    <message>
+        <source>Coins Played: %1</source>
+        <translation>Einsatz: %1</translation>
+    </message>
+    <message>
+        <source>Wheels: spinning</source>
+        <translation>Walzen: drehen sich</translation>
+    </message>
+    <message>
+        <source>Wheels: top row %1, %2, %3; middle row %4, %5, %6; bottom row %7, %8, %9</source>
+        <translation>Walzen: obere Reihe %1, %2, %3; mittlere Reihe %4, %5, %6; untere Reihe %7, %8, %9</translation>
+    </message>
+    <message>
+        <source>Mystery Bonus: the chaser is on box %1; press Stop to take its prize</source>
+        <translation>Mystery-Bonus: Das Lauflicht steht auf Kasten %1; drücken Sie Stop, um seinen Preis zu nehmen</translation>
+    </message>
+    <message>
+        <source>Mystery Bonus: box %1 won %2 credits; the boxes held %3</source>
+        <translation>Mystery-Bonus: Kasten %1 gewann %2 Credits; die Kästen enthielten %3</translation>
+    </message>
+    <message>
+        <source>Mystery Bonus: eight boxes; a Mystery symbol on the centre wheel starts the chaser</source>
+        <translation>Mystery-Bonus: acht Kästen; ein Mystery-Symbol auf der mittleren Walze startet das Lauflicht</translation>
+    </message>
+    <message>
+        <source>Free spin.</source>
+        <translation>Freispiel.</translation>
+    </message>
+    <message>
+        <source>Winnings: %1.</source>
+        <translation>Gewinn: %1.</translation>
+    </message>
+    <message>
+        <source>Won %1 free spins.</source>
+        <translation>%1 Freispiele gewonnen.</translation>
+    </message>
+    <message>
+        <source>Count-off finished. Credits: %1.</source>
+        <translation>Abzählen beendet. Guthaben: %1.</translation>
+    </message>
+    <message>
+        <source>Free spins start: %1 free spins.</source>
+        <translation>Die Freispiele beginnen: %1 Freispiele.</translation>
+    </message>
+    <message>
+        <source>Free spins are over. They paid %1 credits.</source>
+        <translation>Die Freispiele sind vorbei. Sie zahlten %1 Credits.</translation>
+    </message>
+    <message>
+        <source>Mystery Bonus! The chaser is running: press Stop to take the prize of the lit box.</source>
+        <translation>Mystery-Bonus! Das Lauflicht läuft: Drücken Sie Stop, um den Preis des leuchtenden Kastens zu nehmen.</translation>
+    </message>
+    <message>
+        <source>Won %1 credit bonus.</source>
+        <translation>Bonus von %1 Credits gewonnen.</translation>
+    </message>
+</context>
+<context>
     <name>TArtwork</name>
     <message>
         <source>There are BMP files missing which may cause this program to not function properly!</source>
