@@ -65,24 +65,25 @@ TEST_F(SlotDialogRules, CancellingInEitherModeLeavesTheGameAsItWasAndCurrentGame
 }
 
 // Guards against an empty slot opening as anything but a fresh game, or being written by the open.
+// The last panel, where an off-by-one bound would drop the choice.
 TEST_F(SlotDialogRules, OpeningAnEmptySlotGivesTheNewFileDefaultsAndLeavesThatSlotEmptyInTheFile) {
     TSlotDialogRules rules(game_, TSlotDialogMode::Open, desktop_);
     rules.Start();
-    EXPECT_EQ(rules.Panels()[5].Name, "GameNo6");
-    EXPECT_EQ(rules.Panels()[5].Date, "12/01/96");
-    EXPECT_EQ(rules.Panels()[5].Credits, 1000);
-    EXPECT_EQ(rules.Panels()[5].Borrowed, 1000);
-    rules.Choose(6, "typed but ignored");
+    EXPECT_EQ(rules.Panels()[7].Name, "GameNo8");
+    EXPECT_EQ(rules.Panels()[7].Date, "12/01/96");
+    EXPECT_EQ(rules.Panels()[7].Credits, 1000);
+    EXPECT_EQ(rules.Panels()[7].Borrowed, 1000);
+    rules.Choose(8, "typed but ignored");
     rules.Finish();
 
     TGameSession fresh;
-    ReadGame(desktop_, fresh, 5);
+    ReadGame(desktop_, fresh, 7);
     fresh.GameName = "CurrentGame";
     EXPECT_EQ(SavedFields(game_), SavedFields(fresh));
     EXPECT_EQ(game_.Dollars, 3);
     EXPECT_EQ(game_.Credits, 1000);
     EXPECT_EQ(SavedFields(ReadSlot(8)), SavedFields(fresh));
-    EXPECT_EQ(ReadBytes(FilePath()).find("[GameNo6]"), std::string::npos);
+    EXPECT_EQ(ReadBytes(FilePath()).find("[GameNo8]"), std::string::npos);
     EXPECT_TRUE(requests_.empty()) << "opening asks for no name";
 
     ASSERT_EQ(game_.CreditHistory.Points().size(), 2u);
