@@ -38,7 +38,7 @@ QString AmountText(int32_t amount) {
 
 QString NoticeText(const TBankNotice& notice) {
     const QString pattern = QCoreApplication::translate(BankNoticeContext, notice.Pattern);
-    if (notice.Pattern == TooFewCreditsNotice)
+    if (TBankNotice::SameText(notice.Pattern, TooFewCreditsNotice))
         return pattern.arg(AmountText(notice.Amount));
     return pattern.contains(QLatin1String("%1")) ? pattern.arg(notice.Amount) : pattern;
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <string_view>
 
 #include "engine/session.h"
 #include "engine/texts.h"
@@ -17,7 +18,13 @@ inline constexpr std::array<int32_t, 4> ChipAmounts{1000, 100, 10, 1};
 struct TBankNotice {
     const char* Pattern = nullptr;
     int32_t Amount = 0;
-    bool operator==(const TBankNotice&) const = default;
+    // By the texts, not their addresses: copies of one literal need not share an address.
+    bool operator==(const TBankNotice& other) const {
+        return SameText(Pattern, other.Pattern) && Amount == other.Amount;
+    }
+    static bool SameText(const char* a, const char* b) {
+        return a == b || (a && b && std::string_view(a) == std::string_view(b));
+    }
 };
 inline constexpr const char* BankNoticeContext = "TBankNotice";
 
