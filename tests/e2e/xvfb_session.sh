@@ -5,27 +5,13 @@
 # window forward and end on its own. Usage: xvfb_session.sh <zorva executable>
 set -euo pipefail
 zorva=$1
+# shellcheck source=session_kit.sh
+. "$(dirname "$0")/session_kit.sh"
 work=$(mktemp -d)
 trap 'kill "${game:-}" "${cover:-}" "${server:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
 
-mkdir -p "$work/config/zorva"
-cat >"$work/config/zorva/Zorva.ini" <<'INI'
-[CurrentGame]
-Credits=500
-Borrowed=1000
-Spins=7
-LinesPlayed=8
-CoinsPerLine=1
-TotalBets=300
-Sound=0
-Double=0
-PayMode=0
-INI
-
-display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-server=$!
-for _ in $(seq 50); do DISPLAY=$display xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+write_starting_game "$work/config"
+start_xvfb
 
 XDG_CONFIG_HOME="$work/config" DISPLAY=$display "$zorva" &
 game=$!
