@@ -15,7 +15,7 @@ work=$(mktemp -d)
 trap 'kill "${game:-}" "${server:-}" "${bus:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
 
 write_starting_game "$work/config"
-start_xvfb
+start_xvfb "$work"
 export DISPLAY=$display
 
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &

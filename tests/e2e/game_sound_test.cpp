@@ -8,7 +8,6 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
-#include <random>
 
 #include "support/sound_server.h"
 
@@ -45,11 +44,15 @@ class GameSoundTest : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(Server.Failure().isEmpty()) << Server.Failure().toStdString();
-        Display = QStringLiteral(":%1").arg(std::random_device{}() % 400 + 200);
-        X.start(QStringLiteral("Xvfb"), {Display, "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+        // The server picks a free display and names it on its output once it takes connections.
+        X.start(QStringLiteral("Xvfb"),
+                {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-noreset"});
         ASSERT_TRUE(X.waitForStarted(5000));
-        for (int i = 0; i < 50 && !Run("xdpyinfo", {}); ++i)
-            Wait(100);
+        for (int i = 0; i < 100 && !X.canReadLine(); ++i)
+            X.waitForReadyRead(100);
+        const QString number = QString::fromLatin1(X.readLine()).trimmed();
+        ASSERT_FALSE(number.isEmpty()) << "the X server did not start";
+        Display = QLatin1Char(':') + number;
     }
 
     void TearDown() override {

@@ -17,10 +17,17 @@ PayMode=0
 INI
 }
 
-# start_xvfb: a 1024 × 768 X server on a free-looking display; sets display and server.
+# start_xvfb <work folder>: a 1024 × 768 X server on a display it picks itself, answered before this
+# returns; sets display and server. The server names its display once it accepts connections, so
+# no guessed number can collide with another test's, and it never resets between clients.
 start_xvfb() {
-  display=:$((90 + RANDOM % 100))
-  Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$1/xvfb.display" >"$1/xvfb.log" 2>&1 &
   server=$!
-  for _ in $(seq 50); do DISPLAY=$display xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+  display=""
+  for _ in $(seq 100); do
+    [ -s "$1/xvfb.display" ] && display=:$(head -1 "$1/xvfb.display") && break
+    kill -0 "$server" 2>/dev/null || break
+    sleep 0.1
+  done
+  [ -n "$display" ] || { echo "the X server did not start:"; cat "$1/xvfb.log"; exit 1; }
 }

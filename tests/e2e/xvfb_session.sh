@@ -11,7 +11,7 @@ work=$(mktemp -d)
 trap 'kill "${game:-}" "${cover:-}" "${server:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
 
 write_starting_game "$work/config"
-start_xvfb
+start_xvfb "$work"
 
 XDG_CONFIG_HOME="$work/config" DISPLAY=$display "$zorva" &
 game=$!
