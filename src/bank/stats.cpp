@@ -1,5 +1,6 @@
 #include "bank/stats.h"
 
+#include <QAccessibleWidget>
 #include <QLabel>
 #include <QPushButton>
 #include <algorithm>
@@ -18,6 +19,41 @@ constexpr int FiguresHeight = 252;
 constexpr QRect PlotPlace(12, FiguresHeight, 608, 212);
 constexpr QSize ClientSize(632, FiguresHeight + PlotPlace.height() + 8);
 
+// The window for a screen reader: its controls without the captions, which their figures read.
+class TStatsFormAccessible : public QAccessibleWidget {
+  public:
+    explicit TStatsFormAccessible(TStatsForm* form) : QAccessibleWidget(form, QAccessible::Dialog) {}
+
+    int childCount() const override { return static_cast<int>(Controls().size()); }
+    QAccessibleInterface* child(int index) const override {
+        const std::vector<QAccessibleInterface*> controls = Controls();
+        return index >= 0 && index < static_cast<int>(controls.size()) ? controls[index] : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        const std::vector<QAccessibleInterface*> controls = Controls();
+        const auto found = std::find(controls.begin(), controls.end(), child);
+        return found == controls.end() ? -1 : static_cast<int>(found - controls.begin());
+    }
+
+  private:
+    std::vector<QAccessibleInterface*> Controls() const {
+        const auto* form = static_cast<const TStatsForm*>(widget());
+        std::vector<QAccessibleInterface*> controls;
+        for (int i = 0; i < QAccessibleWidget::childCount(); ++i) {
+            QAccessibleInterface* control = QAccessibleWidget::child(i);
+            if (control != nullptr && !form->IsCaption(control->object()))
+                controls.push_back(control);
+        }
+        return controls;
+    }
+};
+
+QAccessibleInterface* StatsFactory(const QString&, QObject* object) {
+    if (auto* form = qobject_cast<TStatsForm*>(object))
+        return new TStatsFormAccessible(form);
+    return nullptr;
+}
+
 } // namespace
 
 void OpenStatistics(const TGameSession& session, TDesktop& desktop, QWidget* parent) {
@@ -27,6 +63,7 @@ void OpenStatistics(const TGameSession& session, TDesktop& desktop, QWidget* par
 
 TStatsForm::TStatsForm(const TGameSession& session, const QLocale& locale, TDesktop& desktop, QWidget* parent)
     : TGameDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), locale_(locale), desktop_(desktop) {
+    QAccessible::installFactory(StatsFactory);
     setWindowTitle(tr("Your Game Statistics"));
     setFixedSize(ClientSize);
     setFont(GameFont(10));
@@ -50,37 +87,37 @@ void TStatsForm::FormCreate(const TGameSession& session) {
         return QString::fromStdString(FormatFigure(value, separator));
     };
 
-    KeepClear(Caption("Label1", tr("Spins:"), {12, 14}),
+    ReadTogether(Caption("Label1", tr("Spins:"), {12, 14}),
               Value("Label11", figure(s.Spins), {225, 14}, 56, true));
-    KeepClear(Caption("Label34", tr("Regular Spins:"), {28, 38}),
+    ReadTogether(Caption("Label34", tr("Regular Spins:"), {28, 38}),
               Value("Label37", figure(s.RegularSpins), {147, 38}, 110, false));
-    KeepClear(Caption("Label36", tr("Free Spins:"), {28, 62}),
+    ReadTogether(Caption("Label36", tr("Free Spins:"), {28, 62}),
               Value("Label39", figure(s.FreeSpins), {147, 62}, 110, false));
-    KeepClear(Caption("Label2", tr("Credits:"), {12, 110}),
+    ReadTogether(Caption("Label2", tr("Credits:"), {12, 110}),
               Value("Label12", figure(s.Credits), {225, 110}, 56, true));
-    KeepClear(Caption("Label3", tr("Borrowed:"), {12, 142}),
+    ReadTogether(Caption("Label3", tr("Borrowed:"), {12, 142}),
               Value("Label13", figure(s.Borrowed), {225, 142}, 56, true));
 
-    KeepClear(Caption("Label26", tr("Total Bets:"), {340, 14}),
+    ReadTogether(Caption("Label26", tr("Total Bets:"), {340, 14}),
               Value("Label27", figure(s.TotalBets), {553, 14}, 56, true));
-    KeepClear(Caption("Label4", tr("Payoffs:"), {340, 46}),
+    ReadTogether(Caption("Label4", tr("Payoffs:"), {340, 46}),
               Value("Label14", figure(s.Payoffs), {553, 46}, 56, true));
-    KeepClear(Caption("Label21", tr("Normal:"), {364, 70}),
+    ReadTogether(Caption("Label21", tr("Normal:"), {364, 70}),
               Value("Label22", figure(s.Normal), {475, 70}, 110, false));
-    KeepClear(Caption("Label6", tr("Free Spins:"), {364, 94}),
+    ReadTogether(Caption("Label6", tr("Free Spins:"), {364, 94}),
               Value("Label16", figure(s.FreeSpinWinnings), {475, 94}, 110, false));
-    KeepClear(Caption("Label7", tr("Bonus Pool:"), {364, 118}),
+    ReadTogether(Caption("Label7", tr("Bonus Pool:"), {364, 118}),
               Value("Label17", figure(s.BonusPool), {475, 118}, 110, false));
-    KeepClear(Caption("Label8", tr("Double or Nothing:"), {364, 142}),
+    ReadTogether(Caption("Label8", tr("Double or Nothing:"), {364, 142}),
               Value("Label18", figure(s.DoubleOrNothing), {475, 142}, 110, false));
-    KeepClear(Caption("Label5", tr("Mystery Bonus:"), {364, 166}),
+    ReadTogether(Caption("Label5", tr("Mystery Bonus:"), {364, 166}),
               Value("Label9", figure(s.MysteryBonus), {475, 166}, 110, false));
 
     QLabel* overall = Caption("Label23", tr("Overall Payoff Percentage:"), {12, 190}, true);
     const std::string point = locale_.decimalPoint().toStdString();
     QLabel* percentage =
         Value("Label25", QString::fromStdString(FormatPercentage(s.Percentage, point)), {217, 190}, 56, true);
-    KeepClear(overall, percentage);
+    ReadTogether(overall, percentage);
     QPalette red = percentage->palette();
     red.setColor(QPalette::WindowText, Qt::red);
     percentage->setPalette(red);
@@ -115,6 +152,18 @@ QLabel* TStatsForm::Value(const char* name, const QString& text, QPoint at, int 
     const int needed = std::max(width, metrics.horizontalAdvance(text.trimmed()));
     label->setGeometry(at.x() + width - needed, at.y(), needed, metrics.height());
     return label;
+}
+
+// A screen reader reads each figure with its caption as one line, "Spins: 1,234"; the caption
+// itself is left out of the accessible tree so that nothing is read twice.
+void TStatsForm::ReadTogether(QLabel* caption, QLabel* value) {
+    KeepClear(caption, value);
+    value->setAccessibleName(caption->text() + QLatin1Char(' ') + value->text().trimmed());
+    captions_.push_back(caption);
+}
+
+bool TStatsForm::IsCaption(const QObject* object) const {
+    return std::find(captions_.begin(), captions_.end(), object) != captions_.end();
 }
 
 // A caption ends clear of its figure's text, its font stepped down when a translation runs long.

@@ -1,5 +1,6 @@
 #pragma once
 #include <QLocale>
+#include <vector>
 
 #include "engine/session.h"
 #include "platform/desktop.h"
@@ -28,6 +29,8 @@ class TStatsForm : public TGameDialog {
 
     // Captions and values carry their design names ("Label11" …) as object names.
     QLabel* Label(const char* name) const;
+    // Captions are read together with their figures, never on their own.
+    bool IsCaption(const QObject* object) const;
     QPushButton* BitBtn1 = nullptr; // "OK": closes the window
     TCreditPlot* Plot = nullptr;
 
@@ -38,10 +41,12 @@ class TStatsForm : public TGameDialog {
     void FormCreate(const TGameSession& session);
     QLabel* Caption(const char* name, const QString& text, QPoint at, bool bold = false);
     QLabel* Value(const char* name, const QString& text, QPoint at, int width, bool bold);
+    void ReadTogether(QLabel* caption, QLabel* value);
     void KeepClear(QLabel* caption, const QLabel* value);
 
     QLocale locale_;
     TDesktop& desktop_;
+    std::vector<const QObject*> captions_;
 };
 
 } // namespace zorva

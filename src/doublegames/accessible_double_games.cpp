@@ -4,37 +4,62 @@
 #include <QCoreApplication>
 #include <QPointer>
 #include <QTimer>
+#include <algorithm>
+#include <vector>
 
 #include "doublegames/cards.h"
 #include "doublegames/pyramid.h"
+#include "mainwindow/focus_mark.h"
 
 namespace zorva {
 
 namespace {
 
-// The card table: the window's own controls, then the 24 cards row by row.
-class TCardFormAccessible : public QAccessibleWidget {
+// A double-or-nothing window: the card table's 24 painted cards row by row, if it is the card
+// game, then the window's own controls. The focus ring is drawing, not a control, and is left out.
+class TDoubleGameFormAccessible : public QAccessibleWidget {
   public:
-    explicit TCardFormAccessible(TCardForm* form) : QAccessibleWidget(form, QAccessible::Dialog) {}
+    explicit TDoubleGameFormAccessible(QWidget* form) : QAccessibleWidget(form, QAccessible::Dialog) {}
 
-    int childCount() const override { return TableCards + QAccessibleWidget::childCount(); }
+    int childCount() const override { return static_cast<int>(Cards().size() + Controls().size()); }
     QAccessibleInterface* child(int index) const override {
-        const auto& cards = Form()->CardRegions.Items();
-        if (index >= 0 && index < static_cast<int>(cards.size()))
-            return cards[index];
-        return QAccessibleWidget::child(index - TableCards);
+        const std::vector<QAccessibleInterface*> all = Children();
+        return index >= 0 && index < static_cast<int>(all.size()) ? all[index] : nullptr;
     }
     int indexOfChild(const QAccessibleInterface* child) const override {
-        const auto& cards = Form()->CardRegions.Items();
-        for (int i = 0; i < static_cast<int>(cards.size()); ++i)
-            if (cards[i] == child)
-                return i;
-        const int widget = QAccessibleWidget::indexOfChild(child);
-        return widget < 0 ? -1 : widget + TableCards;
+        const std::vector<QAccessibleInterface*> all = Children();
+        const auto found = std::find(all.begin(), all.end(), child);
+        return found == all.end() ? -1 : static_cast<int>(found - all.begin());
+    }
+    QAccessibleInterface* focusChild() const override {
+        const auto* cards = dynamic_cast<const TCardForm*>(object());
+        if (cards != nullptr && cards->FocusedCard >= 0)
+            return cards->CardRegions.Items()[cards->FocusedCard];
+        return QAccessibleWidget::focusChild();
     }
 
   private:
-    TCardForm* Form() const { return static_cast<TCardForm*>(widget()); }
+    std::vector<QAccessibleInterface*> Cards() const {
+        const auto* cards = dynamic_cast<const TCardForm*>(object());
+        if (cards == nullptr)
+            return {};
+        return {cards->CardRegions.Items().begin(), cards->CardRegions.Items().end()};
+    }
+    std::vector<QAccessibleInterface*> Controls() const {
+        std::vector<QAccessibleInterface*> controls;
+        for (int i = 0; i < QAccessibleWidget::childCount(); ++i) {
+            QAccessibleInterface* control = QAccessibleWidget::child(i);
+            if (control != nullptr && dynamic_cast<TFocusMark*>(control->object()) == nullptr)
+                controls.push_back(control);
+        }
+        return controls;
+    }
+    std::vector<QAccessibleInterface*> Children() const {
+        std::vector<QAccessibleInterface*> all = Cards();
+        const std::vector<QAccessibleInterface*> controls = Controls();
+        all.insert(all.end(), controls.begin(), controls.end());
+        return all;
+    }
 };
 
 QString SquareName(const TSquare* square) {
@@ -71,8 +96,8 @@ class TSquareAccessible : public QAccessibleWidget {
 QAccessibleInterface* DoubleGameFactory(const QString&, QObject* object) {
     if (object == nullptr || !object->isWidgetType())
         return nullptr;
-    if (auto* form = dynamic_cast<TCardForm*>(object))
-        return new TCardFormAccessible(form);
+    if (dynamic_cast<TCardForm*>(object) != nullptr || dynamic_cast<TDoubleForm*>(object) != nullptr)
+        return new TDoubleGameFormAccessible(static_cast<QWidget*>(object));
     if (auto* square = dynamic_cast<TSquare*>(object))
         return new TSquareAccessible(square);
     return nullptr;

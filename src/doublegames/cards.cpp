@@ -103,6 +103,7 @@ void TCardForm::CreateCardRegions() {
         card.Name = [this, p] { return CardName(p, Game.Deck[p]); };
         card.Place = [place] { return QRect(place.Left, place.Top, place.Width(), place.Height()); };
         card.Enabled = [this, p] { return Game.CanTurn(p); };
+        card.Focused = [this, p] { return FocusedCard == p; };
         card.Press = [this, place] { FormMouseUp((place.Left + place.Right) / 2, (place.Top + place.Bottom) / 2); };
         CardRegions.Add(this, std::move(card));
     }
@@ -148,6 +149,8 @@ void TCardForm::FormMouseUp(int x, int y) {
         const TRect place = TCardGame::CardRect(*position);
         update(place.Left, place.Top, place.Width(), place.Height());
 
+        SayCardChanged(*position);
+
         Host.Play(SoundOf(effect));
         Session.SpinWinnings = StakeAfter(effect, Session.SpinWinnings);
         if (effect == TCardEffect::LoseAll) {
@@ -155,6 +158,9 @@ void TCardForm::FormMouseUp(int x, int y) {
             Host.Pause(1.0);
             Game.RevealTable();
             FormPaint();
+            for (int p = 0; p < TableCards; ++p)
+                if (p != *position)
+                    SayCardChanged(p);
         }
     }
     ShowWinnings();

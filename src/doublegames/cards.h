@@ -38,17 +38,28 @@ class TCardForm : public TDoubleGameForm {
     QPushButton* BitBtn3 = nullptr; // "&Pyramid": carries the winnings over into the Pyramid
     // The painted cards as a screen reader reads and presses them, table position by position.
     TRegionSet CardRegions;
+    // The card the keyboard's focus is on; -1 while a button has it.
+    int FocusedCard = -1;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // Tab and the arrows go round the cards that can still be turned and the buttons; Space and
+    // Enter turn the focused card.
+    bool focusNextPrevChild(bool next) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    QRect FocusPlace() const override;
+    std::vector<QRect> FocusPlaces() const override;
 
   private:
     void CreateControls();
     void DrawCard(QPainter& painter, int position) const;
     void ShowWinnings();
     void CreateCardRegions();
+    void FocusCard(int position);
+    void SayCardChanged(int position);
 
     TCardPainter Painter{devicePixelRatioF()};
 };

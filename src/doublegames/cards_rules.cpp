@@ -1,5 +1,6 @@
 #include "doublegames/cards_rules.h"
 
+#include <cstdlib>
 #include <utility>
 
 #include "engine/credits.h"
@@ -122,6 +123,29 @@ void TCardGame::Lose() {
 void TCardGame::RevealTable() {
     for (int p = 0; p < TableCards; ++p)
         Deck[p].FaceUp = true;
+}
+
+std::optional<int> TCardGame::CardToward(int position, TArrow arrow) const {
+    if (arrow == TArrow::Left || arrow == TArrow::Right) {
+        const int step = arrow == TArrow::Right ? 1 : -1;
+        for (int p = position + step; p >= 0 && p < TableCards; p += step)
+            if (CanTurn(p))
+                return p;
+        return std::nullopt;
+    }
+    const int step = arrow == TArrow::Down ? 1 : -1;
+    const int column = position % TableColumns;
+    for (int row = position / TableColumns + step; row >= 0 && row < TableRows; row += step) {
+        std::optional<int> nearest;
+        for (int c = 0; c < TableColumns; ++c) {
+            const int p = row * TableColumns + c;
+            if (CanTurn(p) && (!nearest || std::abs(c - column) < std::abs(*nearest % TableColumns - column)))
+                nearest = p;
+        }
+        if (nearest)
+            return nearest;
+    }
+    return std::nullopt;
 }
 
 } // namespace zorva

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "doublegames/arrows.h"
 #include "engine/geometry.h"
 #include "engine/random.h"
 #include "engine/sounds.h"
@@ -57,6 +58,11 @@ class TCardGame {
     // After a 2 to 6: the game ends and every table card is shown.
     void Lose();
     void RevealTable();
+
+    // Where an arrow key takes the focus from the card at position: the next card that can be
+    // turned in reading order (Left, Right), or the nearest one in the closest row above or below
+    // that has any (Up, Down). None at the table's edge.
+    std::optional<int> CardToward(int position, TArrow arrow) const;
 };
 
 } // namespace zorva

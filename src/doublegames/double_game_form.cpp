@@ -1,13 +1,44 @@
 #include "doublegames/double_game_form.h"
 
+#include <QApplication>
 #include <QKeyEvent>
+
+#include "mainwindow/focus_mark.h"
 
 #include "engine/credits.h"
 
 namespace zorva {
 
 TDoubleGameForm::TDoubleGameForm(TGameSession& session, TDoubleGameHost& host, int helpTopic, QWidget* parent)
-    : TGameDialog(parent), Session(session), Host(host), HelpTopic(helpTopic) {}
+    : TGameDialog(parent), Session(session), Host(host), Mark(new TFocusMark(this)), HelpTopic(helpTopic) {
+    FollowFocus = connect(qApp, &QApplication::focusChanged, this, [this](QWidget* from, QWidget* to) {
+        if ((from && from->window() == this) || (to && to->window() == this))
+            ShowFocus();
+    });
+}
+
+// The controls go after this, each handing the focus on as it goes; the ring follows no more.
+TDoubleGameForm::~TDoubleGameForm() {
+    disconnect(FollowFocus);
+}
+
+void TDoubleGameForm::ShowFocus() {
+    const QRect place = FocusPlace();
+    Mark->Surround(place, TFocusMark::RoomAround(place, FocusPlaces()));
+}
+
+QRect TDoubleGameForm::FocusPlace() const {
+    const QWidget* focus = focusWidget();
+    return focus != nullptr && focus != this && focus != Mark ? focus->geometry() : QRect();
+}
+
+std::vector<QRect> TDoubleGameForm::FocusPlaces() const {
+    std::vector<QRect> places;
+    for (const QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (control != Mark && (control->focusPolicy() & Qt::TabFocus))
+            places.push_back(control->geometry());
+    return places;
+}
 
 void TDoubleGameForm::TakeStake() {
     Session.ReopenDoubleGame = false;

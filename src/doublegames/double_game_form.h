@@ -1,5 +1,7 @@
 #pragma once
+#include <QRect>
 #include <cstdint>
+#include <vector>
 
 #include "doublegames/double_game.h"
 #include "platform/game_dialog.h"
@@ -8,11 +10,15 @@ class QKeyEvent;
 
 namespace zorva {
 
+class TFocusMark;
+
 // What both double-or-nothing windows share: taking the stake, OK, the switch to the other game,
 // and booking the window's own gain or loss however it closes.
 class TDoubleGameForm : public TGameDialog {
   public:
     int32_t StartWinnings = 0;
+
+    ~TDoubleGameForm() override;
 
   protected:
     TDoubleGameForm(TGameSession& session, TDoubleGameHost& host, int helpTopic, QWidget* parent);
@@ -28,6 +34,14 @@ class TDoubleGameForm : public TGameDialog {
 
     void done(int result) override;
     void keyPressEvent(QKeyEvent* event) override;
+
+    // The cyan ring round whatever has the keyboard's focus: a control, or a place the window
+    // paints itself. It follows the focus on its own; a window that moves a painted focus calls
+    // ShowFocus.
+    void ShowFocus();
+    virtual QRect FocusPlace() const;
+    // Every place the focus can go, so that the ring keeps clear of the neighbours.
+    virtual std::vector<QRect> FocusPlaces() const;
 
     // Held while a move runs: a close that arrives meanwhile (during a sound or a pause) waits
     // until the move has finished, so that what the move wins or loses is booked with it.
@@ -46,6 +60,8 @@ class TDoubleGameForm : public TGameDialog {
     TDoubleGameHost& Host;
 
   private:
+    TFocusMark* Mark = nullptr;
+    QMetaObject::Connection FollowFocus;
     int HelpTopic;
     int MovesRunning = 0;
     bool CloseRequested = false;

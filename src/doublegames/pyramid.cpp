@@ -1,6 +1,7 @@
 #include "doublegames/pyramid.h"
 
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -179,6 +180,22 @@ void TDoubleForm::ShowWinnings() {
     Label1->resize(std::max(Label1Width, Label1->sizeHint().width()), Label1->height());
     // The bare number stands beside its label; a screen reader reads both together.
     Label1->setAccessibleName(QCoreApplication::translate("Accessibility", "Winnings: %1").arg(Session.SpinWinnings));
+}
+
+void TDoubleForm::keyPressEvent(QKeyEvent* event) {
+    static constexpr std::array<std::pair<int, TArrow>, 4> Arrows{{{Qt::Key_Left, TArrow::Left},
+                                                                   {Qt::Key_Right, TArrow::Right},
+                                                                   {Qt::Key_Up, TArrow::Up},
+                                                                   {Qt::Key_Down, TArrow::Down}}};
+    const auto* square = dynamic_cast<const TSquare*>(focusWidget());
+    for (const auto& [key, arrow] : Arrows) {
+        if (square == nullptr || event->key() != key || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+            continue;
+        if (const std::optional<int> to = TPyramidBoard::SquareToward(square->Tag, arrow))
+            Squares[*to]->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    TDoubleGameForm::keyPressEvent(event);
 }
 
 void TDoubleForm::BitBtn1Click() {

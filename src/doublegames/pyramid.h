@@ -41,6 +41,10 @@ class TDoubleForm : public TDoubleGameForm {
     QImage BlueBox;                 // an untouched square
     QImage Red;                     // a turned square
 
+  protected:
+    // The arrows move the focus from square to square.
+    void keyPressEvent(QKeyEvent* event) override;
+
   private:
     void CreateControls();
     void CreateSquares();

@@ -1,5 +1,6 @@
 #include "doublegames/pyramid_rules.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "engine/credits.h"
@@ -66,6 +67,25 @@ TRect TPyramidBoard::SquareRect(int square) {
     const int column = square - row * (row + 1) / 2;
     return RectAt(TopSquareLeft + column * SquareSize - row * (SquareSize / 2),
                   TopSquareTop + row * SquareSize, SquareSize, SquareSize);
+}
+
+std::optional<int> TPyramidBoard::SquareToward(int square, TArrow arrow) {
+    int row = 0;
+    while ((row + 1) * (row + 2) / 2 <= square)
+        ++row;
+    const int column = square - row * (row + 1) / 2;
+    const auto at = [](int r, int c) { return r * (r + 1) / 2 + c; };
+    switch (arrow) {
+    case TArrow::Left:
+        return square > 0 ? std::optional<int>(square - 1) : std::nullopt;
+    case TArrow::Right:
+        return square < SquareCount - 1 ? std::optional<int>(square + 1) : std::nullopt;
+    case TArrow::Up:
+        return row > 0 ? std::optional<int>(at(row - 1, std::min(column, row - 1))) : std::nullopt;
+    case TArrow::Down:
+        return at(row + 1, column) < SquareCount ? std::optional<int>(at(row + 1, column)) : std::nullopt;
+    }
+    return std::nullopt;
 }
 
 bool TPyramidBoard::CanTurn(int square, int32_t stake) const {

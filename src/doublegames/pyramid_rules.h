@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "doublegames/arrows.h"
 #include "engine/geometry.h"
 #include "engine/random.h"
 #include "engine/sounds.h"
@@ -33,6 +34,10 @@ class TPyramidBoard {
 
     // Square i sits in row r, column c with i = r(r + 1)/2 + c; each row half a square further left.
     static TRect SquareRect(int square);
+    // Where an arrow key takes the focus from a square: the next or previous number (Left,
+    // Right), the square above it to the right, or the one below it to the left, so that Up and
+    // Down lead back; none off the board. The rightmost square of a row goes up to the left.
+    static std::optional<int> SquareToward(int square, TArrow arrow);
 
     // Only an untouched square turns, and only while something is at stake.
     bool CanTurn(int square, int32_t stake) const;

@@ -28,14 +28,11 @@ void TSquare::WriteText(const QString& text, const QFont& font, const QColor& co
 void TSquare::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     DrawPicturePart(painter, event->rect().topLeft(), Picture, event->rect());
-    if (hasFocus()) {
-        painter.setPen(QPen(QColor(0, 255, 255), 3));
-        painter.drawRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5));
-    }
 }
 
 void TSquare::keyPressEvent(QKeyEvent* event) {
-    if (event->key() != Qt::Key_Space || event->isAutoRepeat()) {
+    const bool press = event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (!press || event->isAutoRepeat()) {
         QWidget::keyPressEvent(event);
         return;
     }

@@ -23,7 +23,7 @@ class TSquare : public QWidget {
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-    // Space turns the square that has the keyboard's focus.
+    // Space or Enter turns the square that has the keyboard's focus; Enter does not reach OK.
     void keyPressEvent(QKeyEvent* event) override;
 
   private:

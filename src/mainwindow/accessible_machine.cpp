@@ -389,8 +389,8 @@ void TMachineAccessibility::SetFocus(int index) {
         QAccessible::updateAccessibility(&event);
         return;
     }
+    Mark->Surround(PlaceOf(index), TFocusMark::RoomAround(PlaceOf(index), FocusablePlaces()));
     const TChild& c = Children[index];
-    Mark->Surround(c.Region ? c.Region->Region.Place() : c.Widget->geometry());
     if (c.Region) {
         QAccessibleEvent event(c.Region, QAccessible::Focus);
         QAccessible::updateAccessibility(&event);
@@ -398,6 +398,19 @@ void TMachineAccessibility::SetFocus(int index) {
         QAccessibleEvent event(c.Widget, QAccessible::Focus);
         QAccessible::updateAccessibility(&event);
     }
+}
+
+QRect TMachineAccessibility::PlaceOf(int index) const {
+    const TChild& c = Children[index];
+    return c.Region ? c.Region->Region.Place() : c.Widget->geometry();
+}
+
+std::vector<QRect> TMachineAccessibility::FocusablePlaces() const {
+    std::vector<QRect> places;
+    for (int i = 0; i < ChildCount(); ++i)
+        if (Children[i].TakesFocus)
+            places.push_back(PlaceOf(i));
+    return places;
 }
 
 void TMachineAccessibility::PressFocused() {

@@ -106,6 +106,8 @@ class TMachineAccessibility : public QObject {
     QRect LabelBox(const char* label) const;
     int64_t SpinNumber() const;
 
+    QRect PlaceOf(int index) const;
+    std::vector<QRect> FocusablePlaces() const;
     void MoveFocus(int step);
     void SetFocus(int index);
     void PressFocused();

@@ -216,6 +216,14 @@ TEST_F(Accessibility, TabMovesAVisibleRingOverTheControlsInReadingOrder) {
         seen.push_back(Focused());
         EXPECT_TRUE(window->focusChild()->state().focused);
         EXPECT_TRUE(mark->isVisible());
+        for (int c = 0; c < window->childCount(); ++c) {
+            QAccessibleInterface* other = window->child(c);
+            if (other == window->focusChild() || !other->state().focusable)
+                continue;
+            EXPECT_FALSE(mark->geometry().intersects(other->rect().translated(-form.mapToGlobal(QPoint()))))
+                << "the ring on " << seen.back().toStdString() << " covers "
+                << other->text(QAccessible::Name).toStdString();
+        }
     }
     std::vector<QString> wanted = order;
     wanted.push_back(order.front());
@@ -250,3 +258,33 @@ TEST_F(Accessibility, TabMovesAVisibleRingOverTheControlsInReadingOrder) {
 
 } // namespace
 } // namespace zorva
+
+namespace zorva {
+namespace {
+
+// Guards against a ring that reaches over a neighbouring control: it stands out by half the gap
+// to the nearest one, and lies on the control's own edge where two touch.
+TEST(FocusRing, StandsOutOnlyAsFarAsTheGapToTheNearestControlAllows) {
+    const QRect control(100, 100, 50, 20);
+    const struct {
+        std::vector<QRect> Others;
+        int Room;
+    } cases[] = {
+        {{}, 5},
+        {{QRect(400, 400, 10, 10)}, 5},
+        {{QRect(150, 100, 50, 20)}, 0},           // touching on the right
+        {{QRect(100, 120, 50, 20)}, 0},           // touching below
+        {{QRect(155, 100, 50, 20)}, 2},           // five pixels between
+        {{QRect(100, 70, 50, 28)}, 1},            // two pixels above
+        {{QRect(160, 200, 10, 10)}, 5},           // diagonal, far below
+        {{QRect(30, 100, 66, 20), QRect(159, 90, 5, 5)}, 2},
+        {{QRect(120, 105, 10, 10)}, 0},           // overlapping
+        {{control}, 5},                           // the control itself
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(TFocusMark::RoomAround(control, c.Others), c.Room) << "with " << c.Others.size() << " others";
+}
+
+} // namespace
+} // namespace zorva
+

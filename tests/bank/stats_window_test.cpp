@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QLabel>
 #include <QPushButton>
 #include <gtest/gtest.h>
@@ -140,6 +141,37 @@ TEST(StatisticsWindow, BeforeAnySpinThePlotShowsTheCreditsNow) {
     TStatsForm form(session, English, Desktop);
     const QPointF only = form.Plot->PointPositions().front();
     EXPECT_TRUE(form.Plot->PlotArea().contains(only));
+}
+
+} // namespace
+} // namespace zorva
+
+namespace zorva {
+namespace {
+
+// Guards against a screen reader hearing "Spins:" and "1,234" as two unrelated objects: each
+// figure reads with its caption, and no caption is read a second time on its own.
+TEST(StatisticsWindow, AScreenReaderHearsEachFigureWithItsCaption) {
+    TGameSession session;
+    NewGameReset(session);
+    session.Spins = 1234;
+    session.TotalBets = 100;
+    session.Credits = 995;
+    TStatsForm form(session, English, Desktop);
+    form.show();
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&form);
+    QStringList read;
+    for (int i = 0; i < window->childCount(); ++i) {
+        EXPECT_EQ(window->indexOfChild(window->child(i)), i);
+        read << window->child(i)->text(QAccessible::Name);
+    }
+    for (const char* wanted : {"Spins: 1,234", "Regular Spins: 1,234", "Credits: 995", "Borrowed: 1,000",
+                               "Payoffs: 95", "Double or Nothing: 0", "Overall Payoff Percentage: 95.00%"})
+        EXPECT_TRUE(read.contains(wanted)) << wanted << " in " << read.join(" | ").toStdString();
+    for (const char* caption : {"Spins:", "Credits:", "Overall Payoff Percentage:"})
+        EXPECT_FALSE(read.contains(caption)) << caption << " read on its own";
+    EXPECT_TRUE(read.contains("OK"));
+    EXPECT_EQ(form.Label("Label11")->text(), "     1,234") << "what is painted stays as it was";
 }
 
 } // namespace

@@ -184,3 +184,35 @@ TEST(CardTable, ATurnedCardAndEveryCardAfterALossStayAsTheyAre) {
 
 } // namespace
 } // namespace zorva
+
+namespace zorva {
+namespace {
+
+// Guards against arrows that land on a turned card, wrap round the table's edge, or lose the
+// column when the row below has gaps.
+TEST(CardTable, ArrowsMoveToTheNearestCardThatCanStillBeTurned) {
+    TCardGame game;
+    // Turned: 1, 2 and the whole middle row but 13; nothing turned in the bottom row.
+    for (const int p : {1, 2, 8, 9, 10, 11, 12, 14, 15})
+        game.Deck[p].FaceUp = true;
+    const struct {
+        int From;
+        TArrow Arrow;
+        std::optional<int> To;
+    } moves[] = {
+        {0, TArrow::Right, 3},   {3, TArrow::Left, 0},   {0, TArrow::Left, std::nullopt},
+        {7, TArrow::Right, 13},  {13, TArrow::Left, 7},  {23, TArrow::Right, std::nullopt},
+        {0, TArrow::Down, 13},   {7, TArrow::Down, 13},  {13, TArrow::Down, 21},
+        {17, TArrow::Up, 13},    {13, TArrow::Up, 5},    {0, TArrow::Up, std::nullopt},
+        {2, TArrow::Down, 13},   {22, TArrow::Down, std::nullopt},
+    };
+    for (const auto& move : moves)
+        EXPECT_EQ(game.CardToward(move.From, move.Arrow), move.To)
+            << "from " << move.From << " arrow " << static_cast<int>(move.Arrow);
+
+    game.GameOver = true;
+    EXPECT_EQ(game.CardToward(0, TArrow::Right), std::nullopt) << "after a loss nothing turns";
+}
+
+} // namespace
+} // namespace zorva

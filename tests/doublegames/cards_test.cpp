@@ -1,6 +1,7 @@
 #include "doublegames/cards.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -9,6 +10,7 @@
 
 #include "art/builtin_art.h"
 #include "doublegames/sound_effects_host.h"
+#include "mainwindow/focus_mark.h"
 #include "platform/help_viewer.h"
 #include "support/fake_sound_backend.h"
 #include "support/recording_host.h"
@@ -309,6 +311,79 @@ TEST_F(CardWindow, EachCardIsAButtonReadByWhatItShows) {
     window->child(1)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     QCoreApplication::processEvents();
     EXPECT_EQ(window->child(1)->text(QAccessible::Name), "card 2, Joker");
+}
+
+} // namespace
+} // namespace zorva
+
+namespace zorva {
+namespace {
+
+// The keyboard alone: Tab, Shift+Tab and the arrows move a visible ring over the cards that can
+// still be turned and the buttons, Space and Enter turn the ringed card, and Enter on a button
+// still presses it. Each row starts from a freshly opened window with OK in focus.
+TEST_F(CardWindow, KeysAloneRingAndTurnTheCards) {
+    const struct {
+        std::vector<std::pair<Qt::Key, Qt::KeyboardModifiers>> Keys;
+        const char* Focused; // what the screen reader reads in focus
+        int Winnings;
+    } rows[] = {
+        {{{Qt::Key_Tab, {}}}, "Help", 30},
+        {{{Qt::Key_Tab, {}}, {Qt::Key_Tab, {}}, {Qt::Key_Tab, {}}}, "card 1, face down", 30},
+        {{{Qt::Key_Backtab, Qt::ShiftModifier}}, "card 24, face down", 30},
+        {{{Qt::Key_Tab, Qt::ShiftModifier}, {Qt::Key_Left, {}}}, "card 23, face down", 30},
+        {{{Qt::Key_Tab, {}}, {Qt::Key_Tab, {}}, {Qt::Key_Tab, {}}, {Qt::Key_Space, {}}}, "card 1, Queen of diamonds", 60},
+        {{{Qt::Key_Tab, {}}, {Qt::Key_Tab, {}}, {Qt::Key_Tab, {}}, {Qt::Key_Right, {}}, {Qt::Key_Return, {}}},
+         "card 2, 10 of hearts", 30},
+        {{{Qt::Key_Tab, {}}, {Qt::Key_Tab, {}}, {Qt::Key_Tab, {}}, {Qt::Key_Down, {}}, {Qt::Key_Enter, Qt::KeypadModifier}},
+         "card 9, Ace of spades", 90},
+        // A turned card leaves the ring: Tab goes on to the next, the arrows skip it.
+        {{{Qt::Key_Tab, {}}, {Qt::Key_Tab, {}}, {Qt::Key_Tab, {}}, {Qt::Key_Space, {}}, {Qt::Key_Tab, {}}},
+         "card 2, face down", 60},
+        {{{Qt::Key_Tab, {}}, {Qt::Key_Tab, {}}, {Qt::Key_Tab, {}}, {Qt::Key_Space, {}}, {Qt::Key_Down, {}}, {Qt::Key_Up, {}}},
+         "card 2, face down", 60},
+        {{{Qt::Key_Tab, {}}, {Qt::Key_Tab, {}}, {Qt::Key_Tab, {}}, {Qt::Key_Space, {}}, {Qt::Key_Space, {}}},
+         "card 1, Queen of diamonds", 60},
+        {{{Qt::Key_Tab, {}}, {Qt::Key_Tab, {}}, {Qt::Key_Tab, {}}, {Qt::Key_Tab, Qt::ShiftModifier}}, "Pyramid", 30},
+    };
+    for (const auto& row : rows) {
+        Session.SpinWinnings = 30;
+        Open({Card(QueenOfDiamonds), Card(TenOfHearts), Card(TenOfHearts), Card(TenOfHearts), Card(TenOfHearts),
+              Card(TenOfHearts), Card(TenOfHearts), Card(TenOfHearts), Card(AceOfSpades)});
+        QApplication::setActiveWindow(Form.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(Form.get()));
+        std::string keys;
+        for (const auto& [key, modifiers] : row.Keys) {
+            QWidget* target = Form->focusWidget() ? Form->focusWidget() : Form.get();
+            QTest::keyClick(target, key, modifiers);
+            keys += std::to_string(key) + (modifiers != Qt::NoModifier ? "+mod " : " ");
+        }
+        QAccessibleInterface* focus = QAccessible::queryAccessibleInterface(Form.get())->focusChild();
+        ASSERT_NE(focus, nullptr) << keys;
+        EXPECT_EQ(focus->text(QAccessible::Name), row.Focused) << keys;
+        EXPECT_TRUE(focus->state().focused) << keys;
+        EXPECT_EQ(Session.SpinWinnings, row.Winnings) << keys;
+        EXPECT_TRUE(Form->isVisible()) << keys;
+
+        QWidget* mark = nullptr;
+        for (QWidget* child : Form->findChildren<QWidget*>())
+            mark = dynamic_cast<TFocusMark*>(child) ? child : mark;
+        ASSERT_NE(mark, nullptr);
+        EXPECT_TRUE(mark->isVisible()) << keys;
+        if (Form->FocusedCard < 0) {
+            EXPECT_TRUE(mark->geometry().contains(Form->focusWidget()->geometry())) << keys;
+            continue;
+        }
+        for (int p = 0; p < TableCards; ++p) {
+            const TRect card = TCardGame::CardRect(p);
+            const QRect place(card.Left, card.Top, card.Width(), card.Height());
+            EXPECT_EQ(mark->geometry().intersects(place), p == Form->FocusedCard) << keys << " card " << p + 1;
+        }
+    }
+
+    Open();
+    QTest::keyClick(Form->focusWidget(), Qt::Key_Return);
+    EXPECT_FALSE(Form->isVisible()) << "Enter on OK keeps the winnings and closes";
 }
 
 } // namespace

@@ -175,3 +175,28 @@ TEST(PyramidTurn, OnlyAnUntouchedSquareTurnsAndOnlyWhileSomethingIsAtStake) {
 
 } // namespace
 } // namespace zorva
+
+namespace zorva {
+namespace {
+
+// Guards against arrows that step off the board, into the wrong row, or that Up and Down do not
+// undo each other.
+TEST(PyramidBoard, ArrowsStepBetweenNeighbouringSquares) {
+    const struct {
+        int From;
+        TArrow Arrow;
+        std::optional<int> To;
+    } moves[] = {
+        {0, TArrow::Left, std::nullopt}, {0, TArrow::Right, 1},  {14, TArrow::Right, std::nullopt},
+        {0, TArrow::Up, std::nullopt},   {0, TArrow::Down, 1},   {1, TArrow::Up, 0},
+        {2, TArrow::Up, 0},              {4, TArrow::Up, 2},     {5, TArrow::Up, 2},
+        {4, TArrow::Down, 7},            {7, TArrow::Up, 4},     {9, TArrow::Up, 5},
+        {9, TArrow::Down, 13},           {13, TArrow::Up, 9},    {12, TArrow::Down, std::nullopt},
+    };
+    for (const auto& move : moves)
+        EXPECT_EQ(TPyramidBoard::SquareToward(move.From, move.Arrow), move.To)
+            << "from " << move.From << " arrow " << static_cast<int>(move.Arrow);
+}
+
+} // namespace
+} // namespace zorva

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <algorithm>
+#include <set>
 #include <gtest/gtest.h>
 
 #include "platform/help_viewer.h"
@@ -221,6 +222,41 @@ TEST_F(PyramidWindow, SquaresAreButtonsReadByNumberThenByPrize) {
     Form->Squares[threeX]->setFocus();
     QTest::keyClick(Form->Squares[threeX], Qt::Key_Space);
     EXPECT_EQ(Session.SpinWinnings, 600);
+}
+
+} // namespace
+} // namespace zorva
+
+namespace zorva {
+namespace {
+
+// Guards against a square or button that Tab never reaches, Enter on a square pressing OK and
+// closing the game, and arrows that do not move between squares.
+TEST_F(PyramidWindow, TabReachesEverySquareAndButtonAndEnterTurnsASquare) {
+    Open();
+    std::set<QWidget*> reached;
+    for (int i = 0; i < SquareCount + 4; ++i) {
+        QTest::keyClick(Form->focusWidget(), Qt::Key_Tab);
+        reached.insert(Form->focusWidget());
+    }
+    for (QWidget* control : {static_cast<QWidget*>(Form->BitBtn1), static_cast<QWidget*>(Form->BitBtn2),
+                             static_cast<QWidget*>(Form->BitBtn3)})
+        EXPECT_TRUE(reached.count(control)) << control->objectName().toStdString();
+    for (TSquare* square : Form->Squares)
+        EXPECT_TRUE(reached.count(square)) << "square " << square->Tag + 1;
+
+    const int twoX = SquareOf("2X");
+    Form->Squares[twoX]->setFocus();
+    QTest::keyClick(Form->Squares[twoX], Qt::Key_Return);
+    EXPECT_EQ(Session.SpinWinnings, 200);
+    EXPECT_TRUE(Form->isVisible()) << "Enter on a square turns it and leaves the game open";
+
+    Form->Squares[4]->setFocus();
+    for (const auto& [key, square] : {std::pair{Qt::Key_Down, 7}, std::pair{Qt::Key_Right, 8},
+                                      std::pair{Qt::Key_Up, 5}, std::pair{Qt::Key_Left, 4}}) {
+        QTest::keyClick(Form->focusWidget(), key);
+        EXPECT_EQ(Form->focusWidget(), Form->Squares[square]) << "key " << key;
+    }
 }
 
 } // namespace
