@@ -118,6 +118,8 @@ void TDoubleForm::CreateSquares() {
         square->ShowPicture(BlueBox);
         square->OnClick = [this](int tag) { BlueBoxClick(tag); };
         Squares[i] = square;
+        // Tab goes on from the buttons through the squares by their numbers.
+        setTabOrder(i == 0 ? static_cast<QWidget*>(BitBtn3) : Squares[i - 1], square);
     }
 }
 

@@ -235,10 +235,14 @@ namespace {
 TEST_F(PyramidWindow, TabReachesEverySquareAndButtonAndEnterTurnsASquare) {
     Open();
     std::set<QWidget*> reached;
+    std::vector<int> squares;
     for (int i = 0; i < SquareCount + 4; ++i) {
         QTest::keyClick(Form->focusWidget(), Qt::Key_Tab);
         reached.insert(Form->focusWidget());
+        if (const auto* square = dynamic_cast<const TSquare*>(Form->focusWidget()))
+            squares.push_back(square->Tag + 1);
     }
+    EXPECT_EQ(squares, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15})) << "by their numbers";
     for (QWidget* control : {static_cast<QWidget*>(Form->BitBtn1), static_cast<QWidget*>(Form->BitBtn2),
                              static_cast<QWidget*>(Form->BitBtn3)})
         EXPECT_TRUE(reached.count(control)) << control->objectName().toStdString();
