@@ -445,16 +445,26 @@ void TMachineAccessibility::MysteryBoxDrawn(int box) {
     Revealed[box] = false;
     if (ChosenBox == box)
         ChosenBox = -1;
-    if (Mystery)
-        SendNameChanged(Mystery);
+    SayMysteryIfChanged();
 }
 
 void TMachineAccessibility::MysteryPrizeDrawn(int box, bool chosen) {
     Revealed[box] = true;
     if (chosen)
         ChosenBox = box;
-    if (Mystery)
-        SendNameChanged(Mystery);
+    SayMysteryIfChanged();
+}
+
+// The boxes are redrawn one by one, eight times a spin and twice a step of the chaser; the
+// screen reader hears only what has changed.
+void TMachineAccessibility::SayMysteryIfChanged() {
+    if (Mystery == nullptr)
+        return;
+    QString text = MysteryText();
+    if (text == MysteryHeard)
+        return;
+    MysteryHeard = std::move(text);
+    SendNameChanged(Mystery);
 }
 
 void TMachineAccessibility::Announce(TAnnouncement what) {

@@ -96,6 +96,7 @@ class TMachineAccessibility : public QObject {
     int32_t ShownWinnings = 0;
     std::array<bool, MysteryBoxCount> Revealed{};
     int ChosenBox = -1;
+    QString MysteryHeard; // what the Mystery Bonus last told the screen reader
     int64_t SettledSpin = -1;  // the spin whose wheels the tree may read
     int32_t CreditsAtFreeSpins = 0;
 
@@ -115,6 +116,7 @@ class TMachineAccessibility : public QObject {
     QString MeterText(TMeter meter) const;
     QString WheelsText() const;
     QString MysteryText() const;
+    void SayMysteryIfChanged();
     QString AnnouncementText(TAnnouncement what);
 };
 
