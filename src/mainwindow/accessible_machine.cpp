@@ -428,6 +428,11 @@ void TMachineAccessibility::MeterChanged(TMeter meter) {
     TRegionAccessible* region = Meters[static_cast<int>(meter)];
     if (region == nullptr)
         return;
+    // A meter is redrawn whenever the machine touches it, often with the same figure.
+    QString text = region->text(QAccessible::Name);
+    if (MetersHeard.value(region) == text)
+        return;
+    MetersHeard.insert(region, std::move(text));
     SendNameChanged(region);
     QAccessibleValueChangeEvent event(region, region->currentValue());
     QAccessible::updateAccessibility(&event);

@@ -1,4 +1,5 @@
 #pragma once
+#include <QHash>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -97,6 +98,7 @@ class TMachineAccessibility : public QObject {
     std::array<bool, MysteryBoxCount> Revealed{};
     int ChosenBox = -1;
     QString MysteryHeard; // what the Mystery Bonus last told the screen reader
+    QHash<const TRegionAccessible*, QString> MetersHeard;
     int64_t SettledSpin = -1;  // the spin whose wheels the tree may read
     int32_t CreditsAtFreeSpins = 0;
 
