@@ -1,6 +1,7 @@
 #include "doublegames/accessible_double_games.h"
 
 #include <QAccessibleWidget>
+#include <QLabel>
 #include <QCoreApplication>
 #include <QPointer>
 #include <QTimer>
@@ -45,11 +46,15 @@ class TDoubleGameFormAccessible : public QAccessibleWidget {
             return {};
         return {cards->CardRegions.Items().begin(), cards->CardRegions.Items().end()};
     }
+    // The Pyramid's "Winnings:" caption is read with the amount beside it, never on its own.
     std::vector<QAccessibleInterface*> Controls() const {
+        const auto* pyramid = dynamic_cast<const TDoubleForm*>(object());
+        const QObject* caption = pyramid ? pyramid->Label2 : nullptr;
         std::vector<QAccessibleInterface*> controls;
         for (int i = 0; i < QAccessibleWidget::childCount(); ++i) {
             QAccessibleInterface* control = QAccessibleWidget::child(i);
-            if (control != nullptr && dynamic_cast<TFocusMark*>(control->object()) == nullptr)
+            if (control != nullptr && dynamic_cast<TFocusMark*>(control->object()) == nullptr &&
+                control->object() != caption)
                 controls.push_back(control);
         }
         return controls;

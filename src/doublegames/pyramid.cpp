@@ -1,5 +1,6 @@
 #include "doublegames/pyramid.h"
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -11,6 +12,7 @@
 #include "doublegames/accessible_double_games.h"
 #include "doublegames/bit_buttons.h"
 #include "doublegames/form_style.h"
+#include "mainwindow/accessible_region.h"
 #include "platform/button_pictures.h"
 #include "platform/fonts.h"
 #include "platform/sharp_pictures.h"
@@ -144,6 +146,7 @@ void TDoubleForm::BlueBoxClick(int square) {
     const TMove move(*this);
     Squares[square]->ShowPicture(Red);
     Board.Turn(square);
+    SendNameChanged(QAccessible::queryAccessibleInterface(Squares[square]));
     const std::string& symbol = Board.SymbolText[square];
     Session.SpinWinnings = StakeAfter(symbol, Session.SpinWinnings);
     Host.Play(SoundOf(symbol));
@@ -171,8 +174,11 @@ void TDoubleForm::WriteSymbol(int square) {
 void TDoubleForm::RevealAll() {
     for (int i = 0; i < SquareCount; ++i) {
         Squares[i]->ShowPicture(Red);
+        const bool wasHidden = !Board.Revealed[i];
         Board.Revealed[i] = true;
         WriteSymbol(i);
+        if (wasHidden)
+            SendNameChanged(QAccessible::queryAccessibleInterface(Squares[i]));
     }
 }
 

@@ -209,6 +209,12 @@ namespace {
 // Space on the focused square turn it as a click does, and the winnings read with their label.
 TEST_F(PyramidWindow, SquaresAreButtonsReadByNumberThenByPrize) {
     Open();
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(Form.get());
+    QStringList read;
+    for (int i = 0; i < window->childCount(); ++i)
+        read << window->child(i)->text(QAccessible::Name);
+    EXPECT_TRUE(read.contains("Winnings: 100")) << read.join(" | ").toStdString();
+    EXPECT_FALSE(read.contains("Winnings:")) << "the caption is read with its amount, not on its own";
     const int twoX = SquareOf("2X");
     QAccessibleInterface* square = QAccessible::queryAccessibleInterface(Form->Squares[twoX]);
     EXPECT_EQ(square->role(), QAccessible::Button);
