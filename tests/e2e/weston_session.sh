@@ -10,6 +10,8 @@ if [ "${ZORVA_WESTON_SESSION:-}" != 1 ]; then
 fi
 zorva=$1 width=$2 height=$3
 here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=session_kit.sh
+. "$here/session_kit.sh"
 work=$(mktemp -d)
 trap 'kill "${game:-}" "${compositor:-}" "${bus:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
 
@@ -26,12 +28,7 @@ compositor=$!
 for _ in $(seq 100); do [ -S "$XDG_RUNTIME_DIR/$socket" ] && break; sleep 0.1; done
 [ -S "$XDG_RUNTIME_DIR/$socket" ] || { cat "$work/weston.log"; echo "weston did not start"; exit 1; }
 
-/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
-bus=$!
-for _ in $(seq 50); do
-  dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null 2>&1 && break
-  sleep 0.1
-done
+start_accessibility_bus
 
 export WAYLAND_DISPLAY=$socket
 QT_QPA_PLATFORM=wayland QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 XDG_CONFIG_HOME="$work/config" "$zorva" 2>"$work/game.log" &
