@@ -490,7 +490,7 @@
     </message>
     <message>
         <source>Pay Chart</source>
-        <translation>Gewinnplan</translation>
+        <translation>Gewinne</translation>
     </message>
     <message>
         <source>Borrow</source>
@@ -498,7 +498,7 @@
     </message>
     <message>
         <source>New Game</source>
-        <translation>Neues Spiel</translation>
+        <translation>Neustart</translation>
     </message>
     <message>
         <source>Summary</source>
@@ -609,7 +609,7 @@
     </message>
     <message>
         <source>Coins/Line:</source>
-        <translation>Münzen/Linie:</translation>
+        <translation>Pro Linie:</translation>
     </message>
     <message>
         <source>Coins Played:</source>
