@@ -76,13 +76,16 @@ QImage ContactSheet(const QString& programFolder) {
 // The panel's canvas shown the way the main window shows it, under its child controls.
 class TCanvasView : public QWidget {
   public:
-    explicit TCanvasView(const QImage& canvas) : Canvas(canvas) { resize(canvas.size()); }
+    explicit TCanvasView(const TPanel& panel) : Panel(panel) { resize(panel.DesignRect().size()); }
 
   protected:
-    void paintEvent(QPaintEvent*) override { QPainter(this).drawImage(0, 0, Canvas); }
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        Panel.CopyTo(painter, rect());
+    }
 
   private:
-    const QImage& Canvas;
+    const TPanel& Panel;
 };
 
 TSize SizeOf(const QImage& image) {
@@ -118,7 +121,7 @@ TWindowShot WindowAsSeen(const QString& folder, const TScreenFacts& screen) {
     panel.FormPaint();
     panel.DrawBlur(8, 540);
 
-    TCanvasView view(panel.Canvas);
+    TCanvasView view(panel);
     TImageControl logo(&view, -1, pictures.Logo);
     logo.move(layout.LogoRect.Left, layout.LogoRect.Top);
     TOptionsBar options(&view, layout, pictures.Options, session, screen.PixelsPerInch);

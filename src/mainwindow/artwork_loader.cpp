@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
+#include <future>
 
 #include "art/program_art.h"
 #include "platform/picture_file.h"
@@ -105,11 +106,18 @@ TArtwork LoadArtwork(const QString& programFolder, const TScreenFacts& screen) {
     artwork.SymbolSize = choice.SymbolSize;
     QImage* machine[MachineBitmapCount] = {&artwork.MachineImage, &artwork.SymbolSheet, &artwork.MotionStrip,
                                            &artwork.MysteryArtwork};
-    for (int i = 0; i < MachineBitmapCount; ++i) {
-        *machine[i] = ReadFirstOf(programFolder, choice.MachineFiles[i], ratio);
-        if (machine[i]->isNull())
+    // Decoded side by side: at 200 % the twins are PNGs of over a million pixels, and decoding
+    // them one after another was a third of the time to the first frame.
+    std::array<std::future<QImage>, MachineBitmapCount> decoded;
+    for (int i = 1; i < MachineBitmapCount; ++i)
+        decoded[i] = std::async(std::launch::async,
+                                [&, i] { return ReadFirstOf(programFolder, choice.MachineFiles[i], ratio); });
+    *machine[0] = ReadFirstOf(programFolder, choice.MachineFiles[0], ratio);
+    for (int i = 1; i < MachineBitmapCount; ++i)
+        *machine[i] = decoded[i].get();
+    for (const QImage* picture : machine)
+        if (picture->isNull())
             artwork.AllRequiredFound = false;
-    }
     artwork.MachineLeft = CentredMachineLeft(screen.Width, LogicalSize(artwork.MachineImage).width());
     artwork.MachineTop = choice.MachineTop;
     for (int i = 0; i < ReplaceablePictureCount; ++i)

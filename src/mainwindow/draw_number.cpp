@@ -32,25 +32,25 @@ TDigitStrips DigitStripsFor(int screenWidth, double ratio) {
             ReadBuiltinPictureFor(art::GreenLarge.Path, ratio), 32, 42};
 }
 
-QRect DrawNumber(QPainter& painter, const TDigitStrips& strips, int32_t value, int x, int y, bool green,
-                 bool rightAligned, bool exactClear) {
-    const std::string text = DigitsOf(value);
-    const int n = static_cast<int>(text.size());
+QRect NumberArea(const TDigitStrips& strips, int32_t value, int x, int y, bool rightAligned, bool exactClear) {
+    const int n = static_cast<int>(DigitsOf(value).size());
     const int gw = strips.GlyphWidth;
     const int gh = strips.GlyphHeight;
     if (rightAligned)
-        x -= n * gw;
+        return QRect(x - (n + 1) * gw, y, (n + 1) * gw, gh);
+    return QRect(x, y, (exactClear ? n : n + 1) * gw, gh);
+}
 
-    QRect cleared;
-    if (rightAligned)
-        cleared = QRect(x - gw, y, (n + 1) * gw, gh);
-    else if (exactClear)
-        cleared = QRect(x, y, n * gw, gh);
-    else
-        cleared = QRect(x, y, (n + 1) * gw, gh);
+QRect DrawNumber(QPainter& painter, const TDigitStrips& strips, int32_t value, int x, int y, bool green,
+                 bool rightAligned, bool exactClear) {
+    const std::string text = DigitsOf(value);
+    const int gw = strips.GlyphWidth;
+    const int gh = strips.GlyphHeight;
+    const QRect cleared = NumberArea(strips, value, x, y, rightAligned, exactClear);
     painter.fillRect(cleared, Qt::black);
 
     const QImage& strip = green ? strips.Green : strips.Normal;
+    x = rightAligned ? cleared.left() + gw : x;
     for (const char digit : text) {
         DrawPicturePart(painter, QPoint(x, y), strip, QRect((digit - '0') * gw, 0, gw, gh));
         x += gw;

@@ -22,6 +22,9 @@ TDigitStrips DigitStripsFor(int screenWidth, double ratio = 1.0);
 // How wide value's digits stand, without the glyph of clearing.
 int NumberWidth(const TDigitStrips& strips, int32_t value);
 
+// What DrawNumber touches for value at (x, y), before it draws.
+QRect NumberArea(const TDigitStrips& strips, int32_t value, int x, int y, bool rightAligned, bool exactClear);
+
 // Paints value with digit sprites at (x, y), x being the right edge when rightAligned. A black box
 // first wipes the old number: exactly the new one's width with exactClear, else one glyph more on
 // the side where a longer old number stood out. Returns every pixel touched, for the repaint.

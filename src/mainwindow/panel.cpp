@@ -10,7 +10,6 @@
 #include "engine/symbols.h"
 #include "mainwindow/spin_log.h"
 #include "platform/fonts.h"
-#include "platform/large_image.h"
 #include "platform/sharp_pictures.h"
 
 namespace zorva {
@@ -21,6 +20,7 @@ constexpr int MotionStripHeight = 576;
 constexpr int MysteryColumns = 9;
 constexpr int WinningsNumberTop = 243; // on screens from 1000 pixels
 constexpr int Margin = 4;              // between the Winnings meter's label, its number and the window's edge
+constexpr int GlyphOverhang = 4;      // how far a glyph may reach past its text's box
 const QColor Yellow(255, 255, 0);
 const QColor Grey(128, 128, 128);
 constexpr std::size_t FreeSpinsLabel = 2; // "Win 3 FREE Spins:", third of LabelPlaces()
@@ -81,30 +81,16 @@ TPanelPictures LoadPanelPictures(const TArtwork& artwork, int screenWidth, doubl
 
 TPanel::TPanel(const TWindowLayout& layout, const TArtwork& artwork, const TPanelPictures& pictures,
                const TGameSession& session, const TSlotMachine& machine, int pixelsPerInch, double ratio)
-    : Canvas(NewLargeImage(DevicePixelsOf(PaintedArea(layout, artwork), ratio).width(),
-                           DevicePixelsOf(PaintedArea(layout, artwork), ratio).height(), QImage::Format_RGB32)),
-      Ratio(ratio), Layout(layout), Artwork(artwork), Pictures(pictures), Session(session), Machine(machine),
-      PixelsPerInch(pixelsPerInch) {
-    // The canvas holds the screen's own pixels; drawing on it stays in the layout's pixels.
-    Canvas.setDevicePixelRatio(ratio);
     // Point sizes on the canvas follow the screen's pixels per inch, as the window's fonts do.
-    const int dotsPerMeter = qRound(pixelsPerInch / 0.0254);
-    Canvas.setDotsPerMeterX(dotsPerMeter);
-    Canvas.setDotsPerMeterY(dotsPerMeter);
-    Canvas.fill(Qt::black);
-}
+    : Canvas(PaintedArea(layout, artwork).size(), ratio, qRound(pixelsPerInch / 0.0254)), Ratio(ratio), Layout(layout), Artwork(artwork), Pictures(pictures), Session(session), Machine(machine),
+      PixelsPerInch(pixelsPerInch) {}
 
 QRect TPanel::DesignRect() const {
     return PaintedArea(Layout, Artwork);
 }
 
 void TPanel::CopyTo(QPainter& painter, const QRect& rect) const {
-    if (rect.isEmpty())
-        return;
-    const QRect device = DevicePixelsOf(rect, Ratio);
-    const QRectF target(device.x() / Ratio, device.y() / Ratio, device.width() / Ratio,
-                        device.height() / Ratio);
-    painter.drawImage(target, Canvas, device);
+    Canvas.CopyTo(painter, rect);
 }
 
 // Reported widened to whole device pixels: at 1.5 a rectangle's edge may cut a device pixel in
@@ -117,13 +103,12 @@ void TPanel::Touched(const QRect& rect) {
 void TPanel::Copy(const QImage& source, const QRect& from, const QPoint& to) {
     if (source.isNull())
         return;
-    QPainter painter(&Canvas);
-    DrawPicturePart(painter, to, source, from);
+    Canvas.Paint(QRect(to, from.size()), [&](QPainter& painter) { DrawPicturePart(painter, to, source, from); });
     Touched(QRect(to, from.size()));
 }
 
 void TPanel::FormPaint() {
-    Canvas.fill(Qt::black);
+    Canvas.FillBlack();
     const QImage& face = Artwork.MachineImage;
     Copy(face, QRect(QPoint(), LogicalSize(face)), QPoint(Layout.MachineLeft, Layout.MachineTop));
     for (int w = 0; w < WheelCount; ++w)
@@ -177,8 +162,8 @@ std::vector<TPanel::TLabelPlace> TPanel::LabelPlaces() const {
     std::vector<TLabelPlace> places;
     for (const TRow& row : rows) {
         const QString text = tr(row.Text);
-        const double points = FittingPointSize(text, row.Points, row.Limit - row.X, Canvas);
-        const QFontMetrics metrics(GameFont(points), const_cast<QImage*>(&Canvas));
+        const double points = FittingPointSize(text, row.Points, row.Limit - row.X, Canvas.TextDevice());
+        const QFontMetrics metrics(GameFont(points), &Canvas.TextDevice());
         places.push_back({text, QRect(row.X, row.Y, metrics.horizontalAdvance(text), metrics.height()),
                           points, row.Limit});
     }
@@ -186,12 +171,27 @@ std::vector<TPanel::TLabelPlace> TPanel::LabelPlaces() const {
 }
 
 void TPanel::DrawLabels() {
-    QPainter painter(&Canvas);
-    painter.setPen(Yellow);
-    for (const TLabelPlace& label : LabelPlaces()) {
-        painter.setFont(GameFont(label.PointSize));
-        painter.drawText(label.Box, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, label.Text);
-    }
+    for (const TLabelPlace& label : LabelPlaces())
+        WriteText(label.Box, label.Text, GameFont(label.PointSize), Yellow, Qt::AlignLeft | Qt::AlignTop);
+}
+
+// Text with the few pixels its glyphs may reach past their advance included in what is painted.
+void TPanel::WriteText(const QRect& box, const QString& text, const QFont& font, const QColor& colour,
+                       Qt::Alignment alignment) {
+    Canvas.Paint(box.adjusted(-GlyphOverhang, -GlyphOverhang, GlyphOverhang, GlyphOverhang), [&](QPainter& painter) {
+        painter.setFont(font);
+        painter.setPen(colour);
+        painter.drawText(box, alignment | Qt::TextDontClip, text);
+    });
+}
+
+// A green Winnings amount, its old digits wiped exactly.
+void TPanel::WriteNumber(int32_t value, const QPoint& at, bool rightAligned) {
+    const QRect area = NumberArea(Pictures.Digits, value, at.x(), at.y(), rightAligned, true);
+    Canvas.Paint(area, [&](QPainter& painter) {
+        DrawNumber(painter, Pictures.Digits, value, at.x(), at.y(), true, rightAligned, true);
+    });
+    Touched(area);
 }
 
 void TPanel::DrawWheel(int wheel) {
@@ -203,7 +203,7 @@ void TPanel::DrawWheel(int wheel) {
 
 void TPanel::ClearWheel(int wheel) {
     const QRect r = ToQRect(ClearingRect(Machine.Geometry, wheel));
-    QPainter(&Canvas).fillRect(r, Qt::white);
+    Canvas.Paint(r, [&](QPainter& painter) { painter.fillRect(r, Qt::white); });
     Touched(r);
 }
 
@@ -219,7 +219,7 @@ void TPanel::DrawBlur(int wheel, int offset) {
 }
 
 void TPanel::CaptureBounce(int wheel) {
-    Captures[wheel] = Canvas.copy(DevicePixelsOf(ToQRect(BounceCapture(Machine.Geometry, wheel)), Ratio));
+    Captures[wheel] = Canvas.Copy(DevicePixelsOf(ToQRect(BounceCapture(Machine.Geometry, wheel)), Ratio));
     Captures[wheel].setDevicePixelRatio(Ratio);
 }
 
@@ -231,13 +231,15 @@ void TPanel::DrawBounce(int wheel, int shift) {
 // Red cross-hatching over the line's three windows; the symbols show through. The hatching
 // stays inside what clearing the wheel repaints, or the line would leave a red edge behind.
 void TPanel::HatchLine(int lineIndex) {
-    QPainter painter(&Canvas);
-    painter.setPen(QColor(255, 0, 0));
-    painter.setBrush(QBrush(QColor(255, 0, 0), Qt::DiagCrossPattern));
     for (int wheel : Paylines[lineIndex]) {
         const QRect r = ToQRect(HighlightBox(Machine.Geometry, wheel));
-        painter.setClipRect(ToQRect(ClearingRect(Machine.Geometry, wheel)));
-        painter.drawRect(r.adjusted(0, 0, -1, -1));
+        const QRect clearing = ToQRect(ClearingRect(Machine.Geometry, wheel));
+        Canvas.Paint(r & clearing, [&](QPainter& painter) {
+            painter.setPen(QColor(255, 0, 0));
+            painter.setBrush(QBrush(QColor(255, 0, 0), Qt::DiagCrossPattern));
+            painter.setClipRect(clearing);
+            painter.drawRect(r.adjusted(0, 0, -1, -1));
+        });
         Touched(r);
     }
 }
@@ -281,13 +283,17 @@ void TPanel::DrawNumberMeter(TMeter meter) {
     }
     if (meter == TMeter::Credits)
         qCDebug(SpinLog, "credits %d", value);
-    QPainter painter(&Canvas);
-    // On wide screens the pool's clearing glyph reaches under the leftmost globe; the globes keep
-    // their place, as the full repaint, which draws them after the pool, shows them.
-    if (meter == TMeter::BonusPool)
-        painter.setClipRegion(QRegion(Canvas.rect()).subtracted(GlobeRowArea()));
-    Touched(DrawNumber(painter, Pictures.Digits, value, place.At.x(), place.At.y(), place.Green,
-                       place.RightAligned, place.ExactClear));
+    const QRect area = NumberArea(Pictures.Digits, value, place.At.x(), place.At.y(), place.RightAligned,
+                                  place.ExactClear);
+    Canvas.Paint(area, [&](QPainter& painter) {
+        // On wide screens the pool's clearing glyph reaches under the leftmost globe; the globes keep
+        // their place, as the full repaint, which draws them after the pool, shows them.
+        if (meter == TMeter::BonusPool)
+            painter.setClipRegion(QRegion(area).subtracted(GlobeRowArea()));
+        DrawNumber(painter, Pictures.Digits, value, place.At.x(), place.At.y(), place.Green, place.RightAligned,
+                   place.ExactClear);
+    });
+    Touched(area);
 }
 
 QRect TPanel::GlobeRowArea() const {
@@ -308,14 +314,14 @@ void TPanel::DrawIconRow(bool globes) {
     const QPoint first = globes ? QPoint(ByBand(b, 125, 190, 200), ByBand(b, 65, 80, 100))
                                 : QPoint(ByBand(b, 10, 0, 0), ByBand(b, 140, 150, 230));
     const int step = globes ? -w : w;
-    QPainter painter(&Canvas);
     for (int k = 1; k <= slotCount; ++k) {
         const QRect slot(first.x() + (k - 1) * step, first.y(), w, h);
-        if (k <= filled)
-            DrawPicturePart(painter, slot.topLeft(), icons, QRect(0, globes ? 0 : h, w, h));
-        else
-            painter.fillRect(slot, Qt::black);
-        Touched(slot);
+        if (k <= filled) {
+            Copy(icons, QRect(0, globes ? 0 : h, w, h), slot.topLeft());
+        } else {
+            Canvas.FillBlack(slot);
+            Touched(slot);
+        }
     }
 }
 
@@ -352,7 +358,7 @@ int TPanel::WinningsNumberLeft() const {
 
 // Left of the number, or raised to stand over it.
 QRect TPanel::WinningsLabelBox(bool raised) const {
-    const QFontMetrics metrics(GameFont(14), const_cast<QImage*>(&Canvas));
+    const QFontMetrics metrics(GameFont(14), &Canvas.TextDevice());
     QRect box(Layout.M() + 15, 250, metrics.horizontalAdvance(WinningsLabel()), metrics.height());
     if (raised)
         box.moveBottom(WinningsNumberTop - 1);
@@ -365,37 +371,31 @@ void TPanel::DrawWinnings(bool show) {
         return;
     const QRect area = WinningsArea();
     qCDebug(SpinLog, "winnings %d", show ? Session.SpinWinnings : 0);
-    QPainter painter(&Canvas);
     if (!show || Session.SpinWinnings == 0) {
-        painter.fillRect(area, Qt::black);
+        Canvas.FillBlack(area);
         Touched(area);
         return;
     }
     const QString label = WinningsLabel();
-    painter.setPen(Yellow);
     if (sw < 1000) {
-        painter.setFont(GameFont(12));
-        const QFontMetrics metrics = painter.fontMetrics();
+        const QFontMetrics metrics(GameFont(12), &Canvas.TextDevice());
         const QRect box(Layout.MachineLeft, 5, metrics.horizontalAdvance(label), metrics.height());
-        painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, label);
+        WriteText(box, label, GameFont(12), Yellow, Qt::AlignLeft | Qt::AlignTop);
         Touched(box);
-        Touched(DrawNumber(painter, Pictures.Digits, Session.SpinWinnings, box.right() + 1,
-                           5 + metrics.height(), true, true, true));
+        WriteNumber(Session.SpinWinnings, QPoint(box.right() + 1, 5 + metrics.height()), true);
         return;
     }
     // A growing amount may move the number left and the label up: nothing of the last one may stay.
-    painter.fillRect(area, Qt::black);
+    Canvas.FillBlack(area);
     Touched(area);
-    painter.setFont(GameFont(14));
     const int numberLeft = WinningsNumberLeft();
     // Where the number, moved in from the window's edge, would reach the label, the label stands over it.
     QRect box = WinningsLabelBox(false);
     if (box.right() + Margin >= numberLeft)
         box = WinningsLabelBox(true);
-    painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, label);
+    WriteText(box, label, GameFont(14), Yellow, Qt::AlignLeft | Qt::AlignTop);
     Touched(box);
-    Touched(DrawNumber(painter, Pictures.Digits, Session.SpinWinnings, numberLeft, WinningsNumberTop, true,
-                       false, true));
+    WriteNumber(Session.SpinWinnings, QPoint(numberLeft, WinningsNumberTop), false);
 }
 
 QRect TPanel::MysteryBoxRect(int box) const {
@@ -419,10 +419,8 @@ void TPanel::DrawMysteryPrize(int box, bool chosen) {
     Copy(Artwork.MysteryArtwork, QRect(8 * place.width(), half, place.width(), place.height()),
          place.topLeft());
     const int sw = Layout.ScreenWidth;
-    QPainter painter(&Canvas);
-    painter.setFont(GameFont(sw <= 750 ? 8 : sw < 1000 ? 10 : 14, true));
-    painter.setPen(chosen ? QColor(Qt::white) : Grey);
-    painter.drawText(place, Qt::AlignCenter | Qt::TextDontClip, QString::number(Machine.MysteryPrizes[box]));
+    WriteText(place, QString::number(Machine.MysteryPrizes[box]), GameFont(sw <= 750 ? 8 : sw < 1000 ? 10 : 14, true),
+              chosen ? QColor(Qt::white) : Grey, Qt::AlignCenter);
 }
 
 void TPanel::DrawStopButton(bool dark) {
@@ -435,20 +433,19 @@ void TPanel::DrawFreeSpinsCount(bool red) {
     const int sw = Layout.ScreenWidth;
     const QPoint at = sw < 700 ? QPoint(10, 124) : sw < 1000 ? QPoint(10, 128) : QPoint(10, 200);
     const QString text = tr("FREE Spins:  %1          ").arg(Session.FreeSpinsLeft);
-    QPainter painter(&Canvas);
-    painter.setFont(GameFont(sw < 700 ? 8 : sw < 1000 ? 12 : 14));
-    const QRect box(at, QSize(painter.fontMetrics().horizontalAdvance(text), painter.fontMetrics().height()));
+    const QFont font = GameFont(sw < 700 ? 8 : sw < 1000 ? 12 : 14);
+    const QFontMetrics metrics(font, &Canvas.TextDevice());
+    const QRect box(at, QSize(metrics.horizontalAdvance(text), metrics.height()));
     // A translated label may run longer than the count written over it: none of it may show.
     const QRect covered = box.united(LabelPlaces()[FreeSpinsLabel].Box);
-    painter.fillRect(covered, Qt::black);
-    painter.setPen(red ? QColor(255, 0, 0) : Yellow);
-    painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, text);
+    Canvas.FillBlack(covered);
+    WriteText(box, text, font, red ? QColor(255, 0, 0) : Yellow, Qt::AlignLeft | Qt::AlignTop);
     Touched(covered);
 }
 
 void TPanel::FillBlack(const TRect& rect) {
     const QRect r = ToQRect(rect);
-    QPainter(&Canvas).fillRect(r, Qt::black);
+    Canvas.FillBlack(r);
     Touched(r);
 }
 

@@ -10,6 +10,7 @@
 #include "engine/machine.h"
 #include "mainwindow/artwork_loader.h"
 #include "mainwindow/draw_number.h"
+#include "mainwindow/tiled_canvas.h"
 #include "mainwindow/layout.h"
 
 class QPainter;
@@ -34,10 +35,9 @@ struct TPanelPictures {
 // Each picture sharp at the screen's device pixel ratio (see LoadArtwork).
 TPanelPictures LoadPanelPictures(const TArtwork& artwork, int screenWidth, double ratio = 1.0);
 
-// The machine's window drawn into one 32-bit canvas. Every routine paints its own element
-// and reports the rectangle it touched, so a change repaints only its own meter on screen.
-// The canvas has the screen's device pixels (its device pixel ratio set); every coordinate of
-// the panel is in the layout's logical pixels.
+// The machine's window drawn into a canvas at the screen's device pixels. Every routine paints
+// its own element and reports the rectangle it touched, so a change repaints only its own meter
+// on screen. Every coordinate of the panel is in the layout's logical pixels.
 class TPanel {
     Q_DECLARE_TR_FUNCTIONS(TPanel)
 
@@ -45,7 +45,7 @@ class TPanel {
     TPanel(const TWindowLayout& layout, const TArtwork& artwork, const TPanelPictures& pictures,
            const TGameSession& session, const TSlotMachine& machine, int pixelsPerInch, double ratio = 1.0);
 
-    QImage Canvas;
+    TTiledCanvas Canvas;
     const double Ratio;
     // Called with every rectangle of the canvas that changed.
     std::function<void(const QRect&)> Changed;
@@ -92,6 +92,9 @@ class TPanel {
     std::array<QImage, WheelCount> Captures;
 
     void DrawLabels();
+    void WriteText(const QRect& box, const QString& text, const QFont& font, const QColor& colour,
+                   Qt::Alignment alignment);
+    void WriteNumber(int32_t value, const QPoint& at, bool rightAligned);
     void DrawNumberMeter(TMeter meter);
     void DrawIconRow(bool globes);
     QRect GlobeRowArea() const; // the three globe slots

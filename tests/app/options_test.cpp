@@ -142,7 +142,7 @@ TEST_F(Options, HelpAboutSummaryAndWebPage) {
 TEST_F(Options, WindowsOfTheOptionsBar) {
     int fullRepaints = 0;
     form.Panel->Changed = [&](const QRect& rect) {
-        fullRepaints += rect == form.Panel->Canvas.rect() ? 1 : 0;
+        fullRepaints += rect == form.Panel->DesignRect() ? 1 : 0;
     };
     std::vector<std::string> seen;
 

@@ -18,12 +18,7 @@ write_starting_game "$work/config"
 start_xvfb "$work"
 export DISPLAY=$display
 
-/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
-bus=$!
-for _ in $(seq 50); do
-  dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null 2>&1 && break
-  sleep 0.1
-done
+start_accessibility_bus
 
 XDG_CONFIG_HOME="$work/config" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$zorva" &
 game=$!

@@ -31,3 +31,14 @@ start_xvfb() {
   done
   [ -n "$display" ] || { echo "the X server did not start:"; cat "$1/xvfb.log"; exit 1; }
 }
+
+# start_accessibility_bus: the AT-SPI bus of this D-Bus session, answering before this returns;
+# sets bus.
+start_accessibility_bus() {
+  /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+  bus=$!
+  for _ in $(seq 50); do
+    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null 2>&1 && return
+    sleep 0.1
+  done
+}

@@ -1,12 +1,19 @@
 #!/usr/bin/env bash
 # The real program on Wayland: a headless weston of the given size, the game started on it with Qt's
 # Wayland plugin, left to run, photographed, and ended with SIGTERM; it must have stayed up, drawn
-# its machine, ended cleanly and saved the game. Headless weston has no input device, so nothing
-# here clicks. Usage: weston_session.sh <zorva executable> <width> <height>
+# its machine, opened and closed a modal window and a message box, ended cleanly and saved the
+# game. Headless weston has no input device, so the windows are opened over AT-SPI, as a screen
+# reader opens them, on a private D-Bus session. Usage: weston_session.sh <zorva executable> <width> <height>
 set -euo pipefail
+if [ "${ZORVA_WESTON_SESSION:-}" != 1 ]; then
+  exec env ZORVA_WESTON_SESSION=1 dbus-run-session -- bash "$0" "$@"
+fi
 zorva=$1 width=$2 height=$3
+here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=session_kit.sh
+. "$here/session_kit.sh"
 work=$(mktemp -d)
-trap 'kill "${game:-}" "${compositor:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
+trap 'kill "${game:-}" "${compositor:-}" "${bus:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
 
 mkdir -p "$work/config/zorva" "$work/runtime"
 chmod 700 "$work/runtime"
@@ -21,13 +28,26 @@ compositor=$!
 for _ in $(seq 100); do [ -S "$XDG_RUNTIME_DIR/$socket" ] && break; sleep 0.1; done
 [ -S "$XDG_RUNTIME_DIR/$socket" ] || { cat "$work/weston.log"; echo "weston did not start"; exit 1; }
 
-WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland XDG_CONFIG_HOME="$work/config" "$zorva" 2>"$work/game.log" &
+start_accessibility_bus
+
+export WAYLAND_DISPLAY=$socket
+QT_QPA_PLATFORM=wayland QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 XDG_CONFIG_HOME="$work/config" "$zorva" 2>"$work/game.log" &
 game=$!
 sleep 4
 kill -0 "$game" 2>/dev/null || { cat "$work/game.log"; echo "the game did not stay up"; exit 1; }
+mkdir "$work/windows"
+/usr/bin/python3 "$here/wayland_windows_check.py" "$work/windows" || { cat "$work/game.log"; exit 1; }
+# Each open window was photographed over the machine: the picture is not all black.
+for shot in "$work"/windows/wayland-screenshot-*.png; do
+  [ -e "$shot" ] || continue
+  awk -v m="$(convert "$shot" -format '%[fx:mean]' info:)" 'BEGIN { exit !(m > 0.02) }' ||
+    { echo "$shot is black"; exit 1; }
+  [ -n "${ZORVA_KEEP_SHOTS:-}" ] && cp "$shot" "$ZORVA_KEEP_SHOTS/"
+done
+kill -0 "$game" 2>/dev/null || { cat "$work/game.log"; echo "the game did not stay up after its windows"; exit 1; }
 
 # The machine is on the screen: the output is not all black.
-(cd "$work" && WAYLAND_DISPLAY=$socket timeout 10 weston-screenshooter >/dev/null 2>&1) || true
+(cd "$work" && timeout 10 weston-screenshooter >/dev/null 2>&1) || true
 shot=$(ls "$work"/wayland-screenshot-*.png 2>/dev/null | head -1 || true)
 if [ -n "$shot" ]; then
   mean=$(convert "$shot" -format '%[fx:mean]' info:)

@@ -32,7 +32,7 @@ class PanelOn {
     bool ShowsDigit(int x, int y, int d, bool green = false) const {
         const TDigitStrips& s = Pictures.Digits;
         const QImage& strip = green ? s.Green : s.Normal;
-        return Panel->Canvas.copy(x, y, s.GlyphWidth, s.GlyphHeight) ==
+        return Panel->Canvas.Copy(QRect(x, y, s.GlyphWidth, s.GlyphHeight)) ==
                strip.copy(d * s.GlyphWidth, 0, s.GlyphWidth, s.GlyphHeight)
                    .convertToFormat(QImage::Format_RGB32);
     }
@@ -40,7 +40,7 @@ class PanelOn {
     int NumberAt(int32_t value, int y, bool green) const {
         const std::string digits = std::to_string(value);
         const int gw = Pictures.Digits.GlyphWidth;
-        for (int x = Layout.M(); x + gw <= Canvas().width(); ++x) {
+        for (int x = Layout.M(); x + gw <= Panel->Canvas.DeviceRect().width(); ++x) {
             bool whole = true;
             for (size_t i = 0; whole && i < digits.size(); ++i)
                 whole = ShowsDigit(x + static_cast<int>(i) * gw, y, digits[i] - '0', green);
@@ -49,11 +49,12 @@ class PanelOn {
         }
         return -1;
     }
-    const QImage& Canvas() const { return Panel->Canvas; }
+    QImage Canvas() const { return Panel->Canvas.ToImage(); }
     bool Black(const QRect& r) const {
+        const QImage canvas = Canvas();
         for (int y = r.top(); y <= r.bottom(); ++y)
             for (int x = r.left(); x <= r.right(); ++x)
-                if (Panel->Canvas.pixelColor(x, y) != Qt::black)
+                if (canvas.pixelColor(x, y) != Qt::black)
                     return false;
         return true;
     }
@@ -105,14 +106,14 @@ TEST(Panel, GlobeAndDollarRows) {
     const QImage globe = icons.copy(0, 0, w, w).convertToFormat(QImage::Format_RGB32);
     p.Session.Globes = 1;
     p.Panel->DrawMeter(TMeter::GlobeRow);
-    EXPECT_EQ(p.Panel->Canvas.copy(190, 80, w, w), globe);
+    EXPECT_EQ(p.Panel->Canvas.Copy(QRect(190, 80, w, w)), globe);
     EXPECT_TRUE(p.Black({190 - 2 * w, 80, 2 * w, w}));
     p.Session.Dollars = 0;
     p.Panel->DrawMeter(TMeter::DollarRow);
     EXPECT_TRUE(p.Black({0, 150, 6 * w, w}));
 
     PanelOn small(699, 480);
-    EXPECT_EQ(small.Panel->Canvas.copy(125, 65, 16, 16),
+    EXPECT_EQ(small.Panel->Canvas.Copy(QRect(125, 65, 16, 16)),
               small.Pictures.Bonus16.copy(0, 0, 16, 16).convertToFormat(QImage::Format_RGB32))
         << "below 700 pixels the small icons";
 }
@@ -168,9 +169,9 @@ TEST(Panel, WinningsMeterBlanksWhereItPaints) {
 
     PanelOn exact(700, 600);
     exact.Session.SpinWinnings = 50;
-    const QImage before = exact.Panel->Canvas;
+    const QImage before = exact.Canvas();
     exact.Panel->DrawWinnings(true);
-    EXPECT_EQ(exact.Panel->Canvas, before) << "a 700-pixel screen has no Winnings meter";
+    EXPECT_EQ(exact.Canvas(), before) << "a 700-pixel screen has no Winnings meter";
 
     PanelOn large(1024, 768);
     large.Session.SpinWinnings = 75;
@@ -241,14 +242,14 @@ TEST(Panel, BonusPoolLeavesTheGlobesWhole) {
 TEST(Panel, AFlashedLineLeavesNoRedBehind) {
     for (int width : {800, 1024}) {
         PanelOn p(width, 768);
-        const QImage before = p.Panel->Canvas;
+        const QImage before = p.Canvas();
         p.Panel->HatchLine(6);
-        EXPECT_NE(p.Panel->Canvas, before);
+        EXPECT_NE(p.Canvas(), before);
         for (int wheel : Paylines[6]) {
             p.Panel->ClearWheel(wheel);
             p.Panel->DrawWheel(wheel);
         }
-        EXPECT_EQ(p.Panel->Canvas, before) << width;
+        EXPECT_EQ(p.Canvas(), before) << width;
     }
 }
 
@@ -259,8 +260,8 @@ TEST(Panel, TheCanvasHoldsTheScreensDevicePixels) {
         PanelOn p(1920, 1080, 96, ratio);
         // 1910 wide; down to the mystery boxes' bottom edge, 12 + 612 + 56.
         EXPECT_EQ(p.Panel->DesignRect(), QRect(0, 0, 1910, 680)) << "the layout stays in logical pixels";
-        EXPECT_EQ(p.Panel->Canvas.size(), QSize(qCeil(1910 * ratio), qCeil(680 * ratio))) << ratio;
-        EXPECT_EQ(p.Panel->Canvas.devicePixelRatio(), ratio);
+        EXPECT_EQ(p.Panel->Canvas.DeviceRect().size(), QSize(qCeil(1910 * ratio), qCeil(680 * ratio))) << ratio;
+        EXPECT_EQ(p.Panel->Canvas.Ratio(), ratio);
     }
 }
 
@@ -271,8 +272,8 @@ TEST(Panel, PicturesAtTwiceTheRatioComeFromTheTwiceSizedArt) {
     PanelOn twice(1920, 1080, 96, 2.0);
     const TRect cell = WheelCell(single.Machine.Geometry, 4);
     const int code = single.Machine.SymbolAt(4);
-    const QImage one = single.Panel->Canvas.copy(cell.Left, cell.Top, 96, 96);
-    const QImage two = twice.Panel->Canvas.copy(2 * cell.Left, 2 * cell.Top, 192, 192);
+    const QImage one = single.Panel->Canvas.Copy(QRect(cell.Left, cell.Top, 96, 96));
+    const QImage two = twice.Panel->Canvas.Copy(QRect(2 * cell.Left, 2 * cell.Top, 192, 192));
     const QImage sheet = ReadPicture(QStringLiteral(ZORVA_TEST_PROGRAM_FOLDER "/Zorva96@2x.png"), "PNG");
     ASSERT_FALSE(sheet.isNull());
     EXPECT_EQ(two,
@@ -281,7 +282,7 @@ TEST(Panel, PicturesAtTwiceTheRatioComeFromTheTwiceSizedArt) {
         << "only the 1× symbol, doubled";
 
     // The digits too: a glyph of the credits meter is the twin strip's.
-    const QImage glyph = twice.Panel->Canvas.copy(2 * 5, 2 * 30, 64, 84);
+    const QImage glyph = twice.Panel->Canvas.Copy(QRect(2 * 5, 2 * 30, 64, 84));
     const QImage strip = ReadBuiltinPicture(":/art/DigitsLarge@2x.png");
     const int digit = QString::number(twice.Session.Credits).front().digitValue();
     EXPECT_EQ(glyph, strip.copy(digit * 64, 0, 64, 84).convertToFormat(QImage::Format_RGB32));
@@ -293,7 +294,7 @@ TEST(Panel, PicturesAtTwiceTheRatioComeFromTheTwiceSizedArt) {
 TEST(Panel, AMeterChangedAtAFractionalRatioRepaintsWholeDevicePixelsAndNothingElse) {
     PanelOn p(1920, 1080, 96, 1.5);
     for (const int32_t credits : {7, 123456, 99}) {
-        const QImage before = p.Panel->Canvas.copy();
+        const QImage before = p.Canvas();
         p.Repainted = QRegion();
         p.Session.Credits = credits;
         p.Panel->DrawMeter(TMeter::Credits);
@@ -302,7 +303,7 @@ TEST(Panel, AMeterChangedAtAFractionalRatioRepaintsWholeDevicePixelsAndNothingEl
             EXPECT_EQ(DeviceAligned(r, 1.5), r) << "a reported rectangle cuts a device pixel";
             device += DevicePixelsOf(r, 1.5);
         }
-        const QImage& after = p.Panel->Canvas;
+        const QImage after = p.Canvas();
         int changed = 0;
         for (int y = 0; y < after.height(); ++y)
             for (int x = 0; x < after.width(); ++x)

@@ -1,0 +1,112 @@
+#include "mainwindow/tiled_canvas.h"
+
+#include <QPainter>
+#include <cmath>
+
+#include "platform/sharp_pictures.h"
+
+namespace zorva {
+
+namespace {
+
+// 64 logical pixels a side: small enough that the black between the meters and the machine
+// takes whole tiles, large enough that a wheel's cell reaches at most four.
+constexpr int LogicalSide = 64;
+
+} // namespace
+
+TTiledCanvas::TTiledCanvas(const QSize& logicalSize, double ratio, int dotsPerMeter)
+    : Ratio_(ratio), DotsPerMeter(dotsPerMeter),
+      DeviceSize(DevicePixelsOf(QRect(QPoint(), logicalSize), ratio).size()),
+      Side(std::max(1, static_cast<int>(std::lround(LogicalSide * ratio)))),
+      Columns((DeviceSize.width() + Side - 1) / Side), Rows((DeviceSize.height() + Side - 1) / Side),
+      Tiles(static_cast<std::size_t>(Columns) * static_cast<std::size_t>(Rows)),
+      Metrics(1, 1, QImage::Format_RGB32) {
+    Metrics.setDotsPerMeterX(dotsPerMeter);
+    Metrics.setDotsPerMeterY(dotsPerMeter);
+}
+
+QRect TTiledCanvas::TileRect(int column, int row) const {
+    return QRect(column * Side, row * Side, Side, Side) & DeviceRect();
+}
+
+template <typename Visit>
+void TTiledCanvas::ForEachTile(const QRect& device, Visit visit) const {
+    const QRect within = device & DeviceRect();
+    if (within.isEmpty())
+        return;
+    for (int row = within.top() / Side; row <= within.bottom() / Side; ++row)
+        for (int column = within.left() / Side; column <= within.right() / Side; ++column)
+            visit(static_cast<std::size_t>(row) * static_cast<std::size_t>(Columns) + static_cast<std::size_t>(column),
+                  TileRect(column, row));
+}
+
+void TTiledCanvas::Paint(const QRect& area, const std::function<void(QPainter&)>& paint) {
+    ForEachTile(DevicePixelsOf(area, Ratio_), [&](std::size_t index, const QRect& tileRect) {
+        QImage& tile = Tiles[index];
+        if (tile.isNull()) {
+            tile = QImage(tileRect.size(), QImage::Format_RGB32);
+            tile.fill(Qt::black);
+            tile.setDevicePixelRatio(Ratio_);
+            tile.setDotsPerMeterX(DotsPerMeter);
+            tile.setDotsPerMeterY(DotsPerMeter);
+        }
+        QPainter painter(&tile);
+        // A whole number of device pixels, so every tile draws its share exactly as one canvas would.
+        painter.translate(-tileRect.x() / Ratio_, -tileRect.y() / Ratio_);
+        paint(painter);
+    });
+}
+
+void TTiledCanvas::FillBlack(const QRect& area) {
+    ForEachTile(DevicePixelsOf(area, Ratio_), [&](std::size_t index, const QRect& tileRect) {
+        QImage& tile = Tiles[index];
+        if (tile.isNull())
+            return;
+        QPainter painter(&tile);
+        painter.translate(-tileRect.x() / Ratio_, -tileRect.y() / Ratio_);
+        painter.fillRect(area, Qt::black);
+    });
+}
+
+void TTiledCanvas::FillBlack() {
+    for (QImage& tile : Tiles)
+        if (!tile.isNull())
+            tile.fill(Qt::black);
+}
+
+void TTiledCanvas::CopyTo(QPainter& painter, const QRect& rect) const {
+    if (rect.isEmpty())
+        return;
+    ForEachTile(DevicePixelsOf(rect, Ratio_), [&](std::size_t index, const QRect& tileRect) {
+        const QRect part = DevicePixelsOf(rect, Ratio_) & tileRect;
+        const QRectF target(part.x() / Ratio_, part.y() / Ratio_, part.width() / Ratio_, part.height() / Ratio_);
+        if (Tiles[index].isNull())
+            painter.fillRect(target, Qt::black);
+        else
+            painter.drawImage(target, Tiles[index], part.translated(-tileRect.topLeft()));
+    });
+}
+
+QImage TTiledCanvas::Copy(const QRect& device) const {
+    QImage copy(device.size(), QImage::Format_RGB32);
+    copy.fill(Qt::black);
+    QPainter painter(&copy);
+    ForEachTile(device, [&](std::size_t index, const QRect& tileRect) {
+        if (Tiles[index].isNull())
+            return;
+        const QRect part = device & tileRect;
+        // Rectangles on both sides: the tile's pixels one for one, whatever its pixel ratio.
+        painter.drawImage(part.translated(-device.topLeft()), Tiles[index], part.translated(-tileRect.topLeft()));
+    });
+    return copy;
+}
+
+int TTiledCanvas::TilesMade() const {
+    int made = 0;
+    for (const QImage& tile : Tiles)
+        made += tile.isNull() ? 0 : 1;
+    return made;
+}
+
+} // namespace zorva
