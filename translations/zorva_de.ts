@@ -125,7 +125,7 @@
     </message>
     <message>
         <source>Zorva Slots. Enter spins, Space stops, Tab moves to the other controls.</source>
-        <translation>Zorva Slots. Eingabe dreht, Leertaste stoppt, Tab wechselt zu den anderen Bedienelementen.</translation>
+        <translation>Zorva Slots. Eingabetaste dreht, Leertaste stoppt, Tab wechselt zu den anderen Bedienelementen.</translation>
     </message>
     <message>
         <source>Free spins left: %1</source>
@@ -265,15 +265,15 @@
     </message>
     <message>
         <source>Mystery Bonus: the chaser is on box %1; press Stop to take its prize</source>
-        <translation>Mystery-Bonus: Das Lauflicht steht auf Kasten %1; drücken Sie Stop, um seinen Preis zu nehmen</translation>
+        <translation>Mystery-Bonus: Das Lauflicht steht auf Kästchen %1; drücken Sie Stop, um seinen Preis zu erhalten</translation>
     </message>
     <message>
         <source>Mystery Bonus: box %1 won %2 credits; the boxes held %3</source>
-        <translation>Mystery-Bonus: Kasten %1 gewann %2 Credits; die Kästen enthielten %3</translation>
+        <translation>Mystery-Bonus: Kästchen %1 gewann %2 Credits; die Kästchen enthielten %3</translation>
     </message>
     <message>
         <source>Mystery Bonus: eight boxes; a Mystery symbol on the centre wheel starts the chaser</source>
-        <translation>Mystery-Bonus: acht Kästen; ein Mystery-Symbol auf der mittleren Walze startet das Lauflicht</translation>
+        <translation>Mystery-Bonus: acht Kästchen; ein Mystery-Symbol auf der mittleren Walze startet das Lauflicht</translation>
     </message>
     <message>
         <source>Free spin.</source>
@@ -301,7 +301,7 @@
     </message>
     <message>
         <source>Mystery Bonus! The chaser is running: press Stop to take the prize of the lit box.</source>
-        <translation>Mystery-Bonus! Das Lauflicht läuft: Drücken Sie Stop, um den Preis des leuchtenden Kastens zu nehmen.</translation>
+        <translation>Mystery-Bonus! Das Lauflicht läuft: Drücken Sie Stop, um den Preis des leuchtenden Kästchens zu erhalten.</translation>
     </message>
     <message>
         <source>Won %1 credit bonus.</source>
@@ -490,7 +490,7 @@
     </message>
     <message>
         <source>Pay Chart</source>
-        <translation>Gewinnplan</translation>
+        <translation>Gewinne</translation>
     </message>
     <message>
         <source>Borrow</source>
@@ -498,7 +498,7 @@
     </message>
     <message>
         <source>New Game</source>
-        <translation>Neues Spiel</translation>
+        <translation>Neustart</translation>
     </message>
     <message>
         <source>Summary</source>
@@ -609,7 +609,7 @@
     </message>
     <message>
         <source>Coins/Line:</source>
-        <translation>Münzen/Linie:</translation>
+        <translation>Pro Linie:</translation>
     </message>
     <message>
         <source>Coins Played:</source>

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <future>
+#include <utility>
 
 #include "art/program_art.h"
 #include "platform/picture_file.h"
@@ -62,9 +63,9 @@ QImage ReadFirstOf(const QString& folder, const std::vector<std::string_view>& n
         if (!QFileInfo::exists(path))
             continue;
         if (ratio > 1.0) {
-            const QImage twin = TwinOf(path);
+            QImage twin = TwinOf(path);
             if (!twin.isNull())
-                return PictureForRatio({}, twin, ratio);
+                return PictureForRatio({}, std::move(twin), ratio);
         }
         QImage image = ReadPicture(path, "BMP");
         if (!image.isNull())

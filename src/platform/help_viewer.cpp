@@ -8,6 +8,7 @@
 #include <QKeySequence>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -34,7 +35,8 @@ class THelpWindow : public QWidget {
         // The manual never keeps the program running once the game itself has closed.
         setAttribute(Qt::WA_QuitOnClose, false);
         setWindowTitle(tr("Zorva Slots Help"));
-        resize(720, 600);
+        // On a screen smaller than the window, the close button would lie off the edge.
+        resize(QSize(720, 600).boundedTo(screen()->availableGeometry().size()));
 
         Browser = new QTextBrowser(this);
         Browser->setOpenExternalLinks(true);

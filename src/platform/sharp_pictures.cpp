@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <cmath>
+#include <utility>
 
 #include "platform/picture_file.h"
 
@@ -17,15 +18,16 @@ QSize LogicalSize(const QImage& picture) {
     return {qRound(picture.width() / ratio), qRound(picture.height() / ratio)};
 }
 
-QImage PictureForRatio(const QImage& single, const QImage& twin, double ratio) {
+QImage PictureForRatio(const QImage& single, QImage twin, double ratio) {
     if (ratio <= 1.0 || twin.isNull())
         return single;
-    QImage picture = twin;
+    // Taken, not shared: setting the ratio on a shared picture would copy every pixel of it.
+    QImage picture = std::move(twin);
     if (ratio < 2.0) {
         // Qt 6.4 crashes scaling a palette picture smoothly: the chips are scaled in 32 bits.
         if (picture.format() == QImage::Format_Indexed8)
             picture = picture.convertToFormat(QImage::Format_ARGB32);
-        const QSize device(qRound(twin.width() * ratio / 2.0), qRound(twin.height() * ratio / 2.0));
+        const QSize device(qRound(picture.width() * ratio / 2.0), qRound(picture.height() * ratio / 2.0));
         picture = picture.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         picture.setDevicePixelRatio(ratio);
     } else {

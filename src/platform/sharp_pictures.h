@@ -18,7 +18,7 @@ QSize LogicalSize(const QImage& picture);
 // The picture to draw on a screen of the given device pixel ratio, made from its 1× picture and
 // its twin (either may be null): the 1× picture at ratio 1 or without a twin, the twin at 2 and
 // above, and between the two the twin scaled down smoothly, once, to the screen's pixels.
-QImage PictureForRatio(const QImage& single, const QImage& twin, double ratio);
+QImage PictureForRatio(const QImage& single, QImage twin, double ratio);
 
 // A built-in picture for the ratio: the 1× one at 1, the twin above (only the one is read).
 QImage ReadBuiltinPictureFor(const char* resourcePath, double ratio);

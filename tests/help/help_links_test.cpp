@@ -203,4 +203,26 @@ TEST(HelpLinks, TheWebPagesLoadOnlyTheirOwnFiles) {
         ExpectOnlyOwnFiles(www);
 }
 
+// A translated page that takes a picture of the window from the English folder shows its reader
+// English captions; so does one that passes over the twin its own folder holds.
+TEST(HelpLinks, TranslatedPagesShowPicturesInTheirOwnLanguage) {
+    const QStringList withWords{QStringLiteral("main-window.png"), QStringLiteral("machine.png")};
+    const QDir www(ProgramFolder(QStringLiteral("www")));
+    QStringList folders = ManualFolders().mid(1);
+    for (const QString& language : www.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name))
+        folders << www.filePath(language);
+    QStringList borrowed;
+    for (const QString& folder : folders)
+        for (const QString& page : Pages(folder))
+            for (const TReference& ref : References(ReadPage(QDir(folder).filePath(page)))) {
+                const QString name = QFileInfo(ref.Target).fileName();
+                if (ref.Attribute == QStringLiteral("src") && ref.Target.startsWith(QStringLiteral("../")) &&
+                    (withWords.contains(name) || QFileInfo(QDir(folder).filePath(name)).isFile()))
+                    borrowed << QDir(folder).dirName() + QLatin1Char('/') + page + QStringLiteral(": ") +
+                                    ref.Target;
+            }
+    EXPECT_TRUE(borrowed.isEmpty()) << "English pictures on translated pages:\n  "
+                                    << borrowed.join(QStringLiteral("\n  ")).toStdString();
+}
+
 } // namespace

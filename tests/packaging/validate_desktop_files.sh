@@ -21,6 +21,8 @@ for language in de; do
     grep -q "<$element xml:lang=\"$language\">" "$metainfo" ||
       { echo "the metainfo has no <$element> in $language"; exit 1; }
   done
+  grep -q "<image [^>]*xml:lang=\"$language\">" "$metainfo" ||
+    { echo "the metainfo has no screenshot in $language"; exit 1; }
 done
 
 count=0
@@ -30,6 +32,6 @@ while read -r width height name; do
   actual=$(identify -format '%w %h' "$file")
   [ "$actual" = "$width $height" ] || { echo "$name is $actual, the metainfo says $width $height"; exit 1; }
   count=$((count + 1))
-done < <(sed -n 's|.*<image type="source" width="\([0-9]*\)" height="\([0-9]*\)">.*/screenshots/\([^<]*\)</image>.*|\1 \2 \3|p' "$metainfo")
+done < <(sed -n 's|.*<image type="source" width="\([0-9]*\)" height="\([0-9]*\)"[^>]*>.*/screenshots/\([^<]*\)</image>.*|\1 \2 \3|p' "$metainfo")
 [ "$count" -ge 1 ] || { echo "the metainfo names no screenshot"; exit 1; }
 echo "desktop entry, metainfo and $count screenshots valid"
