@@ -287,6 +287,16 @@ void TForm1::OpenDoubleGame(bool pyramid) {
 // save that fails was reported; the next try is the one on closing.
 void TForm1::SpinSettled() {
     qCDebug(SpinLog, "settled spin %d bet %d", Session.Spins, Session.Bet());
+    AutoSave();
+}
+
+// The spin's own save came before the chaser stopped: without this one, a crash before the next
+// spin would take the prize back.
+void TForm1::PrizeSettled() {
+    AutoSave();
+}
+
+void TForm1::AutoSave() {
     if (!AutoSaveFailed)
         AutoSaveFailed = !WriteGame(Desktop, Session, CurrentGameSlot, CurrentGameName);
 }

@@ -106,6 +106,7 @@ class TForm1 : public QWidget, public THost, public TDoubleGameHost {
     void ShowInformation(const std::string& text) override;
     void OpenDoubleGame(bool pyramid) override;
     void SpinSettled() override;
+    void PrizeSettled() override;
     void Announce(TAnnouncement what) override { Accessibility->Announce(what); }
 
     // TDoubleGameHost
@@ -130,6 +131,8 @@ class TForm1 : public QWidget, public THost, public TDoubleGameHost {
     bool CloseRequested = false;
     bool Closed = false;
     bool AutoSaveFailed = false;
+    // Saves the game in progress; after a failure, which was reported, only closing tries again.
+    void AutoSave();
 
     // Runs one handler's work, and closes the window once the outermost handler is done if a
     // close came in meanwhile.

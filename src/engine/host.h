@@ -73,6 +73,8 @@ class THost {
 
     // A paid spin has come to rest with everything it won (free spins included) paid out.
     virtual void SpinSettled() {}
+    // A prize paid after its spin had settled: the Mystery Bonus, taken with Stop.
+    virtual void PrizeSettled() {}
     virtual void Announce(TAnnouncement) {}
 };
 

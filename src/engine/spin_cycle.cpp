@@ -201,9 +201,7 @@ void TSlotMachine::PressStop() {
     if (TimerEnabled(TimerId::Timer1)) {
         Host.Play(SoundId::Click);
         AwardMystery(MysteryPick);
-        // The spin's own save came before the chaser stopped: save again, or a crash before the
-        // next spin would take the prize back.
-        Host.SpinSettled();
+        Host.PrizeSettled();
     }
     EnableTimer(TimerId::Timer1, false);
     EnableTimer(TimerId::Timer2, false);

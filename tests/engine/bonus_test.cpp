@@ -93,7 +93,7 @@ TEST_F(Bonus, MysteryChaserRunsUntilStopAndPaysThePrizeOfTheBoxReached) {
     EXPECT_EQ(Host.Count("Prize " + std::to_string(Machine.MysteryPick) + " chosen"), 1);
     EXPECT_EQ(Session.Credits, credits + prize);
     EXPECT_EQ(Session.MysteryBonus, prize);
-    EXPECT_EQ(Host.Count("SpinSettled"), 1) << "the prize is saved as soon as it is paid";
+    EXPECT_EQ(Host.Count("PrizeSettled"), 1) << "the prize is saved as soon as it is paid";
     EXPECT_EQ(SummaryText(Session.LastSpinSummary), "There were no winning lines on the last spin.\r\nWon " +
                                                         std::to_string(prize) + " credit bonus.");
     EXPECT_FALSE(Machine.TimerEnabled(TimerId::Timer1));

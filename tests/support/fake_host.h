@@ -73,6 +73,7 @@ class TFakeHost : public THost {
     void ShowInformation(const std::string& text) override { Log.push_back("Message " + text); }
     void OpenDoubleGame(bool pyramid) override;
     void SpinSettled() override { Log.push_back("SpinSettled"); }
+    void PrizeSettled() override { Log.push_back("PrizeSettled"); }
 
   private:
     struct TAction {
