@@ -82,32 +82,18 @@ void TCardForm::keyPressEvent(QKeyEvent* event) {
         TDoubleGameForm::keyPressEvent(event);
         return;
     }
-    std::optional<int> to;
-    switch (event->key()) {
-    case Qt::Key_Space:
-    case Qt::Key_Return:
-    case Qt::Key_Enter: {
+    const int key = event->key();
+    if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
         const TRect place = TCardGame::CardRect(FocusedCard);
         FormMouseUp((place.Left + place.Right) / 2, (place.Top + place.Bottom) / 2);
         return;
     }
-    case Qt::Key_Left:
-        to = Game.CardToward(FocusedCard, TArrow::Left);
-        break;
-    case Qt::Key_Right:
-        to = Game.CardToward(FocusedCard, TArrow::Right);
-        break;
-    case Qt::Key_Up:
-        to = Game.CardToward(FocusedCard, TArrow::Up);
-        break;
-    case Qt::Key_Down:
-        to = Game.CardToward(FocusedCard, TArrow::Down);
-        break;
-    default:
+    const std::optional<TArrow> arrow = ArrowOf(*event);
+    if (!arrow) {
         TDoubleGameForm::keyPressEvent(event);
         return;
     }
-    if (to)
+    if (const std::optional<int> to = Game.CardToward(FocusedCard, *arrow))
         FocusCard(*to);
 }
 

@@ -97,4 +97,19 @@ TDoubleGameForm::TMove::~TMove() {
     }
 }
 
+std::optional<TArrow> ArrowOf(const QKeyEvent& event) {
+    switch (event.key()) {
+    case Qt::Key_Left:
+        return TArrow::Left;
+    case Qt::Key_Right:
+        return TArrow::Right;
+    case Qt::Key_Up:
+        return TArrow::Up;
+    case Qt::Key_Down:
+        return TArrow::Down;
+    default:
+        return std::nullopt;
+    }
+}
+
 } // namespace zorva

@@ -1,8 +1,10 @@
 #pragma once
 #include <QRect>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
+#include "doublegames/arrows.h"
 #include "doublegames/double_game.h"
 #include "platform/game_dialog.h"
 
@@ -67,5 +69,8 @@ class TDoubleGameForm : public TGameDialog {
     bool CloseRequested = false;
     bool Booked = false;
 };
+
+// The arrow key pressed, if it was one; the modifiers are the window's to judge.
+std::optional<TArrow> ArrowOf(const QKeyEvent& event);
 
 } // namespace zorva

@@ -191,19 +191,14 @@ void TDoubleForm::ShowWinnings() {
 }
 
 void TDoubleForm::keyPressEvent(QKeyEvent* event) {
-    static constexpr std::array<std::pair<int, TArrow>, 4> Arrows{{{Qt::Key_Left, TArrow::Left},
-                                                                   {Qt::Key_Right, TArrow::Right},
-                                                                   {Qt::Key_Up, TArrow::Up},
-                                                                   {Qt::Key_Down, TArrow::Down}}};
     const auto* square = dynamic_cast<const TSquare*>(focusWidget());
-    for (const auto& [key, arrow] : Arrows) {
-        if (square == nullptr || event->key() != key || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
-            continue;
-        if (const std::optional<int> to = TPyramidBoard::SquareToward(square->Tag, arrow))
-            Squares[*to]->setFocus(Qt::OtherFocusReason);
+    const std::optional<TArrow> arrow = ArrowOf(*event);
+    if (square == nullptr || !arrow || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+        TDoubleGameForm::keyPressEvent(event);
         return;
     }
-    TDoubleGameForm::keyPressEvent(event);
+    if (const std::optional<int> to = TPyramidBoard::SquareToward(square->Tag, *arrow))
+        Squares[*to]->setFocus(Qt::OtherFocusReason);
 }
 
 void TDoubleForm::BitBtn1Click() {
