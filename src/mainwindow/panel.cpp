@@ -185,11 +185,14 @@ void TPanel::WriteText(const QRect& box, const QString& text, const QFont& font,
     });
 }
 
-// A green Winnings amount, its old digits wiped exactly.
-void TPanel::WriteNumber(int32_t value, const QPoint& at, bool rightAligned) {
-    const QRect area = NumberArea(Pictures.Digits, value, at.x(), at.y(), rightAligned, true);
+// A number in digit sprites (see DrawNumber); nothing is painted over spared.
+void TPanel::WriteNumber(int32_t value, const QPoint& at, bool green, bool rightAligned, bool exactClear,
+                         const QRect& spared) {
+    const QRect area = NumberArea(Pictures.Digits, value, at.x(), at.y(), rightAligned, exactClear);
     Canvas.Paint(area, [&](QPainter& painter) {
-        DrawNumber(painter, Pictures.Digits, value, at.x(), at.y(), true, rightAligned, true);
+        if (!spared.isEmpty())
+            painter.setClipRegion(QRegion(area).subtracted(spared));
+        DrawNumber(painter, Pictures.Digits, value, at.x(), at.y(), green, rightAligned, exactClear);
     });
     Touched(area);
 }
@@ -283,17 +286,10 @@ void TPanel::DrawNumberMeter(TMeter meter) {
     }
     if (meter == TMeter::Credits)
         qCDebug(SpinLog, "credits %d", value);
-    const QRect area = NumberArea(Pictures.Digits, value, place.At.x(), place.At.y(), place.RightAligned,
-                                  place.ExactClear);
-    Canvas.Paint(area, [&](QPainter& painter) {
-        // On wide screens the pool's clearing glyph reaches under the leftmost globe; the globes keep
-        // their place, as the full repaint, which draws them after the pool, shows them.
-        if (meter == TMeter::BonusPool)
-            painter.setClipRegion(QRegion(area).subtracted(GlobeRowArea()));
-        DrawNumber(painter, Pictures.Digits, value, place.At.x(), place.At.y(), place.Green, place.RightAligned,
-                   place.ExactClear);
-    });
-    Touched(area);
+    // On wide screens the pool's clearing glyph reaches under the leftmost globe; the globes keep
+    // their place, as the full repaint, which draws them after the pool, shows them.
+    WriteNumber(value, place.At, place.Green, place.RightAligned, place.ExactClear,
+                meter == TMeter::BonusPool ? GlobeRowArea() : QRect());
 }
 
 QRect TPanel::GlobeRowArea() const {
@@ -382,7 +378,7 @@ void TPanel::DrawWinnings(bool show) {
         const QRect box(Layout.MachineLeft, 5, metrics.horizontalAdvance(label), metrics.height());
         WriteText(box, label, GameFont(12), Yellow, Qt::AlignLeft | Qt::AlignTop);
         Touched(box);
-        WriteNumber(Session.SpinWinnings, QPoint(box.right() + 1, 5 + metrics.height()), true);
+        WriteNumber(Session.SpinWinnings, QPoint(box.right() + 1, 5 + metrics.height()), true, true, true);
         return;
     }
     // A growing amount may move the number left and the label up: nothing of the last one may stay.
@@ -395,7 +391,7 @@ void TPanel::DrawWinnings(bool show) {
         box = WinningsLabelBox(true);
     WriteText(box, label, GameFont(14), Yellow, Qt::AlignLeft | Qt::AlignTop);
     Touched(box);
-    WriteNumber(Session.SpinWinnings, QPoint(numberLeft, WinningsNumberTop), false);
+    WriteNumber(Session.SpinWinnings, QPoint(numberLeft, WinningsNumberTop), true, false, true);
 }
 
 QRect TPanel::MysteryBoxRect(int box) const {

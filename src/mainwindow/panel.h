@@ -94,7 +94,8 @@ class TPanel {
     void DrawLabels();
     void WriteText(const QRect& box, const QString& text, const QFont& font, const QColor& colour,
                    Qt::Alignment alignment);
-    void WriteNumber(int32_t value, const QPoint& at, bool rightAligned);
+    void WriteNumber(int32_t value, const QPoint& at, bool green, bool rightAligned, bool exactClear,
+                     const QRect& spared = {});
     void DrawNumberMeter(TMeter meter);
     void DrawIconRow(bool globes);
     QRect GlobeRowArea() const; // the three globe slots
