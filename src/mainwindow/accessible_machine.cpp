@@ -8,6 +8,7 @@
 
 #include "mainwindow/focus_mark.h"
 #include "mainwindow/image_control.h"
+#include "mainwindow/input.h"
 #include "mainwindow/options_bar.h"
 #include "mainwindow/panel.h"
 
@@ -201,9 +202,12 @@ void TMachineAccessibility::BuildChildren() {
         };
         Meters[static_cast<int>(m)] = AddRegion(std::move(r));
     };
-    const auto lines = [this] { return Session.LinesPlayed; };
-    const auto coins = [this] { return Session.CoinsPerLine; };
-    const auto idle = [this] { return !Session.Spinning; };
+    // Each adjuster is enabled exactly when pressing it would change the bet.
+    const auto allowed = [this](int32_t TGameSession::*value, int step, int32_t TGameSession::*other) {
+        return [this, value, step, other] { return AdjustAllowed(Session, value, step, other); };
+    };
+    constexpr auto Lines = &TGameSession::LinesPlayed;
+    constexpr auto Coins = &TGameSession::CoinsPerLine;
 
     meter(TMeter::Credits, "Credits:");
     meter(TMeter::BonusPool, "Bonus Pool:");
@@ -252,28 +256,24 @@ void TMachineAccessibility::BuildChildren() {
     TRegion linesUp = Button(QCoreApplication::translate("Accessibility", "Lines plus"),
                              QCoreApplication::translate("Accessibility", "Play one more line"),
                              layout.LinesAdjusterRect, QStringLiteral("L"));
-    linesUp.Enabled = [this, lines, coins, idle] {
-        return idle() && lines() < 8 && (lines() + 1) * coins() <= Session.Credits;
-    };
+    linesUp.Enabled = allowed(Lines, +1, Coins);
     AddRegion(std::move(linesUp), true);
     TRegion linesDown = Button(QCoreApplication::translate("Accessibility", "Lines minus"),
                                QCoreApplication::translate("Accessibility", "Play one line fewer"),
                                MinusButtonOf(layout.LinesAdjusterRect), QStringLiteral("K"));
-    linesDown.Enabled = [lines, idle] { return idle() && lines() > 0; };
+    linesDown.Enabled = allowed(Lines, -1, Coins);
     AddRegion(std::move(linesDown), true);
 
     meter(TMeter::CoinsPerLine, "Coins/Line:");
     TRegion coinsUp = Button(QCoreApplication::translate("Accessibility", "Coins plus"),
                              QCoreApplication::translate("Accessibility", "Bet one more coin on each line"),
                              layout.CoinsAdjusterRect, QStringLiteral("C"));
-    coinsUp.Enabled = [this, lines, coins, idle] {
-        return idle() && coins() < 8 && (coins() + 1) * lines() <= Session.Credits;
-    };
+    coinsUp.Enabled = allowed(Coins, +1, Lines);
     AddRegion(std::move(coinsUp), true);
     TRegion coinsDown = Button(QCoreApplication::translate("Accessibility", "Coins minus"),
                                QCoreApplication::translate("Accessibility", "Bet one coin fewer on each line"),
                                MinusButtonOf(layout.CoinsAdjusterRect), QStringLiteral("X"));
-    coinsDown.Enabled = [coins, idle] { return idle() && coins() > 0; };
+    coinsDown.Enabled = allowed(Coins, -1, Lines);
     AddRegion(std::move(coinsDown), true);
     meter(TMeter::CoinsPlayed, "Coins Played:");
 
@@ -283,7 +283,7 @@ void TMachineAccessibility::BuildChildren() {
     TRegion spin = Button(QCoreApplication::translate("Accessibility", "Spin"),
                           QCoreApplication::translate("Accessibility", "Spin the wheels"), layout.SpinButtonRect,
                           QStringLiteral("Enter"));
-    spin.Enabled = [this, idle] { return idle() && !Machine.TimerEnabled(TimerId::Timer1); };
+    spin.Enabled = [this] { return !Session.Spinning && !Machine.TimerEnabled(TimerId::Timer1); };
     AddRegion(std::move(spin), true);
     TRegion stop = Button(QCoreApplication::translate("Accessibility", "Stop"),
                           QCoreApplication::translate("Accessibility",

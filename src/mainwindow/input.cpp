@@ -65,17 +65,22 @@ bool TMachineInput::Accept(bool allowed) {
     return allowed;
 }
 
-// Each adjuster moves one value of the bet by one within 0 to 8, never during a spin, and never up
-// beyond what the credits cover; it repaints its own meter and the Coins Played meter.
-void TMachineInput::Adjust(int32_t TGameSession::*value, int step, int32_t TGameSession::*other,
-                           TMeter meter) {
-    TGameSession& s = Machine.Session;
+bool AdjustAllowed(const TGameSession& s, int32_t TGameSession::*value, int step,
+                   int32_t TGameSession::*other) {
     const int32_t next = s.*value + step;
     const bool allowed =
         step < 0 ? s.*value > 0 : s.*value < MostPerBet && int64_t{next} * (s.*other) <= s.Credits;
-    if (!Accept(allowed && !s.Spinning))
+    return allowed && !s.Spinning;
+}
+
+// Each adjuster moves one value of the bet by one as AdjustAllowed lets it; it repaints its own
+// meter and the Coins Played meter.
+void TMachineInput::Adjust(int32_t TGameSession::*value, int step, int32_t TGameSession::*other,
+                           TMeter meter) {
+    TGameSession& s = Machine.Session;
+    if (!Accept(AdjustAllowed(s, value, step, other)))
         return;
-    s.*value = next;
+    s.*value += step;
     // Lowering the coins repaints the bet first; every other change repaints its own meter first.
     const bool betFirst = value == &TGameSession::CoinsPerLine && step < 0;
     Machine.Host.DrawMeter(betFirst ? TMeter::CoinsPlayed : meter);

@@ -6,6 +6,11 @@ namespace zorva {
 
 enum class TKey { Enter, Space, L, K, C, X, Other };
 
+// Whether an adjuster may move value by step now: within 0 to 8, never during a spin, and never
+// up beyond what the credits cover with other.
+bool AdjustAllowed(const TGameSession& session, int32_t TGameSession::*value, int step,
+                   int32_t TGameSession::*other);
+
 // The machine's own controls: the painted Spin and Stop buttons, the two bet adjuster pairs and
 // six keys. Any mouse button does the same.
 class TMachineInput {
