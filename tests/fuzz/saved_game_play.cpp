@@ -236,9 +236,11 @@ class TPlayer {
             Machine.StopRequested = true;
             Session.AutoSpin = false;
         });
+        const int settledBefore = Host.Settled;
         Machine.RequestSpin();
         Check("after closing");
-        if (Session.SpinWinnings != 0 && Session.PayMode)
+        // A refused spin leaves the last paid win on show; only a spin that ran must be counted off.
+        if (Host.Settled > settledBefore && Session.SpinWinnings != 0 && Session.PayMode)
             Host.Fail("closing left " + std::to_string(Session.SpinWinnings) + " credits uncounted");
     }
 
