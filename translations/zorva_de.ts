@@ -893,5 +893,10 @@ Um zwischen „Leihen“ und „Zurückzahlen“ zu wechseln, wählen Sie den Mo
         <source>(Does not include money won/lost on the double-or-nothing game).</source>
         <translation>(Ohne die im Risikospiel gewonnenen oder verlorenen Credits.)</translation>
     </message>
+    <message>
+        <source>%</source>
+        <comment>the percent sign after the payoff percentage, with any space the language puts before it</comment>
+        <translation> %</translation>
+    </message>
 </context>
 </TS>

@@ -115,8 +115,11 @@ void TStatsForm::FormCreate(const TGameSession& session) {
 
     QLabel* overall = Caption("Label23", tr("Overall Payoff Percentage:"), {12, 190}, true);
     const std::string point = locale_.decimalPoint().toStdString();
+    const std::string sign =
+        tr("%", "the percent sign after the payoff percentage, with any space the language puts before it")
+            .toStdString();
     QLabel* percentage =
-        Value("Label25", QString::fromStdString(FormatPercentage(s.Percentage, point)), {217, 190}, 56, true);
+        Value("Label25", QString::fromStdString(FormatPercentage(s.Percentage, point, sign)), {217, 190}, 56, true);
     ReadTogether(overall, percentage);
     QPalette red = percentage->palette();
     red.setColor(QPalette::WindowText, Qt::red);

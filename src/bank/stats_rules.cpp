@@ -55,7 +55,7 @@ std::string FormatFigure(int64_t value, std::string_view groupSeparator) {
     return characters < FigureWidth ? std::string(FigureWidth - characters, ' ') + text : text;
 }
 
-std::string FormatPercentage(double percentage, std::string_view decimalPoint) {
+std::string FormatPercentage(double percentage, std::string_view decimalPoint, std::string_view sign) {
     // to_chars, unlike printf, ignores the C locale that Qt sets from the environment. Two decimals
     // always make at least the four characters the figure asks for.
     char number[64];
@@ -65,7 +65,7 @@ std::string FormatPercentage(double percentage, std::string_view decimalPoint) {
     if (const auto point = text.find('.'); point != std::string::npos) {
         text.replace(point, 1, decimalPoint);
     }
-    return text + "%";
+    return text.append(sign);
 }
 
 } // namespace zorva

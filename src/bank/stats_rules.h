@@ -30,7 +30,8 @@ TStatistics ComputeStatistics(const TGameSession& session);
 // A whole figure with the locale's thousands separator, blank-padded on the left to 10 characters.
 std::string FormatFigure(int64_t value, std::string_view groupSeparator);
 
-// The percentage with two decimals, at least 4 characters, and "%".
-std::string FormatPercentage(double percentage, std::string_view decimalPoint);
+// The percentage with two decimals, at least 4 characters, and the sign as the language writes it
+// ("%" straight after the figure in English, after a no-break space in German).
+std::string FormatPercentage(double percentage, std::string_view decimalPoint, std::string_view sign = "%");
 
 } // namespace zorva

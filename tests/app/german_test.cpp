@@ -150,6 +150,7 @@ TEST_F(German, TheStatisticsBankAndDoubleOrNothingWindowsKeepTheirTextsApart) {
     EXPECT_EQ(stats.windowTitle(), QStringLiteral("Ihre Spielstatistik"));
     EXPECT_EQ(stats.Label("Label27")->text().trimmed(), QStringLiteral("9.876.543"))
         << "German digit grouping";
+    EXPECT_EQ(stats.Label("Label25")->text(), QStringLiteral("100,00\u00A0%")) << "German sets the sign apart";
     ExpectTextsApart(stats, "statistics");
 
     TBorrowC borrow(session, Desktop, nullptr);
