@@ -82,4 +82,9 @@ void WaitUntilExcludingInput(uint32_t deadline) {
     Wait(deadline, QEventLoop::ExcludeUserInputEvents);
 }
 
+void WaitAtLeastExcludingInput(int milliseconds) {
+    if (milliseconds > 0)
+        WaitUntilExcludingInput(TickCount() + static_cast<uint32_t>(milliseconds) + 1);
+}
+
 } // namespace zorva

@@ -16,6 +16,10 @@ void WaitUntil(uint32_t deadline);
 // Like WaitUntil, but user input waits until afterwards: a synchronous sound holds the game up.
 void WaitUntilExcludingInput(uint32_t deadline);
 
+// Lets at least the given time pass, input held back. The tick under way counts for nothing, so a
+// sound waited for by its length is never cut the fraction of a millisecond short.
+void WaitAtLeastExcludingInput(int milliseconds);
+
 // Time as a window sees it; tests give the window a virtual clock instead of this one.
 class TClock {
   public:

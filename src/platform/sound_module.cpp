@@ -91,8 +91,7 @@ void TSoundModuleBackend::Alert() {
 }
 
 void TSoundModuleBackend::Wait(int milliseconds) {
-    if (milliseconds > 0)
-        WaitUntilExcludingInput(TickCount() + static_cast<uint32_t>(milliseconds));
+    WaitAtLeastExcludingInput(milliseconds);
 }
 
 } // namespace zorva

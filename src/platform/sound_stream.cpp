@@ -112,8 +112,7 @@ void TSoundStreamBackend::Alert() {
 }
 
 void TSoundStreamBackend::Wait(int milliseconds) {
-    if (milliseconds > 0)
-        WaitUntilExcludingInput(TickCount() + static_cast<uint32_t>(milliseconds));
+    WaitAtLeastExcludingInput(milliseconds);
 }
 
 } // namespace zorva
