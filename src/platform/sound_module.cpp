@@ -1,12 +1,10 @@
 #include "platform/sound_module.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QEvent>
 #include <QTimer>
 #include <QWidget>
 
-#include "platform/clock.h"
 
 namespace zorva {
 
@@ -84,14 +82,6 @@ void TSoundModuleBackend::StartFromMemory(const QByteArray& wave) {
 void TSoundModuleBackend::Stop() {
     if (Device)
         Device->Stop();
-}
-
-void TSoundModuleBackend::Alert() {
-    QApplication::beep();
-}
-
-void TSoundModuleBackend::Wait(int milliseconds) {
-    WaitAtLeastExcludingInput(milliseconds);
 }
 
 } // namespace zorva

@@ -1,11 +1,21 @@
 #include "platform/sound_player.h"
 
+#include <QApplication>
 #include <QFile>
 #include <cstdint>
 
+#include "platform/clock.h"
 #include "platform/wave_samples.h"
 
 namespace zorva {
+
+void TSoundBackend::Alert() {
+    QApplication::beep();
+}
+
+void TSoundBackend::Wait(int milliseconds) {
+    WaitAtLeastExcludingInput(milliseconds);
+}
 
 std::optional<int> WaveLengthMilliseconds(const QByteArray& wave) {
     const std::optional<TWaveLayout> layout = ReadWaveLayout(wave);

@@ -20,9 +20,9 @@ class TSoundBackend {
     virtual void StartFromMemory(const QByteArray& wave) = 0;
     virtual void Stop() = 0;
     // The system's own alert, standing in for a sound that cannot be played.
-    virtual void Alert() = 0;
-    // Lets the given time pass while the window stays alive but takes no user input.
-    virtual void Wait(int milliseconds) = 0;
+    virtual void Alert();
+    // Lets at least the given time pass while the window stays alive but takes no user input.
+    virtual void Wait(int milliseconds);
 };
 
 enum class TPlayMode { Synchronous, Asynchronous, Looping };

@@ -1,13 +1,11 @@
 #include "platform/sound_stream.h"
 
-#include <QApplication>
 #include <QAudioDevice>
 #include <QAudioSink>
 #include <QFile>
 #include <QMediaDevices>
 #include <algorithm>
 
-#include "platform/clock.h"
 #include "platform/wave_samples.h"
 
 namespace zorva {
@@ -105,14 +103,6 @@ void TSoundStreamBackend::Stop() {
         Sink->stop();
     Sink.reset();
     Output = nullptr;
-}
-
-void TSoundStreamBackend::Alert() {
-    QApplication::beep();
-}
-
-void TSoundStreamBackend::Wait(int milliseconds) {
-    WaitAtLeastExcludingInput(milliseconds);
 }
 
 } // namespace zorva

@@ -31,8 +31,6 @@ class TSoundStreamBackend : public TSoundBackend {
     void Start(const QString& path, bool looping) override;
     void StartFromMemory(const QByteArray& wave) override;
     void Stop() override;
-    void Alert() override;
-    void Wait(int milliseconds) override;
 
   private:
     void Begin(const QByteArray& wave, bool looping);

@@ -1,9 +1,7 @@
 #include "platform/sound_thread.h"
 
-#include <QApplication>
 #include <chrono>
 
-#include "platform/clock.h"
 #include "platform/sound_stream.h"
 
 namespace zorva {
@@ -71,13 +69,9 @@ void TSoundThreadBackend::Stop() {
     Post([](TSoundStreamBackend& stream) { stream.Stop(); });
 }
 
-void TSoundThreadBackend::Alert() {
-    QApplication::beep();
-}
-
 void TSoundThreadBackend::Wait(int milliseconds) {
     WaitForRequests();
-    WaitAtLeastExcludingInput(milliseconds);
+    TSoundBackend::Wait(milliseconds);
 }
 
 } // namespace zorva

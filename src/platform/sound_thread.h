@@ -25,7 +25,6 @@ class TSoundThreadBackend : public TSoundBackend {
     void Start(const QString& path, bool looping) override;
     void StartFromMemory(const QByteArray& wave) override;
     void Stop() override;
-    void Alert() override;
     void Wait(int milliseconds) override;
 
   private:
