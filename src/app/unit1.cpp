@@ -97,16 +97,18 @@ void TForm1::FormCreate() {
     RepaintAll();
 }
 
-// The window is as wide as the screen less 10 pixels and as high as the screen, centred; the
-// layout follows the screen's width, never the window's. A maximised window takes the size the
-// window system gives it (a Wayland compositor ends the connection of a maximised window that
-// insists on a size of its own), so only the unmaximised window fixes its size.
+// The window is as wide as the screen less 10 pixels and as high as the work area leaves room
+// for, centred at its top; the layout follows the screen's width, never the window's. A maximised
+// window takes the size the window system gives it (a Wayland compositor ends the connection of a
+// maximised window that insists on a size of its own), so only the unmaximised window fixes its size.
 void TForm1::PlaceWindow(bool maximised) {
+    const TSize size = NormalWindowSize(Layout, Screen.WorkWidth, Screen.WorkHeight);
     if (maximised)
-        resize(Layout.WindowWidth, Layout.WindowHeight);
+        resize(size.Width, size.Height);
     else
-        setFixedSize(Layout.WindowWidth, Layout.WindowHeight);
-    move((Screen.Width - Layout.WindowWidth) / 2, 0);
+        setFixedSize(size.Width, size.Height);
+    const int workWidth = Screen.WorkWidth > 0 ? Screen.WorkWidth : Screen.Width;
+    move(Screen.WorkLeft + (workWidth - size.Width) / 2, Screen.WorkTop);
 }
 
 void TForm1::ShowAsDesigned() {

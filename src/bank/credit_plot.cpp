@@ -149,6 +149,26 @@ std::vector<QPointF> TCreditPlot::PointPositions() const {
     return positions;
 }
 
+// A borrow and a pay-back at one spin lie a pixel apart on a scale of a million credits.
+std::vector<QPointF> TCreditPlot::MarkPositions() const {
+    std::vector<QPointF> marks = PointPositions();
+    constexpr double Apart = MarkSize + 3;
+    for (std::size_t i = 0; i < marks.size(); ++i) {
+        if (points_[i].Event == TCreditEvent::Spin)
+            continue;
+        for (std::size_t j = 0; j < i; ++j) {
+            const bool covers = points_[j].Event != TCreditEvent::Spin &&
+                                std::abs(marks[i].x() - marks[j].x()) < Apart &&
+                                std::abs(marks[i].y() - marks[j].y()) < Apart;
+            if (covers) {
+                marks[i].rx() = marks[j].x() + Apart;
+                j = static_cast<std::size_t>(-1); // look again from the first mark
+            }
+        }
+    }
+    return marks;
+}
+
 void TCreditPlot::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -204,9 +224,10 @@ void TCreditPlot::DrawLine(QPainter& painter) const {
     painter.setBrush(Qt::NoBrush);
     painter.drawPolyline(positions.data(), static_cast<int>(positions.size()));
     DrawMark(painter, TCreditEvent::Spin, positions.back());
+    const std::vector<QPointF> marks = MarkPositions();
     for (std::size_t i = 0; i < points_.size(); ++i) {
         if (points_[i].Event != TCreditEvent::Spin) {
-            DrawMark(painter, points_[i].Event, positions[i]);
+            DrawMark(painter, points_[i].Event, marks[i]);
         }
     }
 }

@@ -25,6 +25,9 @@ class TCreditPlot : public QWidget {
     const std::vector<TCreditPoint>& Points() const { return points_; }
     // Where each point lies in the widget, in the order of Points().
     std::vector<QPointF> PointPositions() const;
+    // Where each mark of the player's moves is drawn, in the order of Points() (spins get their own
+    // point): a mark that would cover an earlier one stands beside it instead.
+    std::vector<QPointF> MarkPositions() const;
     QRectF PlotArea() const;
 
   protected:

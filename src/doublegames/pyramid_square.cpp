@@ -3,13 +3,15 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPushButton>
 
 #include "platform/sharp_pictures.h"
 
 namespace zorva {
 
+// Tab and the arrows reach a square; a click does not take the keyboard with it.
 TSquare::TSquare(int tag, QWidget* parent) : QWidget(parent), Tag(tag) {
-    setFocusPolicy(Qt::StrongFocus);
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void TSquare::ShowPicture(const QImage& picture) {
@@ -49,8 +51,21 @@ void TSquare::mouseReleaseEvent(QMouseEvent* event) {
     const bool clicked =
         Pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     Pressed = false;
-    if (clicked && OnClick)
+    if (!clicked)
+        return;
+    GiveKeyboardToDefaultButton();
+    if (OnClick)
         OnClick(Tag);
+}
+
+// After a click Enter means OK again, wherever Tab had left the ring: a slip of Enter must not
+// turn another square and risk the stake.
+void TSquare::GiveKeyboardToDefaultButton() {
+    for (QPushButton* button : window()->findChildren<QPushButton*>())
+        if (button->isDefault()) {
+            button->setFocus(Qt::MouseFocusReason);
+            return;
+        }
 }
 
 } // namespace zorva

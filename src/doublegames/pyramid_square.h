@@ -28,6 +28,7 @@ class TSquare : public QWidget {
 
   private:
     bool Pressed = false;
+    void GiveKeyboardToDefaultButton();
 };
 
 } // namespace zorva

@@ -5,11 +5,11 @@
 namespace zorva {
 
 void TSlotMachine::BonusPoolAward() {
-    Host.Play(SoundId::Pool);
+    PlaySound(SoundId::Pool);
     for (int globes = 1; globes <= FullGlobeRow; ++globes) {
         Session.Globes = globes;
         Host.DrawMeter(TMeter::GlobeRow);
-        Host.Play(SoundId::Globe);
+        PlaySound(SoundId::Globe);
     }
     const int32_t pool = Session.BonusPool;
     Session.SpinWinnings = SaturatingAdd(Session.SpinWinnings, pool);
@@ -23,7 +23,7 @@ void TSlotMachine::FreeSpinAward() {
     for (int dollars = 1; dollars <= FullDollarRow; ++dollars) {
         Session.Dollars = dollars;
         Host.DrawMeter(TMeter::DollarRow);
-        Host.Play(SoundId::Dollar);
+        PlaySound(SoundId::Dollar);
     }
     Session.FreeSpinsLeft = SaturatingAdd(Session.FreeSpinsLeft, FreeSpinsPerAward);
 }
@@ -46,7 +46,7 @@ void TSlotMachine::StartMysteryBonus() {
             Pause(1);
         return;
     }
-    Host.Play(SoundId::Chaser);
+    PlaySound(SoundId::Chaser);
     EnableTimer(TimerId::Timer1, true);
     EnableTimer(TimerId::Timer2, true);
     Host.Announce(TAnnouncement::MysteryChaserStarted);
@@ -71,7 +71,7 @@ void TSlotMachine::StepMystery() {
 }
 
 void TSlotMachine::AwardMystery(int box) {
-    Host.Play(SoundId::MysteryAward);
+    PlaySound(SoundId::MysteryAward);
     EnableTimer(TimerId::Timer1, false);
     EnableTimer(TimerId::Timer2, false);
     for (int i = 0; i < MysteryBoxCount; ++i)

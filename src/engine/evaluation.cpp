@@ -47,7 +47,7 @@ void TSlotMachine::EvaluateSpin() {
 
     if (Session.SpinWinnings > 0) {
         Host.DrawWinnings(true);
-        Host.Play(SoundId::Win);
+        PlaySound(SoundId::Win);
         if (Session.Double)
             DoubleOrNothingHandOff(true);
         Host.DrawWinnings(true);
@@ -64,12 +64,12 @@ void TSlotMachine::EvaluateLine(int lineIndex) {
     if (line.TakesGlobe) {
         Session.Globes = SaturatingAdd(Session.Globes, -1);
         Host.DrawMeter(TMeter::GlobeRow);
-        Host.Play(SoundId::Globe);
+        PlaySound(SoundId::Globe);
     }
     if (line.PaysDollar && Session.Dollars > 0) {
         Session.Dollars = SaturatingAdd(Session.Dollars, -1);
         Host.DrawMeter(TMeter::DollarRow);
-        Host.Play(SoundId::Dollar);
+        PlaySound(SoundId::Dollar);
     }
 
     const int32_t win = SaturatingMultiply(Session.CoinsPerLine, line.Total);
@@ -97,7 +97,7 @@ void TSlotMachine::EvaluateFreeSpin() {
 
     if (Session.SpinWinnings > 0) {
         Host.DrawWinnings(true);
-        Host.Play(SoundId::Win);
+        PlaySound(SoundId::Win);
         // Here the lines already flash behind the double-or-nothing window.
         if (FlashLine >= 0 && !Session.AutoSpin)
             EnableTimer(TimerId::Timer4, true);

@@ -8,7 +8,27 @@ TSlotMachine::TSlotMachine(TGameSession& session, THost& host) : Session(session
 
 void TSlotMachine::EnableTimer(TimerId timer, bool enabled) {
     TimerOn[static_cast<int>(timer)] = enabled;
-    Host.SetTimer(timer, enabled);
+    if (!TimersHeld)
+        Host.SetTimer(timer, enabled);
+}
+
+// A sound the machine waits for stops the machine, as a blocking play did: the chaser, the blinks
+// and the line flash stand still while it plays (the host's wait still runs their timers), and
+// each starts its interval afresh afterwards, owing no tick.
+void TSlotMachine::PlaySound(SoundId sound) {
+    if (SoundInfo(sound).Mode != SoundMode::Synchronous || TimersHeld) {
+        Host.Play(sound);
+        return;
+    }
+    TimersHeld = true;
+    for (int t = 0; t < TimerCount; ++t)
+        if (TimerOn[t])
+            Host.SetTimer(static_cast<TimerId>(t), false);
+    Host.Play(sound);
+    TimersHeld = false;
+    for (int t = 0; t < TimerCount; ++t)
+        if (TimerOn[t])
+            Host.SetTimer(static_cast<TimerId>(t), true);
 }
 
 void TSlotMachine::OnTimer(TimerId timer) {

@@ -53,6 +53,8 @@ class TSlotMachine {
     void PressStop();
     void NewGame();
     void OnTimer(TimerId timer);
+    // Plays through the host; a sound the machine waits for holds the machine's timers meanwhile.
+    void PlaySound(SoundId sound);
 
     // The spin cycle
     void Spin();
@@ -81,6 +83,8 @@ class TSlotMachine {
 
   private:
     std::array<bool, TimerCount> TimerOn{};
+    // A sound the machine waits for is playing: the timers keep their settings but do not run.
+    bool TimersHeld = false;
 
     struct TWheelMotion {
         int BlurOffset = 0;

@@ -12,7 +12,7 @@ void TSlotMachine::PaySpinWinnings() {
     Session.Credits = SaturatingAdd(Session.Credits, Session.SpinWinnings);
     Host.DrawMeter(TMeter::Credits);
     if (Session.SpinWinnings > 0)
-        Host.Play(SoundId::Payoff);
+        PlaySound(SoundId::Payoff);
 }
 
 // Big wins move in big steps, small ones credit by credit, one tick every tenth of a second.
@@ -28,7 +28,7 @@ void TSlotMachine::CountOffCredits() {
         const int32_t step = left >= 1000 ? 25 : left >= 100 ? 10 : left >= 25 ? 5 : 1;
         Session.Credits = SaturatingAdd(Session.Credits, step);
         Session.SpinWinnings = SaturatingAdd(Session.SpinWinnings, -step);
-        Host.Play(SoundId::CountOffTick);
+        PlaySound(SoundId::CountOffTick);
         Host.DrawMeter(TMeter::Credits);
         Pause(0.1);
     }

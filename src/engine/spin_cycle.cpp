@@ -156,7 +156,7 @@ void TSlotMachine::AnimateWheel(int wheel, int phase) {
 // it to rest; the animation and the quick stop both take a wheel through them.
 void TSlotMachine::StopAndBounce(int wheel, int step) {
     if (step == 0) {
-        Host.Play(SoundId::Click);
+        PlaySound(SoundId::Click);
         Host.ClearWheel(wheel);
         Host.DrawWheel(wheel);
     } else if (step == 1) {
@@ -199,7 +199,7 @@ void TSlotMachine::PlayFreeSpins() {
 
 void TSlotMachine::PressStop() {
     if (TimerEnabled(TimerId::Timer1)) {
-        Host.Play(SoundId::Click);
+        PlaySound(SoundId::Click);
         AwardMystery(MysteryPick);
         Host.PrizeSettled();
     }

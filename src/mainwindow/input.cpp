@@ -61,7 +61,7 @@ void TMachineInput::FormKeyDown(TKey key) {
 }
 
 bool TMachineInput::Accept(bool allowed) {
-    Machine.Host.Play(allowed ? SoundId::Click : SoundId::Refusal);
+    Machine.PlaySound(allowed ? SoundId::Click : SoundId::Refusal);
     return allowed;
 }
 

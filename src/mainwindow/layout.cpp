@@ -1,5 +1,7 @@
 #include "mainwindow/layout.h"
 
+#include <algorithm>
+
 namespace zorva {
 
 namespace {
@@ -14,6 +16,12 @@ TScreenBand ScreenBandOf(int screenWidth) {
     if (screenWidth < 1000)
         return TScreenBand::Medium;
     return TScreenBand::Large;
+}
+
+TSize NormalWindowSize(const TWindowLayout& layout, int workWidth, int workHeight) {
+    const int width = workWidth > 0 ? std::min(layout.WindowWidth, workWidth) : layout.WindowWidth;
+    const int height = std::min(layout.WindowHeight, (workHeight > 0 ? workHeight : layout.WindowHeight) - TitleBarRoom);
+    return {std::max(width, 1), std::max(height, 1)};
 }
 
 TWindowLayout LayOut(const TLayoutInputs& in) {

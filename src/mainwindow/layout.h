@@ -53,6 +53,13 @@ struct TWindowLayout {
 
 TWindowLayout LayOut(const TLayoutInputs& in);
 
+// Room the window manager's title bar takes above a window (37 pixels under KWin's Breeze).
+inline constexpr int TitleBarRoom = 40;
+
+// The unmaximised window: the design's size, but within the work area (a zero side is taken as
+// the whole screen) with room for a title bar, so neither a panel nor the screen's edge cuts it.
+TSize NormalWindowSize(const TWindowLayout& layout, int workWidth, int workHeight);
+
 // The minus button of an adjuster pair: as wide as the plus button, 5 pixels right of it.
 TRect MinusButtonOf(const TRect& plus);
 

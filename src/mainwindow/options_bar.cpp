@@ -44,7 +44,7 @@ constexpr double CaptionPoints = 8;
 TOptionsBar::TOptionsBar(QWidget* window, const TWindowLayout& layout, const QImage& options,
                          const TGameSession& session, int pixelsPerInch)
     : Template(options.convertToFormat(QImage::Format_RGB32)), Session(session) {
-    const int dotsPerMeter = qRound(pixelsPerInch / 0.0254);
+    const int dotsPerMeter = PaintedTextDotsPerMeter(pixelsPerInch);
     Template.setDotsPerMeterX(dotsPerMeter);
     Template.setDotsPerMeterY(dotsPerMeter);
     for (int tag = 0; tag < OptionButtonCount; ++tag) {

@@ -82,7 +82,7 @@ TPanelPictures LoadPanelPictures(const TArtwork& artwork, int screenWidth, doubl
 TPanel::TPanel(const TWindowLayout& layout, const TArtwork& artwork, const TPanelPictures& pictures,
                const TGameSession& session, const TSlotMachine& machine, int pixelsPerInch, double ratio)
     // Point sizes on the canvas follow the screen's pixels per inch, as the window's fonts do.
-    : Canvas(PaintedArea(layout, artwork).size(), ratio, qRound(pixelsPerInch / 0.0254)), Ratio(ratio), Layout(layout), Artwork(artwork), Pictures(pictures), Session(session), Machine(machine),
+    : Canvas(PaintedArea(layout, artwork).size(), ratio, PaintedTextDotsPerMeter(pixelsPerInch)), Ratio(ratio), Layout(layout), Artwork(artwork), Pictures(pictures), Session(session), Machine(machine),
       PixelsPerInch(pixelsPerInch) {}
 
 QRect TPanel::DesignRect() const {

@@ -19,6 +19,13 @@ QFont GameFont(double pointSize, bool bold) {
     return font;
 }
 
+int PaintedTextDotsPerMeter(int pixelsPerInch) {
+    constexpr int SmallFonts = 96;
+    constexpr int LargeFonts = 120;
+    const int inch = pixelsPerInch > 100 ? LargeFonts : SmallFonts;
+    return qRound(inch / 0.0254);
+}
+
 QFont GameFontPixels(int pixelSize, bool bold) {
     QFont font(Face);
     font.setPixelSize(pixelSize);

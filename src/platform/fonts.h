@@ -12,6 +12,11 @@ QFont GameFont(double pointSize, bool bold = false);
 // The same face at a size in pixels, for windows laid out in fixed pixels.
 QFont GameFontPixels(int pixelSize, bool bold = false);
 
+// The resolution painted text is sized at. The art is drawn for small system fonts (96 pixels per
+// inch) and large ones (120); a screen that reports more, as X11 does at 192 with Qt's scaling off,
+// keeps its art at 1×, so its text stays at the large fonts' size beside it.
+int PaintedTextDotsPerMeter(int pixelsPerInch);
+
 // The largest size, from pointSize down in half points to at least minimum, at which text is no
 // wider than maxWidth on device.
 double FittingPointSize(const QString& text, double pointSize, int maxWidth, const QPaintDevice& device,

@@ -1,6 +1,7 @@
 #include "platform/screen_facts.h"
 
 #include <QGuiApplication>
+#include <QRect>
 #include <QScreen>
 #include <cmath>
 
@@ -16,6 +17,11 @@ TScreenFacts ReadScreenFacts() {
     facts.ColourDepth = screen->depth();
     facts.PixelsPerInch = static_cast<int>(std::lround(screen->logicalDotsPerInch()));
     facts.DevicePixelRatio = screen->devicePixelRatio();
+    const QRect work = screen->availableGeometry();
+    facts.WorkLeft = work.left();
+    facts.WorkTop = work.top();
+    facts.WorkWidth = work.width();
+    facts.WorkHeight = work.height();
     return facts;
 }
 

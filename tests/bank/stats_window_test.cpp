@@ -1,4 +1,5 @@
 #include <QAccessible>
+#include <cmath>
 #include <QLabel>
 #include <QPushButton>
 #include <gtest/gtest.h>
@@ -129,6 +130,28 @@ TEST(StatisticsWindow, ThePlotDrawsTheRunWithItsMarksWhereTheyHappened) {
     const QImage picture = plot.grab().toImage();
     EXPECT_EQ(picture.pixelColor(at[0].toPoint() + QPoint(0, 2)), MarkColour(TCreditEvent::Borrow));
     EXPECT_EQ(picture.pixelColor(at[4].toPoint()), MarkColour(TCreditEvent::NewGame));
+}
+
+// Guards against a mark hidden under another: a borrow and a pay-back at one spin, a pixel apart on
+// a scale of a million credits, are both seen.
+TEST(StatisticsWindow, ABorrowAndAPayBackAtOneSpinAreBothSeen) {
+    TGameSession session;
+    session.CreditHistory.Begin(1000);
+    session.CreditHistory.AddSpin(999'992);
+    session.CreditHistory.Mark(TCreditEvent::Borrow, 1'000'992);
+    session.CreditHistory.Mark(TCreditEvent::PayBack, 999'992);
+    session.CreditHistory.AddSpin(999'990);
+    session.Credits = 999'990;
+    TStatsForm form(session, English, Desktop);
+    const TCreditPlot& plot = *form.Plot;
+    const std::vector<QPointF> marks = plot.MarkPositions();
+    ASSERT_EQ(plot.Points()[2].Event, TCreditEvent::Borrow);
+    ASSERT_EQ(plot.Points()[3].Event, TCreditEvent::PayBack);
+    EXPECT_GE(std::abs(marks[3].x() - marks[2].x()), 9.0) << "the pay-back stands beside the borrow";
+
+    const QImage picture = form.Plot->grab().toImage();
+    EXPECT_EQ(picture.pixelColor(marks[2].toPoint() + QPoint(0, 2)), MarkColour(TCreditEvent::Borrow));
+    EXPECT_EQ(picture.pixelColor(marks[3].toPoint() + QPoint(0, -2)), MarkColour(TCreditEvent::PayBack));
 }
 
 // Guards the plot of a run without spins: one point, the credits now, and no division by zero.

@@ -269,5 +269,23 @@ TEST_F(PyramidWindow, TabReachesEverySquareAndButtonAndEnterTurnsASquare) {
     }
 }
 
+// Guards against a clicked square keeping the keyboard: Enter (or Tab then Enter) would turn another
+// square and could lose the stake, where the player meant OK.
+TEST_F(PyramidWindow, AfterAClickEnterPressesOkEvenWhenTabHadMovedTheRing) {
+    for (const int tabsFirst : {0, 5}) {
+        Session.SpinWinnings = 100;
+        Open();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(Form.get()));
+        for (int i = 0; i < tabsFirst; ++i)
+            QTest::keyClick(Form->windowHandle(), Qt::Key_Tab);
+        Click("2X");
+        EXPECT_EQ(Form->focusWidget(), Form->BitBtn1) << tabsFirst << " tabs first";
+        QTest::keyClick(Form->windowHandle(), Qt::Key_Return);
+        EXPECT_FALSE(Form->isVisible()) << "Enter after a click keeps the winnings and closes";
+        EXPECT_EQ(RevealedCount(), 1) << "no second square turned";
+        EXPECT_EQ(Session.SpinWinnings, 200);
+    }
+}
+
 } // namespace
 } // namespace zorva

@@ -84,13 +84,18 @@ TEST_F(Bonus, MysteryChaserRunsUntilStopAndPaysThePrizeOfTheBoxReached) {
     EXPECT_TRUE(Machine.MysteryLit[Machine.MysteryPick]);
     EXPECT_EQ(std::count(Machine.MysteryLit.begin(), Machine.MysteryLit.end(), true), 1);
 
-    const int32_t prize = Machine.MysteryPrizes[Machine.MysteryPick];
+    const int reached = Machine.MysteryPick;
+    const int32_t prize = Machine.MysteryPrizes[reached];
     const int32_t credits = Session.Credits;
     Host.Log.clear();
     Machine.PressStop();
     EXPECT_EQ(Host.Log[0], SoundEntry(SoundId::Click));
     EXPECT_EQ(Host.Log[1], SoundEntry(SoundId::MysteryAward));
-    EXPECT_EQ(Host.Count("Prize " + std::to_string(Machine.MysteryPick) + " chosen"), 1);
+    // The award sound plays to its end with the chaser's timer enabled; the lit box must not move on.
+    EXPECT_EQ(Machine.MysteryPick, reached);
+    EXPECT_TRUE(Machine.MysteryLit[reached]);
+    EXPECT_EQ(Host.Count("Box " + std::to_string(reached)), 0) << "the chaser stepped during the award";
+    EXPECT_EQ(Host.Count("Prize " + std::to_string(reached) + " chosen"), 1);
     EXPECT_EQ(Session.Credits, credits + prize);
     EXPECT_EQ(Session.MysteryBonus, prize);
     EXPECT_EQ(Host.Count("PrizeSettled"), 1) << "the prize is saved as soon as it is paid";

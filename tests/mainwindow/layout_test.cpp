@@ -100,5 +100,23 @@ TEST(LayOut, OptionButtonsStandInTwoColumnsFromTheBottomUp) {
     EXPECT_EQ(l.OptionButtonRect(13).Top, l.OptionButtonRect(6).Top);
 }
 
+// Guards against a window taller than its screen: KWin restored the full-height window with its
+// 37-pixel title bar below the screen's edge, and a panel hid its bottom.
+TEST(LayOut, TheUnmaximisedWindowFitsTheWorkAreaWithItsTitleBar) {
+    struct TCase {
+        int ScreenWidth, ScreenHeight, WorkWidth, WorkHeight;
+        TSize Expected;
+    };
+    for (const TCase& c : {TCase{1920, 1080, 1920, 1080, {1910, 1040}}, TCase{1920, 1080, 1920, 1048, {1910, 1008}},
+                           TCase{1024, 768, 0, 0, {1014, 728}}, TCase{1920, 1080, 1800, 1080, {1800, 1040}}}) {
+        TWindowLayout l = LayOut(Inputs(c.ScreenWidth, 276, 12, {472, 612}));
+        l.WindowHeight = c.ScreenHeight;
+        const TSize size = NormalWindowSize(l, c.WorkWidth, c.WorkHeight);
+        EXPECT_EQ(size.Width, c.Expected.Width) << c.WorkWidth;
+        EXPECT_EQ(size.Height, c.Expected.Height) << c.WorkHeight;
+        EXPECT_LE(size.Height + TitleBarRoom, c.WorkHeight > 0 ? c.WorkHeight : c.ScreenHeight);
+    }
+}
+
 } // namespace
 } // namespace zorva

@@ -1,8 +1,10 @@
 #include "support/fake_host.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "engine/machine.h"
+#include "sounds/sound_designs.h"
 
 namespace zorva {
 
@@ -28,6 +30,14 @@ const char* MeterName(TMeter meter) {
         return "DollarRow";
     }
     return "?";
+}
+
+// The length of the baked wave, which is its design's length to the sample.
+uint32_t SoundMilliseconds(SoundId sound) {
+    for (const auto& design : sounds::SoundDesigns)
+        if (design.Id == sound)
+            return static_cast<uint32_t>(std::ceil(design.Seconds * 1000.0));
+    return 0;
 }
 
 } // namespace
@@ -97,8 +107,19 @@ void TFakeHost::OpenDoubleGame(bool pyramid) {
         DoubleGame(pyramid);
 }
 
-// Fires every timer tick and scripted action that falls due before the deadline, in order.
-void TFakeHost::RunDue(uint32_t until) {
+void TFakeHost::Play(SoundId sound) {
+    Log.push_back(SoundEntry(sound));
+    // The window plays nothing, and so waits for nothing, with Sound off or once it is closing.
+    if (SoundInfo(sound).Mode != SoundMode::Synchronous || (Machine && (!Machine->Session.Sound || Machine->Closing)))
+        return;
+    const uint32_t end = Now + SoundMilliseconds(sound);
+    RunDue(end, false);
+    Now = std::max(Now, end);
+}
+
+// Fires every timer tick and scripted action that falls due before the deadline, in order; while
+// the window takes no input, actions wait for the next wait that does.
+void TFakeHost::RunDue(uint32_t until, bool takesInput) {
     for (;;) {
         uint32_t next = until;
         int timer = -1;
@@ -109,7 +130,7 @@ void TFakeHost::RunDue(uint32_t until) {
             }
         auto action = std::min_element(Actions.begin(), Actions.end(),
                                        [](const TAction& a, const TAction& b) { return a.At < b.At; });
-        if (action != Actions.end() && action->At <= next) {
+        if (takesInput && action != Actions.end() && action->At <= next) {
             Now = std::max(Now, action->At);
             auto run = std::move(action->Run);
             Actions.erase(action);

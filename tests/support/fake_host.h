@@ -65,7 +65,9 @@ class TFakeHost : public THost {
     void FillBlack(const TRect& rect) override;
     void RepaintAll() override;
     bool Animates() const override { return Animated; }
-    void Play(SoundId sound) override { Log.push_back("Play " + std::to_string(static_cast<int>(sound))); }
+    // A sound the engine waits for takes its real length on the virtual clock, as on the real
+    // host: timers tick meanwhile, while scripted player actions wait until it has ended.
+    void Play(SoundId sound) override;
     uint32_t TickCount() override { return Now; }
     uint32_t UtcMillisecondOfDay() override { return TimeOfDayFollowsClock ? TimeOfDay + Now : TimeOfDay; }
     void HandleEvents(uint32_t deadline) override;
@@ -86,7 +88,7 @@ class TFakeHost : public THost {
         if (LogDrawing)
             Log.push_back(entry());
     }
-    void RunDue(uint32_t until);
+    void RunDue(uint32_t until, bool takesInput = true);
 };
 
 std::string SoundEntry(SoundId sound);
