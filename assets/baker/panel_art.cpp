@@ -110,6 +110,8 @@ QImage DigitStrip(int width, int glyphWidth, int glyphHeight, bool green) {
         const QRectF cell(glyph * glyphWidth, 0, glyphWidth, glyphHeight);
         if (cell.right() > width)
             break;
+        // A glow that reached the next cell would be copied with that digit, a sliver at its left.
+        p.setClipRect(cell.adjusted(1, 0, -1, 0));
         for (int s = 0; s < 7; ++s) {
             const bool on =
                 std::string_view(LitSegments[glyph]).find(char('a' + s)) != std::string_view::npos;

@@ -159,13 +159,21 @@ std::vector<TPanel::TLabelPlace> TPanel::LabelPlaces() const {
         {QT_TRANSLATE_NOOP("TPanel", "Coins Played:"), m + ByBand(band, 15, 40, 15),
          ByBand(band, 70, 80, 150), size, playedMeterLeft - 4},
     };
+    std::vector<double> points;
+    for (const TRow& row : rows)
+        points.push_back(FittingPointSize(tr(row.Text), row.Points, row.Limit - row.X, Canvas.TextDevice()));
+    // "Lines Played:" and "Coins/Line:" head one row of meters: when one must step down to fit, so
+    // does the other, or the row reads as two sizes.
+    constexpr std::size_t LinesPlayedRow = 3;
+    constexpr std::size_t CoinsPerLineRow = 4;
+    points[LinesPlayedRow] = points[CoinsPerLineRow] = std::min(points[LinesPlayedRow], points[CoinsPerLineRow]);
     std::vector<TLabelPlace> places;
-    for (const TRow& row : rows) {
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        const TRow& row = rows[i];
         const QString text = tr(row.Text);
-        const double points = FittingPointSize(text, row.Points, row.Limit - row.X, Canvas.TextDevice());
-        const QFontMetrics metrics(GameFont(points), &Canvas.TextDevice());
+        const QFontMetrics metrics(GameFont(points[i]), &Canvas.TextDevice());
         places.push_back({text, QRect(row.X, row.Y, metrics.horizontalAdvance(text), metrics.height()),
-                          points, row.Limit});
+                          points[i], row.Limit});
     }
     return places;
 }

@@ -55,24 +55,35 @@ TEST(BuiltinArt, ChipsHaveSixteenColoursAndATealBackgroundOnly) {
     }
 }
 
-// Digit d is copied from x = d × glyph width: every one of the ten cells must hold a lit glyph, and
-// different digits must look different.
+// Digit d is copied from x = d × glyph width: every one of the ten cells must hold a lit glyph,
+// different digits must look different, and no glyph's glow may reach into its neighbour's cell,
+// where it showed as a dim sliver at the left of every meter.
 TEST(BuiltinArt, DigitStripsHoldTenDistinctGlyphs) {
-    for (auto [picture, glyphWidth] : {std::pair{art::DigitsSmall, 16}, std::pair{art::GreenSmall, 16},
-                                       std::pair{art::DigitsLarge, 32}, std::pair{art::GreenLarge, 32}}) {
-        SCOPED_TRACE(picture.Path);
-        const QImage strip = QImage(picture.Path).convertToFormat(QImage::Format_RGB32);
-        std::vector<QImage> glyphs;
-        for (int d = 0; d < 10; ++d) {
-            const QImage glyph = strip.copy(d * glyphWidth, 0, glyphWidth, strip.height());
-            int bright = 0;
-            for (int y = 0; y < glyph.height(); ++y)
-                for (int x = 0; x < glyph.width(); ++x)
-                    bright += qGray(glyph.pixel(x, y)) > 128;
-            EXPECT_GT(bright, glyph.width() * glyph.height() / 25) << "digit " << d;
-            for (const QImage& other : glyphs)
-                EXPECT_NE(glyph, other) << "digit " << d;
-            glyphs.push_back(glyph);
+    for (auto [picture, singleWidth] : {std::pair{art::DigitsSmall, 16}, std::pair{art::GreenSmall, 16},
+                                        std::pair{art::DigitsLarge, 32}, std::pair{art::GreenLarge, 32}}) {
+        for (const int scale : {1, 2}) {
+            QString path = QString::fromLatin1(picture.Path);
+            if (scale == 2)
+                path.replace(QStringLiteral(".png"), QStringLiteral("@2x.png"));
+            SCOPED_TRACE(path.toStdString());
+            const QImage strip = QImage(path).convertToFormat(QImage::Format_RGB32);
+            const int glyphWidth = singleWidth * scale;
+            std::vector<QImage> glyphs;
+            for (int d = 0; d < 10; ++d) {
+                const QImage glyph = strip.copy(d * glyphWidth, 0, glyphWidth, strip.height());
+                int bright = 0;
+                int edgeLit = 0;
+                for (int y = 0; y < glyph.height(); ++y) {
+                    for (int x = 0; x < glyph.width(); ++x)
+                        bright += qGray(glyph.pixel(x, y)) > 128;
+                    edgeLit += qGray(glyph.pixel(0, y)) > 0 || qGray(glyph.pixel(glyphWidth - 1, y)) > 0;
+                }
+                EXPECT_GT(bright, glyph.width() * glyph.height() / 25) << "digit " << d;
+                EXPECT_EQ(edgeLit, 0) << "digit " << d << " glows into its neighbour's cell";
+                for (const QImage& other : glyphs)
+                    EXPECT_NE(glyph, other) << "digit " << d;
+                glyphs.push_back(glyph);
+            }
         }
     }
 }

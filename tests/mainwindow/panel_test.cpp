@@ -140,6 +140,7 @@ TEST(Panel, LabelsFitBesideEachOtherOnEveryScreen) {
                 EXPECT_FALSE(a.intersects(labels[j].Box)) << labels[i].Text.toStdString() << " / "
                                                           << labels[j].Text.toStdString() << " at " << width;
         }
+        EXPECT_EQ(labels[3].PointSize, labels[4].PointSize) << "Lines Played: and Coins/Line: share a size at " << width;
         const QRect played = labels[5].Box;
         const int meterLeft = p.Layout.M() +
                               (width < 700    ? 140
