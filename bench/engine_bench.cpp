@@ -5,7 +5,7 @@
 
 #include "engine/machine.h"
 #include "engine/mystery_deal.h"
-#include "sim/silent_host.h"
+#include "engine/silent_host.h"
 
 namespace {
 

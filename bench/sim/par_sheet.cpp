@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "engine/machine.h"
-#include "sim/silent_host.h"
+#include "engine/silent_host.h"
 
 namespace zorva {
 

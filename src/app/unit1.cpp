@@ -25,11 +25,6 @@ namespace {
 // Milliseconds: the chaser's step, the Stop button's blink, the line flash, the free-spin count's blink.
 constexpr std::array<int, TimerCount> TimerIntervals{350, 250, 400, 300};
 
-TSize SizeOf(const QImage& image) {
-    const QSize size = LogicalSize(image);
-    return {size.width(), size.height()};
-}
-
 } // namespace
 
 TForm1::TForm1(const QString& programFolder, TSoundBackend& soundBackend, TClock& clock, TDesktop& desktop)
@@ -45,32 +40,16 @@ void TForm1::FormCreate() {
     SetHintPause(50);
     SetHelpFolder(ProgramFolder + QStringLiteral("help"));
     Screen = Desktop.Screen();
-    Machine.Geometry.ScreenWidth = Screen.Width;
     SetStartupValues(Session);
-    Machine.MysteryPick = 0;
-    Machine.MysteryLit.fill(false);
-
-    Artwork = LoadArtworkTellingPlayer(ProgramFolder, Screen, Desktop);
-    Machine.Geometry.MachineLeft = Artwork.MachineLeft;
-    Machine.Geometry.MachineTop = Artwork.MachineTop;
-    Machine.Geometry.SymbolSize = Artwork.SymbolSize;
-    Pictures = LoadPanelPictures(Artwork, Screen.Width, Screen.DevicePixelRatio);
-
-    BuildStrips(Machine.Strips);
-    Machine.Stops = InitialStops;
+    // The machine starts with its strips built, the initial stops and no box lit.
+    Assemble(LoadArtworkTellingPlayer(ProgramFolder, Screen, Desktop), Screen, Session, Machine);
     Sounds.LoadClickSound();
 
-    Layout = LayOut({Screen.Width, Screen.Height, Artwork.MachineLeft, Artwork.MachineTop,
-                     SizeOf(Artwork.MachineImage), SizeOf(Pictures.SpinBtn), SizeOf(Pictures.StopBtn),
-                     SizeOf(Pictures.PlusSmall), SizeOf(Pictures.PlusMinus), SizeOf(Pictures.Logo),
-                     SizeOf(Pictures.Options)});
     setWindowTitle(tr("Zorvania"));
     setAutoFillBackground(false);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     PlaceWindow(OpensMaximised());
-    Panel = std::make_unique<TPanel>(Layout, Artwork, Pictures, Session, Machine, Screen.PixelsPerInch,
-                                     Screen.DevicePixelRatio);
     Panel->Changed = [this](const QRect& rect) { update(rect); };
     Input = std::make_unique<TMachineInput>(Layout, Machine);
     Logo = new TImageControl(this, -1, Pictures.Logo);
@@ -89,8 +68,6 @@ void TForm1::FormCreate() {
     Session.LinesPlayed = 8;
     Session.CoinsPerLine = 1;
     NewGameReset(Session);
-    Machine.RestoreStrips = false;
-    Machine.FreeSpinMode = false;
     SetStartupSettings(Session);
     ReadGame(Desktop, Session, CurrentGameSlot);
     Session.CreditHistory.Begin(Session.Credits);
@@ -139,8 +116,7 @@ void TForm1::Handle(const std::function<void()>& work) {
 }
 
 void TForm1::FormClose() {
-    Session.AutoSpin = false;
-    Machine.StopRequested = true;
+    Machine.Close();
     Player.Stop();
     WriteCurrentGame();
 }
@@ -159,9 +135,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
         return;
     }
     // The engine is inside a wait: settle what is under way, then close from the outermost handler.
-    Machine.Closing = true;
-    Session.AutoSpin = false;
-    Machine.StopRequested = true;
+    Machine.Close();
     if (Depth > 0) {
         CloseRequested = true;
         for (int open = 0; open < 16 && QApplication::activeModalWidget() != nullptr; ++open)

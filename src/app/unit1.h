@@ -14,6 +14,7 @@
 #include "mainwindow/artwork_loader.h"
 #include "mainwindow/input.h"
 #include "mainwindow/layout.h"
+#include "mainwindow/machine_face.h"
 #include "mainwindow/options_bar.h"
 #include "mainwindow/panel.h"
 #include "mainwindow/sound_effects.h"
@@ -32,7 +33,7 @@ inline constexpr int MainWindowHelpTopic = 41004;
 
 // The slot machine's window: it lays the machine out for the screen, paints it, takes the
 // player's clicks and keys, runs the options bar, and is the engine's host.
-class TForm1 : public QWidget, public THost, public TDoubleGameHost {
+class TForm1 : public QWidget, public THost, public TDoubleGameHost, public TMachineFace {
     Q_DECLARE_TR_FUNCTIONS(TForm1)
 
   public:
@@ -44,10 +45,6 @@ class TForm1 : public QWidget, public THost, public TDoubleGameHost {
     TSlotMachine Machine{Session, *this};
     QString ProgramFolder;
     TScreenFacts Screen;
-    TArtwork Artwork;
-    TPanelPictures Pictures;
-    TWindowLayout Layout;
-    std::unique_ptr<TPanel> Panel;
     std::unique_ptr<TOptionsBar> Options;
     std::unique_ptr<TMachineInput> Input;
     TImageControl* Logo = nullptr;
@@ -96,7 +93,7 @@ class TForm1 : public QWidget, public THost, public TDoubleGameHost {
     void DrawStopButton(bool dark) override { Panel->DrawStopButton(dark); }
     void DrawFreeSpinsCount(bool red) override { Panel->DrawFreeSpinsCount(red); }
     void DrawOptionCaptions() override { Options->DrawOptionCaptions(); }
-    void FillBlack(const TRect& rect) override { Panel->FillBlack(rect); }
+    void ClearWinningsText() override { Panel->ClearWinningsText(); }
     void RepaintAll() override;
     void Play(SoundId sound) override;
     uint32_t TickCount() override;

@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "doublegames/arrows.h"
-#include "engine/geometry.h"
+#include "platform/rect.h"
 #include "engine/random.h"
 #include "engine/sounds.h"
 

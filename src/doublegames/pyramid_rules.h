@@ -5,7 +5,7 @@
 #include <string>
 
 #include "doublegames/arrows.h"
-#include "engine/geometry.h"
+#include "platform/rect.h"
 #include "engine/random.h"
 #include "engine/sounds.h"
 

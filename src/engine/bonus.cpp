@@ -8,7 +8,7 @@ void TSlotMachine::BonusPoolAward() {
     PlaySound(SoundId::Pool);
     for (int globes = 1; globes <= FullGlobeRow; ++globes) {
         Session.Globes = globes;
-        Host.DrawMeter(TMeter::GlobeRow);
+        View.DrawMeter(TMeter::GlobeRow);
         PlaySound(SoundId::Globe);
     }
     const int32_t pool = Session.BonusPool;
@@ -16,13 +16,13 @@ void TSlotMachine::BonusPoolAward() {
     Session.LastSpinSummary.push_back({BonusPoolLine, pool});
     Session.BonusPoolWon = SaturatingAdd(Session.BonusPoolWon, pool);
     Session.BonusPool = FreshBonusPool;
-    Host.RepaintAll();
+    View.RepaintAll();
 }
 
 void TSlotMachine::FreeSpinAward() {
     for (int dollars = 1; dollars <= FullDollarRow; ++dollars) {
         Session.Dollars = dollars;
-        Host.DrawMeter(TMeter::DollarRow);
+        View.DrawMeter(TMeter::DollarRow);
         PlaySound(SoundId::Dollar);
     }
     Session.FreeSpinsLeft = SaturatingAdd(Session.FreeSpinsLeft, FreeSpinsPerAward);
@@ -30,17 +30,17 @@ void TSlotMachine::FreeSpinAward() {
 
 void TSlotMachine::ShowFreeSpins() {
     FreeSpinBlinkPhase = !FreeSpinBlinkPhase;
-    Host.DrawFreeSpinsCount(FreeSpinBlinkPhase);
+    View.DrawFreeSpinsCount(FreeSpinBlinkPhase);
 }
 
 void TSlotMachine::StartMysteryBonus() {
     FillMysteryPrizes();
     MysteryPick = Rng.Random(MysteryBoxCount);
-    Host.DrawWinnings(false);
+    View.DrawWinnings(false);
     // Nobody is there to stop the chaser under auto spin or when the window closes.
     if (Session.AutoSpin || Closing) {
         MysteryLit[MysteryPick] = true;
-        Host.DrawMysteryBox(MysteryPick);
+        View.DrawMysteryBox(MysteryPick);
         AwardMystery(MysteryPick);
         if (!Closing)
             Pause(1);
@@ -49,7 +49,7 @@ void TSlotMachine::StartMysteryBonus() {
     PlaySound(SoundId::Chaser);
     EnableTimer(TimerId::Timer1, true);
     EnableTimer(TimerId::Timer2, true);
-    Host.Announce(TAnnouncement::MysteryChaserStarted);
+    Notices.Announce(TAnnouncement::MysteryChaserStarted);
 }
 
 // The prizes are dealt before the chaser runs; stopping it only picks a box.
@@ -64,10 +64,10 @@ void TSlotMachine::FillMysteryPrizes() {
 
 void TSlotMachine::StepMystery() {
     MysteryLit[MysteryPick] = false;
-    Host.DrawMysteryBox(MysteryPick);
+    View.DrawMysteryBox(MysteryPick);
     MysteryPick = (MysteryPick + 1) % MysteryBoxCount;
     MysteryLit[MysteryPick] = true;
-    Host.DrawMysteryBox(MysteryPick);
+    View.DrawMysteryBox(MysteryPick);
 }
 
 void TSlotMachine::AwardMystery(int box) {
@@ -75,14 +75,14 @@ void TSlotMachine::AwardMystery(int box) {
     EnableTimer(TimerId::Timer1, false);
     EnableTimer(TimerId::Timer2, false);
     for (int i = 0; i < MysteryBoxCount; ++i)
-        Host.DrawMysteryPrize(i, i == box);
+        View.DrawMysteryPrize(i, i == box);
 
     const int32_t prize = MysteryPrizes[box];
     Session.SpinWinnings = prize;
-    Host.DrawWinnings(true);
+    View.DrawWinnings(true);
     Session.LastSpinSummary.push_back({MysteryLine, prize, 0, TSummaryBreak::Before});
     Session.MysteryBonus = SaturatingAdd(Session.MysteryBonus, prize);
-    Host.Announce(TAnnouncement::MysteryAwarded);
+    Notices.Announce(TAnnouncement::MysteryAwarded);
     PaySpinWinnings();
 }
 
@@ -93,9 +93,9 @@ void TSlotMachine::DoubleOrNothingHandOff(bool afterNormalSpin) {
         // Each game clears the flag as it opens; clearing it here as well means a game
         // window that never opens cannot keep the machine in this loop.
         Session.ReopenDoubleGame = false;
-        Host.OpenDoubleGame(pyramid);
-        if (afterNormalSpin && pyramid && Session.SpinWinnings == 0 && HasWinningsText(Geometry))
-            Host.FillBlack(WinningsTextRect(Geometry));
+        Dialogs.OpenDoubleGame(pyramid);
+        if (afterNormalSpin && pyramid && Session.SpinWinnings == 0 && WinningsTextShown)
+            View.ClearWinningsText();
     }
 }
 

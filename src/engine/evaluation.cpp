@@ -27,7 +27,7 @@ void TSlotMachine::EvaluateSpin() {
     const int32_t feed = PoolFeedPerWild * wilds;
     if (feed > 0) {
         Session.BonusPool = SaturatingAdd(Session.BonusPool, feed);
-        Host.DrawMeter(TMeter::BonusPool);
+        View.DrawMeter(TMeter::BonusPool);
         Session.LastSpinSummary.push_back({PoolFeedLine, feed});
     }
 
@@ -43,14 +43,14 @@ void TSlotMachine::EvaluateSpin() {
     // double-or-nothing game or count-off.
     if (Session.LastSpinSummary.empty())
         Session.LastSpinSummary.push_back({NoWinningLine, 0, 0, TSummaryBreak::None});
-    Host.Announce(TAnnouncement::SpinOutcome);
+    Notices.Announce(TAnnouncement::SpinOutcome);
 
     if (Session.SpinWinnings > 0) {
-        Host.DrawWinnings(true);
+        View.DrawWinnings(true);
         PlaySound(SoundId::Win);
         if (Session.Double)
             DoubleOrNothingHandOff(true);
-        Host.DrawWinnings(true);
+        View.DrawWinnings(true);
         if (FlashLine >= 0 && !Session.AutoSpin)
             EnableTimer(TimerId::Timer4, true);
         PaySpinWinnings();
@@ -63,12 +63,12 @@ void TSlotMachine::EvaluateLine(int lineIndex) {
     // A globe line takes its globe whether or not a richer rule pays the line.
     if (line.TakesGlobe) {
         Session.Globes = SaturatingAdd(Session.Globes, -1);
-        Host.DrawMeter(TMeter::GlobeRow);
+        View.DrawMeter(TMeter::GlobeRow);
         PlaySound(SoundId::Globe);
     }
     if (line.PaysDollar && Session.Dollars > 0) {
         Session.Dollars = SaturatingAdd(Session.Dollars, -1);
-        Host.DrawMeter(TMeter::DollarRow);
+        View.DrawMeter(TMeter::DollarRow);
         PlaySound(SoundId::Dollar);
     }
 
@@ -93,10 +93,10 @@ void TSlotMachine::EvaluateFreeSpin() {
     }
     if (Session.LastSpinSummary.empty())
         Session.LastSpinSummary.push_back({NoWinningLine, 0, 0, TSummaryBreak::None});
-    Host.Announce(TAnnouncement::SpinOutcome);
+    Notices.Announce(TAnnouncement::SpinOutcome);
 
     if (Session.SpinWinnings > 0) {
-        Host.DrawWinnings(true);
+        View.DrawWinnings(true);
         PlaySound(SoundId::Win);
         // Here the lines already flash behind the double-or-nothing window.
         if (FlashLine >= 0 && !Session.AutoSpin)
@@ -106,19 +106,19 @@ void TSlotMachine::EvaluateFreeSpin() {
         Session.BonusRollWon = SaturatingAdd(Session.BonusRollWon, Session.SpinWinnings);
         if (Session.Double)
             DoubleOrNothingHandOff(false);
-        Host.DrawWinnings(true);
+        View.DrawWinnings(true);
         PaySpinWinnings();
     }
 }
 
 void TSlotMachine::ShowLine(int lineIndex, bool on) {
     if (on) {
-        Host.HatchLine(lineIndex);
+        View.HatchLine(lineIndex);
         return;
     }
     for (int wheel : Paylines[lineIndex]) {
-        Host.ClearWheel(wheel);
-        Host.DrawWheel(wheel);
+        View.ClearWheel(wheel);
+        View.DrawWheel(wheel);
     }
 }
 

@@ -2,7 +2,6 @@
 #include <cstdint>
 #include <string>
 
-#include "engine/geometry.h"
 #include "engine/sounds.h"
 
 namespace zorva {
@@ -28,14 +27,12 @@ enum class TAnnouncement {
     MysteryAwarded,       // a mystery prize is in the summary, before it is paid
 };
 
-// Everything the engine needs from its window. The window paints each element from the
-// engine's and the session's state; the engine only says which element, plus the few
-// values that live nowhere else (a blur offset, a bounce shift).
-class THost {
+// What the machine shows. The window paints each element from the engine's and the session's
+// state; the engine only says which element, plus the few values that live nowhere else (a blur
+// offset, a bounce shift).
+class TMachineView {
   public:
-    virtual ~THost() = default;
-
-    // Drawing
+    virtual ~TMachineView() = default;
     virtual void DrawWheel(int wheel) = 0;
     virtual void ClearWheel(int wheel) = 0;
     virtual void DrawBlur(int wheel, int offset) = 0;
@@ -49,33 +46,53 @@ class THost {
     virtual void DrawStopButton(bool dark) = 0;
     virtual void DrawFreeSpinsCount(bool red) = 0;
     virtual void DrawOptionCaptions() = 0;
-    virtual void FillBlack(const TRect& rect) = 0;
+    // The Winnings text that a layout shows above the machine is wiped.
+    virtual void ClearWinningsText() = 0;
     virtual void RepaintAll() = 0;
-
-    // A host that does not animate gets no blur, click or bounce of the spinning wheels.
+    // A view that does not animate gets no blur, click or bounce of the spinning wheels.
     virtual bool Animates() const { return true; }
+};
 
-    // Sound; each sound's play mode is its own (see sounds.h).
+// What the machine plays; each sound's play mode is its own (see sounds.h).
+class TMachineSound {
+  public:
+    virtual ~TMachineSound() = default;
     virtual void Play(SoundId sound) = 0;
+};
 
-    // Time: a millisecond tick counter and the UTC time of day that seeds the generator.
+// Time and the window's timers, whose tick handlers are the engine's (TSlotMachine::OnTimer).
+class TMachineClock {
+  public:
+    virtual ~TMachineClock() = default;
+    // A millisecond tick counter and the UTC time of day that seeds the generator.
     virtual uint32_t TickCount() = 0;
     virtual uint32_t UtcMillisecondOfDay() = 0;
     // Handles pending window events, sleeping at most until the tick counter reaches deadline.
     virtual void HandleEvents(uint32_t deadline) = 0;
-
-    // Timers; their tick handlers are the engine's (TSlotMachine::OnTimer).
     virtual void SetTimer(TimerId timer, bool enabled) = 0;
+};
 
-    // Dialogs, modal.
+// The modal windows the machine opens.
+class TMachineDialogs {
+  public:
+    virtual ~TMachineDialogs() = default;
     virtual void ShowInformation(const std::string& text) = 0;
     virtual void OpenDoubleGame(bool pyramid) = 0;
+};
 
+// What has happened, for the saved game and for a player who cannot see the machine.
+class TMachineNotices {
+  public:
+    virtual ~TMachineNotices() = default;
     // A paid spin has come to rest with everything it won (free spins included) paid out.
     virtual void SpinSettled() {}
     // A prize paid after its spin had settled: the Mystery Bonus, taken with Stop.
     virtual void PrizeSettled() {}
     virtual void Announce(TAnnouncement) {}
 };
+
+// All of the machine's window in one, as a window or a test double provides it.
+class THost : public TMachineView, public TMachineSound, public TMachineClock, public TMachineDialogs,
+              public TMachineNotices {};
 
 } // namespace zorva

@@ -2,14 +2,22 @@
 
 namespace zorva {
 
-TSlotMachine::TSlotMachine(TGameSession& session, THost& host) : Session(session), Host(host) {
+TSlotMachine::TSlotMachine(TGameSession& session, TMachineView& view, TMachineSound& sound, TMachineClock& clock,
+                           TMachineDialogs& dialogs, TMachineNotices& notices)
+    : Session(session), View(view), Sound(sound), Clock(clock), Dialogs(dialogs), Notices(notices) {
     BuildStrips(Strips);
+}
+
+void TSlotMachine::Close() {
+    Closing = true;
+    Session.AutoSpin = false;
+    StopRequested = true;
 }
 
 void TSlotMachine::EnableTimer(TimerId timer, bool enabled) {
     TimerOn[static_cast<int>(timer)] = enabled;
     if (!TimersHeld)
-        Host.SetTimer(timer, enabled);
+        Clock.SetTimer(timer, enabled);
 }
 
 // A sound the machine waits for stops the machine, as a blocking play did: the chaser, the blinks
@@ -17,18 +25,18 @@ void TSlotMachine::EnableTimer(TimerId timer, bool enabled) {
 // each starts its interval afresh afterwards, owing no tick.
 void TSlotMachine::PlaySound(SoundId sound) {
     if (SoundInfo(sound).Mode != SoundMode::Synchronous || TimersHeld) {
-        Host.Play(sound);
+        Sound.Play(sound);
         return;
     }
     TimersHeld = true;
     for (int t = 0; t < TimerCount; ++t)
         if (TimerOn[t])
-            Host.SetTimer(static_cast<TimerId>(t), false);
-    Host.Play(sound);
+            Clock.SetTimer(static_cast<TimerId>(t), false);
+    Sound.Play(sound);
     TimersHeld = false;
     for (int t = 0; t < TimerCount; ++t)
         if (TimerOn[t])
-            Host.SetTimer(static_cast<TimerId>(t), true);
+            Clock.SetTimer(static_cast<TimerId>(t), true);
 }
 
 void TSlotMachine::OnTimer(TimerId timer) {
@@ -51,21 +59,21 @@ void TSlotMachine::OnTimer(TimerId timer) {
 }
 
 void TSlotMachine::Randomize() {
-    Rng.Randomize(Host.UtcMillisecondOfDay());
+    Rng.Randomize(Clock.UtcMillisecondOfDay());
 }
 
 void TSlotMachine::Pause(double seconds) {
-    const uint32_t start = Host.TickCount();
+    const uint32_t start = Clock.TickCount();
     const auto length = static_cast<uint32_t>(seconds * 1000.0);
     // Unsigned differences keep the wait right when the tick counter wraps.
-    while (Host.TickCount() - start < length)
-        Host.HandleEvents(start + length);
+    while (Clock.TickCount() - start < length)
+        Clock.HandleEvents(start + length);
 }
 
 void TSlotMachine::NewGame() {
     NewGameReset(Session);
     Session.CreditHistory.Mark(TCreditEvent::NewGame, Session.Credits);
-    Host.RepaintAll();
+    View.RepaintAll();
 }
 
 } // namespace zorva

@@ -10,7 +10,7 @@ void TSlotMachine::PaySpinWinnings() {
         return;
     }
     Session.Credits = SaturatingAdd(Session.Credits, Session.SpinWinnings);
-    Host.DrawMeter(TMeter::Credits);
+    View.DrawMeter(TMeter::Credits);
     if (Session.SpinWinnings > 0)
         PlaySound(SoundId::Payoff);
 }
@@ -21,7 +21,7 @@ void TSlotMachine::CountOffCredits() {
         if (Closing) {
             Session.Credits = SaturatingAdd(Session.Credits, Session.SpinWinnings);
             Session.SpinWinnings = 0;
-            Host.DrawMeter(TMeter::Credits);
+            View.DrawMeter(TMeter::Credits);
             return;
         }
         const int32_t left = Session.SpinWinnings;
@@ -29,10 +29,10 @@ void TSlotMachine::CountOffCredits() {
         Session.Credits = SaturatingAdd(Session.Credits, step);
         Session.SpinWinnings = SaturatingAdd(Session.SpinWinnings, -step);
         PlaySound(SoundId::CountOffTick);
-        Host.DrawMeter(TMeter::Credits);
+        View.DrawMeter(TMeter::Credits);
         Pause(0.1);
     }
-    Host.Announce(TAnnouncement::CountOffEnded);
+    Notices.Announce(TAnnouncement::CountOffEnded);
 }
 
 } // namespace zorva

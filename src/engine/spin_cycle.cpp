@@ -25,9 +25,9 @@ bool TSlotMachine::SpinIfBetAccepted() {
     else if (Session.Credits < bet) // this refusal has always ended in a comma
         refusal = ZORVA_TEXT("TSlotMachine", "You do not have enough credits for that bet,");
     if (refusal) {
-        Host.ShowInformation(refusal);
+        Dialogs.ShowInformation(refusal);
         Session.AutoSpin = false;
-        Host.DrawOptionCaptions();
+        View.DrawOptionCaptions();
         return false;
     }
     Spin();
@@ -49,14 +49,14 @@ void TSlotMachine::Spin() {
     if (!FreeSpinMode)
         Session.Spins = SaturatingAdd(Session.Spins, 1);
 
-    if (Host.Animates() && !Closing) {
+    if (View.Animates() && !Closing) {
         AnimateWheels();
         if (StopRequested)
             QuickStop();
     } else {
         for (int w = 0; w < WheelCount; ++w) {
-            Host.ClearWheel(w);
-            Host.DrawWheel(w);
+            View.ClearWheel(w);
+            View.DrawWheel(w);
         }
     }
 
@@ -74,7 +74,7 @@ void TSlotMachine::Spin() {
     EnableTimer(TimerId::Timer5, false);
     if (paid) {
         Session.CreditHistory.AddSpin(Session.Credits);
-        Host.SpinSettled();
+        Notices.SpinSettled();
     }
 }
 
@@ -87,19 +87,19 @@ void TSlotMachine::PrepareSpin() {
     EnableTimer(TimerId::Timer2, false);
     if (FlashLine >= 0)
         ShowLine(FlashLine, false);
-    if (HasWinningsText(Geometry))
-        Host.FillBlack(WinningsTextRect(Geometry));
+    if (WinningsTextShown)
+        View.ClearWinningsText();
     StopBlinkPhase = false;
     BlinkStop();
     for (int box = 0; box < MysteryBoxCount; ++box) {
         MysteryLit[box] = false;
-        Host.DrawMysteryBox(box);
+        View.DrawMysteryBox(box);
     }
     if (RestoreStrips) {
         BuildStrips(Strips);
         Stops = SavedStops;
         RestoreStrips = false;
-        Host.RepaintAll();
+        View.RepaintAll();
     }
     if (FreeSpinMode) {
         EnableTimer(TimerId::Timer5, true);
@@ -108,8 +108,8 @@ void TSlotMachine::PrepareSpin() {
         Session.Credits = SaturatingAdd(Session.Credits, -bet);
         Session.TotalBets = SaturatingAdd(Session.TotalBets, bet);
     }
-    Host.DrawMeter(TMeter::Credits);
-    Host.DrawWinnings(false);
+    View.DrawMeter(TMeter::Credits);
+    View.DrawWinnings(false);
 }
 
 // The outcome is fixed here, before anything moves; the animation only shows it.
@@ -125,17 +125,17 @@ void TSlotMachine::DrawStops() {
 
 void TSlotMachine::AnimateWheels() {
     int tick = 0;
-    uint32_t lastTick = Host.TickCount();
+    uint32_t lastTick = Clock.TickCount();
     while (tick < LastTick && !StopRequested) {
-        if (Host.TickCount() - lastTick >= TickLength) {
-            lastTick = Host.TickCount();
+        if (Clock.TickCount() - lastTick >= TickLength) {
+            lastTick = Clock.TickCount();
             ++tick;
             for (int w = 0; w < WheelCount && !StopRequested; ++w)
                 AnimateWheel(w, tick - 9 * w);
         }
         if (StopRequested)
             break;
-        Host.HandleEvents(lastTick + TickLength);
+        Clock.HandleEvents(lastTick + TickLength);
     }
 }
 
@@ -143,7 +143,7 @@ void TSlotMachine::AnimateWheels() {
 void TSlotMachine::AnimateWheel(int wheel, int phase) {
     auto& motion = Motion[wheel];
     if (phase <= LastBlurPhase) {
-        Host.DrawBlur(wheel, motion.BlurOffset);
+        View.DrawBlur(wheel, motion.BlurOffset);
         motion.BlurOffset -= BlurStep;
         if (motion.BlurOffset < 0)
             motion.BlurOffset += MotionStripHeight;
@@ -157,13 +157,13 @@ void TSlotMachine::AnimateWheel(int wheel, int phase) {
 void TSlotMachine::StopAndBounce(int wheel, int step) {
     if (step == 0) {
         PlaySound(SoundId::Click);
-        Host.ClearWheel(wheel);
-        Host.DrawWheel(wheel);
+        View.ClearWheel(wheel);
+        View.DrawWheel(wheel);
     } else if (step == 1) {
-        Host.CaptureBounce(wheel);
-        Host.DrawBounce(wheel, 1);
+        View.CaptureBounce(wheel);
+        View.DrawBounce(wheel, 1);
     } else {
-        Host.DrawBounce(wheel, BounceShifts[step - 2]);
+        View.DrawBounce(wheel, BounceShifts[step - 2]);
         if (step == LastBounceStep)
             Motion[wheel].Done = true;
     }
@@ -181,7 +181,7 @@ void TSlotMachine::QuickStop() {
 
 void TSlotMachine::PlayFreeSpins() {
     if (Session.FreeSpinsLeft > 0)
-        Host.Announce(TAnnouncement::FreeSpinsStarted);
+        Notices.Announce(TAnnouncement::FreeSpinsStarted);
     while (Session.FreeSpinsLeft > 0) {
         Session.FreeSpinsLeft = SaturatingAdd(Session.FreeSpinsLeft, -1);
         Session.NumberOfBonusRolls = SaturatingAdd(Session.NumberOfBonusRolls, 1);
@@ -192,7 +192,7 @@ void TSlotMachine::PlayFreeSpins() {
         if (Session.FreeSpinsLeft == 0) {
             FreeSpinMode = false;
             RestoreStrips = true;
-            Host.Announce(TAnnouncement::FreeSpinsEnded);
+            Notices.Announce(TAnnouncement::FreeSpinsEnded);
         }
     }
 }
@@ -201,7 +201,7 @@ void TSlotMachine::PressStop() {
     if (TimerEnabled(TimerId::Timer1)) {
         PlaySound(SoundId::Click);
         AwardMystery(MysteryPick);
-        Host.PrizeSettled();
+        Notices.PrizeSettled();
     }
     EnableTimer(TimerId::Timer1, false);
     EnableTimer(TimerId::Timer2, false);
@@ -211,7 +211,7 @@ void TSlotMachine::PressStop() {
 }
 
 void TSlotMachine::BlinkStop() {
-    Host.DrawStopButton(StopBlinkPhase);
+    View.DrawStopButton(StopBlinkPhase);
     StopBlinkPhase = !StopBlinkPhase;
 }
 

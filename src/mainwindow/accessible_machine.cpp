@@ -16,6 +16,23 @@ namespace zorva {
 
 namespace {
 
+struct TAdjusterText {
+    TBetChange Change;
+    const char* Name;
+    const char* Description;
+    const char* Key;
+};
+constexpr TAdjusterText AdjusterTexts[] = {
+    {TBetChange::LinesUp, QT_TRANSLATE_NOOP("Accessibility", "Lines plus"),
+     QT_TRANSLATE_NOOP("Accessibility", "Play one more line"), "L"},
+    {TBetChange::LinesDown, QT_TRANSLATE_NOOP("Accessibility", "Lines minus"),
+     QT_TRANSLATE_NOOP("Accessibility", "Play one line fewer"), "K"},
+    {TBetChange::CoinsUp, QT_TRANSLATE_NOOP("Accessibility", "Coins plus"),
+     QT_TRANSLATE_NOOP("Accessibility", "Bet one more coin on each line"), "C"},
+    {TBetChange::CoinsDown, QT_TRANSLATE_NOOP("Accessibility", "Coins minus"),
+     QT_TRANSLATE_NOOP("Accessibility", "Bet one coin fewer on each line"), "X"},
+};
+
 QHash<const QObject*, TMachineAccessibility*>& Machines() {
     static QHash<const QObject*, TMachineAccessibility*> machines;
     return machines;
@@ -202,13 +219,6 @@ void TMachineAccessibility::BuildChildren() {
         };
         Meters[static_cast<int>(m)] = AddRegion(std::move(r));
     };
-    // Each adjuster is enabled exactly when pressing it would change the bet.
-    const auto allowed = [this](int32_t TGameSession::*value, int step, int32_t TGameSession::*other) {
-        return [this, value, step, other] { return AdjustAllowed(Session, value, step, other); };
-    };
-    constexpr auto Lines = &TGameSession::LinesPlayed;
-    constexpr auto Coins = &TGameSession::CoinsPerLine;
-
     meter(TMeter::Credits, "Credits:");
     meter(TMeter::BonusPool, "Bonus Pool:");
     Meters[static_cast<int>(TMeter::GlobeRow)] = Meters[static_cast<int>(TMeter::BonusPool)];
@@ -238,7 +248,7 @@ void TMachineAccessibility::BuildChildren() {
     wheels.Place = [this] {
         QRect all;
         for (int w = 0; w < WheelCount; ++w)
-            all = all.united(ToQRect(WheelWindow(Machine.Geometry, w)));
+            all = all.united(ToQRect(WheelWindow(Parts.Layout->Geometry, w)));
         return all;
     };
     Wheels = AddRegion(std::move(wheels));
@@ -252,29 +262,18 @@ void TMachineAccessibility::BuildChildren() {
     };
     Mystery = AddRegion(std::move(mystery));
 
-    meter(TMeter::LinesPlayed, "Lines Played:");
-    TRegion linesUp = Button(QCoreApplication::translate("Accessibility", "Lines plus"),
-                             QCoreApplication::translate("Accessibility", "Play one more line"),
-                             layout.LinesAdjusterRect, QStringLiteral("L"));
-    linesUp.Enabled = allowed(Lines, +1, Coins);
-    AddRegion(std::move(linesUp), true);
-    TRegion linesDown = Button(QCoreApplication::translate("Accessibility", "Lines minus"),
-                               QCoreApplication::translate("Accessibility", "Play one line fewer"),
-                               MinusButtonOf(layout.LinesAdjusterRect), QStringLiteral("K"));
-    linesDown.Enabled = allowed(Lines, -1, Coins);
-    AddRegion(std::move(linesDown), true);
-
-    meter(TMeter::CoinsPerLine, "Coins/Line:");
-    TRegion coinsUp = Button(QCoreApplication::translate("Accessibility", "Coins plus"),
-                             QCoreApplication::translate("Accessibility", "Bet one more coin on each line"),
-                             layout.CoinsAdjusterRect, QStringLiteral("C"));
-    coinsUp.Enabled = allowed(Coins, +1, Lines);
-    AddRegion(std::move(coinsUp), true);
-    TRegion coinsDown = Button(QCoreApplication::translate("Accessibility", "Coins minus"),
-                               QCoreApplication::translate("Accessibility", "Bet one coin fewer on each line"),
-                               MinusButtonOf(layout.CoinsAdjusterRect), QStringLiteral("X"));
-    coinsDown.Enabled = allowed(Coins, -1, Lines);
-    AddRegion(std::move(coinsDown), true);
+    // Each adjuster stands after its meter and is enabled exactly when pressing it would change the bet.
+    for (const TAdjusterText& adjuster : AdjusterTexts) {
+        if (adjuster.Change == TBetChange::LinesUp)
+            meter(TMeter::LinesPlayed, "Lines Played:");
+        if (adjuster.Change == TBetChange::CoinsUp)
+            meter(TMeter::CoinsPerLine, "Coins/Line:");
+        TRegion button = Button(QCoreApplication::translate("Accessibility", adjuster.Name),
+                                QCoreApplication::translate("Accessibility", adjuster.Description),
+                                AdjusterRect(layout, adjuster.Change), QLatin1String(adjuster.Key));
+        button.Enabled = [this, change = adjuster.Change] { return Machine.BetChangeAllowed(change); };
+        AddRegion(std::move(button), true);
+    }
     meter(TMeter::CoinsPlayed, "Coins Played:");
 
     for (int tag : OptionReadingOrder)

@@ -2,11 +2,19 @@
 
 namespace zorva {
 
-namespace {
-
-constexpr int32_t MostPerBet = 8;
-
-} // namespace
+TRect AdjusterRect(const TWindowLayout& layout, TBetChange change) {
+    switch (change) {
+    case TBetChange::LinesUp:
+        return layout.LinesAdjusterRect;
+    case TBetChange::LinesDown:
+        return MinusButtonOf(layout.LinesAdjusterRect);
+    case TBetChange::CoinsUp:
+        return layout.CoinsAdjusterRect;
+    case TBetChange::CoinsDown:
+        break;
+    }
+    return MinusButtonOf(layout.CoinsAdjusterRect);
+}
 
 bool TMachineInput::SpinAllowed() const {
     return !Machine.Session.Spinning && !Machine.TimerEnabled(TimerId::Timer1);
@@ -25,13 +33,13 @@ void TMachineInput::FormMouseDown(int x, int y) {
         else if (y >= Layout.SpinButtonRect.Top && y <= Layout.SpinButtonRect.Bottom)
             SpinIfAllowed();
     }
-    if (Contains(Layout.LinesAdjusterRect, x, y))
+    if (Contains(AdjusterRect(Layout, TBetChange::LinesUp), x, y))
         BetUpLines();
-    if (Contains(MinusButtonOf(Layout.LinesAdjusterRect), x, y))
+    if (Contains(AdjusterRect(Layout, TBetChange::LinesDown), x, y))
         BetDownLines();
-    if (Contains(Layout.CoinsAdjusterRect, x, y))
+    if (Contains(AdjusterRect(Layout, TBetChange::CoinsUp), x, y))
         BetUpCoins();
-    if (Contains(MinusButtonOf(Layout.CoinsAdjusterRect), x, y))
+    if (Contains(AdjusterRect(Layout, TBetChange::CoinsDown), x, y))
         BetDownCoins();
 }
 
@@ -60,47 +68,21 @@ void TMachineInput::FormKeyDown(TKey key) {
     }
 }
 
-bool TMachineInput::Accept(bool allowed) {
-    Machine.PlaySound(allowed ? SoundId::Click : SoundId::Refusal);
-    return allowed;
-}
-
-bool AdjustAllowed(const TGameSession& s, int32_t TGameSession::*value, int step,
-                   int32_t TGameSession::*other) {
-    const int32_t next = s.*value + step;
-    const bool allowed =
-        step < 0 ? s.*value > 0 : s.*value < MostPerBet && int64_t{next} * (s.*other) <= s.Credits;
-    return allowed && !s.Spinning;
-}
-
-// Each adjuster moves one value of the bet by one as AdjustAllowed lets it; it repaints its own
-// meter and the Coins Played meter.
-void TMachineInput::Adjust(int32_t TGameSession::*value, int step, int32_t TGameSession::*other,
-                           TMeter meter) {
-    TGameSession& s = Machine.Session;
-    if (!Accept(AdjustAllowed(s, value, step, other)))
-        return;
-    s.*value += step;
-    // Lowering the coins repaints the bet first; every other change repaints its own meter first.
-    const bool betFirst = value == &TGameSession::CoinsPerLine && step < 0;
-    Machine.Host.DrawMeter(betFirst ? TMeter::CoinsPlayed : meter);
-    Machine.Host.DrawMeter(betFirst ? meter : TMeter::CoinsPlayed);
-}
-
+// The bet's four adjusters; the machine owns the rule and the change.
 void TMachineInput::BetUpLines() {
-    Adjust(&TGameSession::LinesPlayed, +1, &TGameSession::CoinsPerLine, TMeter::LinesPlayed);
+    Machine.ChangeBet(TBetChange::LinesUp);
 }
 
 void TMachineInput::BetDownLines() {
-    Adjust(&TGameSession::LinesPlayed, -1, &TGameSession::CoinsPerLine, TMeter::LinesPlayed);
+    Machine.ChangeBet(TBetChange::LinesDown);
 }
 
 void TMachineInput::BetUpCoins() {
-    Adjust(&TGameSession::CoinsPerLine, +1, &TGameSession::LinesPlayed, TMeter::CoinsPerLine);
+    Machine.ChangeBet(TBetChange::CoinsUp);
 }
 
 void TMachineInput::BetDownCoins() {
-    Adjust(&TGameSession::CoinsPerLine, -1, &TGameSession::LinesPlayed, TMeter::CoinsPerLine);
+    Machine.ChangeBet(TBetChange::CoinsDown);
 }
 
 } // namespace zorva

@@ -6,10 +6,8 @@ namespace zorva {
 
 enum class TKey { Enter, Space, L, K, C, X, Other };
 
-// Whether an adjuster may move value by step now: within 0 to 8, never during a spin, and never
-// up beyond what the credits cover with other.
-bool AdjustAllowed(const TGameSession& session, int32_t TGameSession::*value, int step,
-                   int32_t TGameSession::*other);
+// Where each bet adjuster's button stands: the plus buttons by the layout, each minus beside its plus.
+TRect AdjusterRect(const TWindowLayout& layout, TBetChange change);
 
 // The machine's own controls: the painted Spin and Stop buttons, the two bet adjuster pairs and
 // six keys. Any mouse button does the same.
@@ -31,9 +29,6 @@ class TMachineInput {
 
     bool SpinAllowed() const;
     void SpinIfAllowed();
-    // Clicks before a change, buzzes instead of one.
-    bool Accept(bool allowed);
-    void Adjust(int32_t TGameSession::*value, int step, int32_t TGameSession::*other, TMeter meter);
 };
 
 } // namespace zorva

@@ -33,6 +33,7 @@ TWindowLayout LayOut(const TLayoutInputs& in) {
     l.MachineLeft = in.MachineLeft;
     l.MachineTop = in.MachineTop;
     l.Machine = in.Machine;
+    l.Geometry = {in.ScreenWidth, in.MachineLeft, in.MachineTop, in.SymbolSize};
     const int m = l.M();
 
     // Spin above Stop, centred in the strip right of the machine, Stop level with its bottom.

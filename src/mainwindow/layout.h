@@ -1,5 +1,5 @@
 #pragma once
-#include "engine/geometry.h"
+#include "mainwindow/machine_geometry.h"
 
 namespace zorva {
 
@@ -27,6 +27,7 @@ struct TLayoutInputs {
     TSize PlusMinus;
     TSize Logo;
     TSize Options;
+    int SymbolSize = 96; // the wheels' symbols: 64 on the small machine face, 96 on the large
 };
 
 // Where everything of the main window stands; fixed for the run. Rectangles are half-open for
@@ -45,6 +46,7 @@ struct TWindowLayout {
     TRect CoinsAdjusterRect;
     TRect LogoRect;
     TRect OptionsRect; // the template: option button 0 stands here
+    TMachineGeometry Geometry; // where the wheels and the machine's own boxes stand
 
     // The machine's right edge.
     int M() const { return MachineLeft + Machine.Width; }

@@ -206,22 +206,22 @@ void TPanel::WriteNumber(int32_t value, const QPoint& at, bool green, bool right
 }
 
 void TPanel::DrawWheel(int wheel) {
-    const int s = Machine.Geometry.SymbolSize;
+    const int s = Layout.Geometry.SymbolSize;
     const int code = Machine.SymbolAt(wheel);
-    const TRect cell = WheelCell(Machine.Geometry, wheel);
+    const TRect cell = WheelCell(Layout.Geometry, wheel);
     Copy(Artwork.SymbolSheet, QRect((code % 4) * s, (code / 4) * s, s, s), QPoint(cell.Left, cell.Top));
 }
 
 void TPanel::ClearWheel(int wheel) {
-    const QRect r = ToQRect(ClearingRect(Machine.Geometry, wheel));
+    const QRect r = ToQRect(ClearingRect(Layout.Geometry, wheel));
     Canvas.Paint(r, [&](QPainter& painter) { painter.fillRect(r, Qt::white); });
     Touched(r);
 }
 
 // The strip wraps: a slice running past its end goes on from its top.
 void TPanel::DrawBlur(int wheel, int offset) {
-    const TRect window = WheelWindow(Machine.Geometry, wheel);
-    const int s = Machine.Geometry.SymbolSize;
+    const TRect window = WheelWindow(Layout.Geometry, wheel);
+    const int s = Layout.Geometry.SymbolSize;
     const int height = window.Height();
     const int first = std::min(height, MotionStripHeight - offset);
     Copy(Artwork.MotionStrip, QRect(0, offset, s, first), QPoint(window.Left, window.Top));
@@ -230,12 +230,12 @@ void TPanel::DrawBlur(int wheel, int offset) {
 }
 
 void TPanel::CaptureBounce(int wheel) {
-    Captures[wheel] = Canvas.Copy(DevicePixelsOf(ToQRect(BounceCapture(Machine.Geometry, wheel)), Ratio));
+    Captures[wheel] = Canvas.Copy(DevicePixelsOf(ToQRect(BounceCapture(Layout.Geometry, wheel)), Ratio));
     Captures[wheel].setDevicePixelRatio(Ratio);
 }
 
 void TPanel::DrawBounce(int wheel, int shift) {
-    const TRect r = BounceCapture(Machine.Geometry, wheel);
+    const TRect r = BounceCapture(Layout.Geometry, wheel);
     Copy(Captures[wheel], QRect(0, 0, r.Width(), r.Height()), QPoint(r.Left, r.Top + shift));
 }
 
@@ -243,8 +243,8 @@ void TPanel::DrawBounce(int wheel, int shift) {
 // stays inside what clearing the wheel repaints, or the line would leave a red edge behind.
 void TPanel::HatchLine(int lineIndex) {
     for (int wheel : Paylines[lineIndex]) {
-        const QRect r = ToQRect(HighlightBox(Machine.Geometry, wheel));
-        const QRect clearing = ToQRect(ClearingRect(Machine.Geometry, wheel));
+        const QRect r = ToQRect(HighlightBox(Layout.Geometry, wheel));
+        const QRect clearing = ToQRect(ClearingRect(Layout.Geometry, wheel));
         Canvas.Paint(r & clearing, [&](QPainter& painter) {
             painter.setPen(QColor(255, 0, 0));
             painter.setBrush(QBrush(QColor(255, 0, 0), Qt::DiagCrossPattern));
@@ -447,8 +447,11 @@ void TPanel::DrawFreeSpinsCount(bool red) {
     Touched(covered);
 }
 
-void TPanel::FillBlack(const TRect& rect) {
-    const QRect r = ToQRect(rect);
+// Only the layout of medium screens shows a Winnings text above the machine.
+void TPanel::ClearWinningsText() {
+    if (!HasWinningsText(Layout.Geometry))
+        return;
+    const QRect r = ToQRect(WinningsTextRect(Layout.Geometry));
     Canvas.FillBlack(r);
     Touched(r);
 }

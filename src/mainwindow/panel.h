@@ -69,7 +69,7 @@ class TPanel {
     void DrawMysteryPrize(int box, bool chosen);
     void DrawStopButton(bool dark);
     void DrawFreeSpinsCount(bool red);
-    void FillBlack(const TRect& rect);
+    void ClearWinningsText();
 
     // Where each label of the panel stands and the size it is written in, after fitting.
     struct TLabelPlace {

@@ -1,7 +1,7 @@
 #include "bmp_header.h"
 
 #include "art/program_art.h"
-#include "engine/geometry.h"
+#include "mainwindow/machine_geometry.h"
 
 #include <QDir>
 #include <QImage>

@@ -135,7 +135,7 @@ TEST_F(Evaluation, AutoSpinFlashesTheWinningLinesNeitherOfASpinNorOfAFreeSpin) {
 // the game does to them (the game books its result itself), and a lost Pyramid wipes no text.
 TEST_F(Evaluation, AFreeSpinHandsItsWinningsOverByItsOwnRules) {
     Session.Double = true;
-    Machine.Geometry = {800, 100, 0, 64}; // the medium layout, which has the winnings text
+    Machine.ShowsWinningsText(true); // as the medium layout does
     struct THandOff {
         bool Flashing = false;
         int32_t Stake = 0;
@@ -150,7 +150,7 @@ TEST_F(Evaluation, AFreeSpinHandsItsWinningsOverByItsOwnRules) {
     Show({Seven, Wild, Seven, Cherries, Cherries, Cherries, Seven, Diamond, Bell});
     Machine.EvaluateSpin();
     EXPECT_FALSE(seen.Flashing) << "a paid spin flashes once its game is over";
-    EXPECT_EQ(Host.Count("Black 100,0,400,44"), 1) << "a paid spin's lost Pyramid wipes the text";
+    EXPECT_EQ(Host.Count("ClearWinningsText"), 1) << "a paid spin's lost Pyramid wipes the text";
     EXPECT_EQ(Session.BonusRollWon, 0);
 
     BuildFreeSpinStrips(Machine.Strips, Machine.Stops, Machine.SavedStops);
@@ -160,7 +160,7 @@ TEST_F(Evaluation, AFreeSpinHandsItsWinningsOverByItsOwnRules) {
     Machine.EvaluateFreeSpin();
     EXPECT_EQ(seen.Stake, 50 + 10) << "the free spin's whole win is at stake";
     EXPECT_TRUE(seen.Flashing) << "a free spin's lines flash behind the game window";
-    EXPECT_EQ(Host.Count("Black 100,0,400,44"), 0) << "a free spin's lost Pyramid wipes nothing";
+    EXPECT_EQ(Host.Count("ClearWinningsText"), 0) << "a free spin's lost Pyramid wipes nothing";
     EXPECT_EQ(Session.BonusRollWon, 50 + 10);
     EXPECT_EQ(Session.DoubleOrNothingWon, -(50 + 5) - (50 + 10));
     EXPECT_EQ(Session.Credits, 1000) << "both stakes lost";

@@ -139,16 +139,16 @@ TEST_F(SpinCycle, BlinkStopAlternatesThePicturesAndStopResetsIt) {
 }
 
 TEST_F(SpinCycle, ASpinEndsTheFlashAndTheChaserAndWipesTheMediumLayoutText) {
-    Machine.Geometry = {800, 100, 0, 64};
+    Machine.ShowsWinningsText(true);
     Machine.FlashLine = 2;
     Host.TimeOfDay = 99;
     Machine.RequestSpin();
     EXPECT_EQ(Host.Log[0], "ClearWheel 6") << "the flashed line is repainted plainly first";
-    EXPECT_EQ(Host.Count("Black 100,0,400,44"), 1);
-    Machine.Geometry.ScreenWidth = 1024;
+    EXPECT_EQ(Host.Count("ClearWinningsText"), 1);
+    Machine.ShowsWinningsText(false);
     Host.Log.clear();
     Machine.RequestSpin();
-    EXPECT_EQ(Host.Entries("Black").size(), 0u);
+    EXPECT_EQ(Host.Entries("ClearWinningsText").size(), 0u);
 }
 
 } // namespace

@@ -231,11 +231,7 @@ class TPlayer {
         if (Session.Credits < Session.Bet())
             Bank(TBankMode::Borrow);
         Session.AutoSpin = true;
-        Host.At(Host.Now + Luck() % 10'000, [this] {
-            Machine.Closing = true;
-            Machine.StopRequested = true;
-            Session.AutoSpin = false;
-        });
+        Host.At(Host.Now + Luck() % 10'000, [this] { Machine.Close(); });
         const int settledBefore = Host.Settled;
         Machine.RequestSpin();
         Check("after closing");

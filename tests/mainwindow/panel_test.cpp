@@ -3,7 +3,7 @@
 #include <QtMath>
 #include <gtest/gtest.h>
 
-#include "mainwindow/panel.h"
+#include "mainwindow/machine_face.h"
 #include "platform/picture_file.h"
 #include "platform/sharp_pictures.h"
 #include "support/fake_host.h"
@@ -12,18 +12,11 @@ namespace zorva {
 namespace {
 
 // The panel on a screen of the given width, painted with the program folder's real artwork.
-class PanelOn {
+class PanelOn : public TMachineFace {
   public:
     PanelOn(int width, int height, int ppi = 96, double ratio = 1.0) {
         const TScreenFacts screen{width, height, 32, ppi, ratio};
-        Artwork = LoadArtwork(QStringLiteral(ZORVA_TEST_PROGRAM_FOLDER), screen);
-        Pictures = LoadPanelPictures(Artwork, width, ratio);
-        Machine.Geometry = {width, Artwork.MachineLeft, Artwork.MachineTop, Artwork.SymbolSize};
-        auto size = [](const QImage& i) { return TSize{LogicalSize(i).width(), LogicalSize(i).height()}; };
-        Layout = LayOut({width, height, Artwork.MachineLeft, Artwork.MachineTop, size(Artwork.MachineImage),
-                         size(Pictures.SpinBtn), size(Pictures.StopBtn), size(Pictures.PlusSmall),
-                         size(Pictures.PlusMinus), size(Pictures.Logo), size(Pictures.Options)});
-        Panel = std::make_unique<TPanel>(Layout, Artwork, Pictures, Session, Machine, ppi, ratio);
+        Assemble(LoadArtwork(QStringLiteral(ZORVA_TEST_PROGRAM_FOLDER), screen), screen, Session, Machine);
         Panel->Changed = [this](const QRect& rect) { Repainted += rect; };
         Panel->FormPaint();
     }
@@ -62,10 +55,6 @@ class PanelOn {
     TGameSession Session;
     TFakeHost Host;
     TSlotMachine Machine{Session, Host};
-    TArtwork Artwork;
-    TPanelPictures Pictures;
-    TWindowLayout Layout;
-    std::unique_ptr<TPanel> Panel;
     QRegion Repainted;
 };
 
@@ -180,6 +169,14 @@ TEST(Panel, WinningsMeterBlanksWhereItPaints) {
     EXPECT_TRUE(large.ShowsDigit(large.Layout.M() + 168, 243, 7, true));
     large.Panel->DrawWinnings(false);
     EXPECT_TRUE(large.Black(large.Panel->WinningsArea()));
+
+    // A spin wipes the text above the machine of the medium layout only; elsewhere nothing is touched.
+    p.Panel->DrawWinnings(true);
+    p.Panel->ClearWinningsText();
+    EXPECT_TRUE(p.Black({p.Layout.MachineLeft, 0, 300, 44}));
+    large.Repainted = QRegion();
+    large.Panel->ClearWinningsText();
+    EXPECT_TRUE(large.Repainted.isEmpty());
 }
 
 // From 1000 to about 1060 pixels the Winnings meter's designed place runs off the window, and
@@ -271,7 +268,7 @@ TEST(Panel, TheCanvasHoldsTheScreensDevicePixels) {
 TEST(Panel, PicturesAtTwiceTheRatioComeFromTheTwiceSizedArt) {
     PanelOn single(1920, 1080, 96, 1.0);
     PanelOn twice(1920, 1080, 96, 2.0);
-    const TRect cell = WheelCell(single.Machine.Geometry, 4);
+    const TRect cell = WheelCell(single.Layout.Geometry, 4);
     const int code = single.Machine.SymbolAt(4);
     const QImage one = single.Panel->Canvas.Copy(QRect(cell.Left, cell.Top, 96, 96));
     const QImage two = twice.Panel->Canvas.Copy(QRect(2 * cell.Left, 2 * cell.Top, 192, 192));

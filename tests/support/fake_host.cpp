@@ -81,11 +81,6 @@ void TFakeHost::DrawMysteryPrize(int box, bool chosen) {
     Draw([&] { return "Prize " + std::to_string(box) + (chosen ? " chosen" : ""); });
 }
 
-void TFakeHost::FillBlack(const TRect& r) {
-    Log.push_back("Black " + std::to_string(r.Left) + "," + std::to_string(r.Top) + "," +
-                  std::to_string(r.Right) + "," + std::to_string(r.Bottom));
-}
-
 void TFakeHost::RepaintAll() {
     Log.push_back("RepaintAll");
     if (OnRepaintAll)

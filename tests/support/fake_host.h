@@ -62,7 +62,7 @@ class TFakeHost : public THost {
         Draw([&] { return std::string(red ? "FreeSpins red" : "FreeSpins yellow"); });
     }
     void DrawOptionCaptions() override { Log.push_back("OptionCaptions"); }
-    void FillBlack(const TRect& rect) override;
+    void ClearWinningsText() override { Log.push_back("ClearWinningsText"); }
     void RepaintAll() override;
     bool Animates() const override { return Animated; }
     // A sound the engine waits for takes its real length on the virtual clock, as on the real

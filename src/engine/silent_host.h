@@ -26,7 +26,7 @@ class TSilentHost final : public THost {
     void DrawStopButton(bool) override {}
     void DrawFreeSpinsCount(bool) override {}
     void DrawOptionCaptions() override {}
-    void FillBlack(const TRect&) override {}
+    void ClearWinningsText() override {}
     void RepaintAll() override {}
     bool Animates() const override { return false; }
     void Play(SoundId) override {}

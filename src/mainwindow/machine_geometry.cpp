@@ -1,4 +1,4 @@
-#include "engine/geometry.h"
+#include "mainwindow/machine_geometry.h"
 
 namespace zorva {
 

@@ -1,22 +1,7 @@
 #pragma once
+#include "platform/rect.h"
 
 namespace zorva {
-
-// Left, Top, Right, Bottom in client pixels; Right and Bottom are exclusive.
-struct TRect {
-    int Left = 0;
-    int Top = 0;
-    int Right = 0;
-    int Bottom = 0;
-
-    int Width() const { return Right - Left; }
-    int Height() const { return Bottom - Top; }
-    bool operator==(const TRect&) const = default;
-};
-
-inline TRect RectAt(int left, int top, int width, int height) {
-    return {left, top, left + width, top + height};
-}
 
 // Where the machine face sits and how big its symbols are; fixed at start-up.
 struct TMachineGeometry {

@@ -3,15 +3,12 @@
 // the artwork the window itself chooses, with the machine faces of both colour sets cut out.
 #include "art/builtin_art.h"
 #include "art/program_art.h"
-#include "engine/host.h"
 #include "engine/machine.h"
 #include "engine/session.h"
-#include "mainwindow/artwork_loader.h"
+#include "engine/silent_host.h"
 #include "mainwindow/image_control.h"
-#include "mainwindow/layout.h"
+#include "mainwindow/machine_face.h"
 #include "mainwindow/options_bar.h"
-#include "mainwindow/panel.h"
-#include "sim/silent_host.h"
 #include "platform/screen_facts.h"
 
 #include <QApplication>
@@ -88,10 +85,6 @@ class TCanvasView : public QWidget {
     const TPanel& Panel;
 };
 
-TSize SizeOf(const QImage& image) {
-    return {image.width(), image.height()};
-}
-
 struct TWindowShot {
     QImage Window;
     QRect Machine; // the face with the mystery boxes below it
@@ -110,14 +103,11 @@ TWindowShot WindowAsSeen(const QString& folder, const TScreenFacts& screen) {
     TSlotMachine machine(session, host);
     machine.MysteryLit[2] = true;
 
-    const TArtwork artwork = LoadArtwork(folder, screen);
-    machine.Geometry = {screen.Width, artwork.MachineLeft, artwork.MachineTop, artwork.SymbolSize};
-    const TPanelPictures pictures = LoadPanelPictures(artwork, screen.Width);
-    const TWindowLayout layout = LayOut(
-        {screen.Width, screen.Height, artwork.MachineLeft, artwork.MachineTop, SizeOf(artwork.MachineImage),
-         SizeOf(pictures.SpinBtn), SizeOf(pictures.StopBtn), SizeOf(pictures.PlusSmall),
-         SizeOf(pictures.PlusMinus), SizeOf(pictures.Logo), SizeOf(pictures.Options)});
-    TPanel panel(layout, artwork, pictures, session, machine, screen.PixelsPerInch);
+    TMachineFace face;
+    face.Assemble(LoadArtwork(folder, screen), screen, session, machine);
+    const TWindowLayout& layout = face.Layout;
+    const TPanelPictures& pictures = face.Pictures;
+    TPanel& panel = *face.Panel;
     panel.FormPaint();
     panel.DrawBlur(8, 540);
 
@@ -128,7 +118,7 @@ TWindowShot WindowAsSeen(const QString& folder, const TScreenFacts& screen) {
     options.DrawOptionCaptions();
 
     const QRect machineRect(layout.MachineLeft, layout.MachineTop, layout.Machine.Width,
-                            layout.Machine.Height + artwork.MysteryArtwork.height() / 2);
+                            layout.Machine.Height + face.Artwork.MysteryArtwork.height() / 2);
     return {view.grab().toImage(), machineRect};
 }
 
