@@ -103,6 +103,12 @@ class TMachineAccessibility : public QObject {
     int32_t CreditsAtFreeSpins = 0;
 
     void BuildChildren();
+    void AddMeter(TMeter meter, const char* label);
+    double MeterValue(TMeter meter) const;
+    void AddMachineRegions();
+    void AddBetControls();
+    void AddSpinAndStop();
+    void AddStatusLine();
     TRegionAccessible* AddRegion(TRegion region, bool takesFocus = false);
     void AddWidget(QWidget* widget);
     TRegion Button(const QString& name, const QString& description, const TRect& place, const QString& key);

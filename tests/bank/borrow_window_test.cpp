@@ -5,7 +5,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "qt_printers.h"
+#include "support/qt_printers.h"
 
 #include "art/builtin_art.h"
 #include "bank/borrow.h"

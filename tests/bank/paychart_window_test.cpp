@@ -4,7 +4,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "qt_printers.h"
+#include "support/qt_printers.h"
 
 #include "bank/payoffs.h"
 #include "platform/help_viewer.h"

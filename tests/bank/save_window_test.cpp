@@ -9,7 +9,7 @@
 #include "saved_fields.h"
 #include "temporary_config_home.h"
 
-#include "qt_printers.h"
+#include "support/qt_printers.h"
 
 namespace zorva {
 namespace {

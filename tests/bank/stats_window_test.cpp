@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <gtest/gtest.h>
 
-#include "qt_printers.h"
+#include "support/qt_printers.h"
 
 #include "bank/credit_plot.h"
 #include "bank/stats.h"

@@ -4,7 +4,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-#include "qt_printers.h"
+#include "support/qt_printers.h"
 
 #include "platform/text_input.h"
 

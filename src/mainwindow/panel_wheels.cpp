@@ -1,0 +1,71 @@
+// The nine wheels on the canvas: at rest, blurred, bouncing, and hatched on a winning line.
+#include "mainwindow/panel.h"
+
+#include <QPainter>
+
+#include "engine/symbols.h"
+#include "mainwindow/panel_style.h"
+#include "mainwindow/qt_rect.h"
+#include "platform/sharp_pictures.h"
+
+namespace zorva {
+
+using namespace panel;
+
+namespace {
+
+constexpr int MotionStripHeight = 576;
+
+} // namespace
+
+void TPanel::DrawWheel(int wheel) {
+    const int s = Layout.Geometry.SymbolSize;
+    const int code = Machine.SymbolAt(wheel);
+    const TRect cell = WheelCell(Layout.Geometry, wheel);
+    Copy(Artwork.SymbolSheet, QRect((code % 4) * s, (code / 4) * s, s, s), QPoint(cell.Left, cell.Top));
+}
+
+void TPanel::ClearWheel(int wheel) {
+    const QRect r = ToQRect(ClearingRect(Layout.Geometry, wheel));
+    Canvas.Paint(r, [&](QPainter& painter) { painter.fillRect(r, Qt::white); });
+    Touched(r);
+}
+
+// The strip wraps: a slice running past its end goes on from its top.
+void TPanel::DrawBlur(int wheel, int offset) {
+    const TRect window = WheelWindow(Layout.Geometry, wheel);
+    const int s = Layout.Geometry.SymbolSize;
+    const int height = window.Height();
+    const int first = std::min(height, MotionStripHeight - offset);
+    Copy(Artwork.MotionStrip, QRect(0, offset, s, first), QPoint(window.Left, window.Top));
+    if (first < height)
+        Copy(Artwork.MotionStrip, QRect(0, 0, s, height - first), QPoint(window.Left, window.Top + first));
+}
+
+void TPanel::CaptureBounce(int wheel) {
+    Captures[wheel] = Canvas.Copy(DevicePixelsOf(ToQRect(BounceCapture(Layout.Geometry, wheel)), Ratio));
+    Captures[wheel].setDevicePixelRatio(Ratio);
+}
+
+void TPanel::DrawBounce(int wheel, int shift) {
+    const TRect r = BounceCapture(Layout.Geometry, wheel);
+    Copy(Captures[wheel], QRect(0, 0, r.Width(), r.Height()), QPoint(r.Left, r.Top + shift));
+}
+
+// Red cross-hatching over the line's three windows; the symbols show through. The hatching
+// stays inside what clearing the wheel repaints, or the line would leave a red edge behind.
+void TPanel::HatchLine(int lineIndex) {
+    for (int wheel : Paylines[lineIndex]) {
+        const QRect r = ToQRect(HighlightBox(Layout.Geometry, wheel));
+        const QRect clearing = ToQRect(ClearingRect(Layout.Geometry, wheel));
+        Canvas.Paint(r & clearing, [&](QPainter& painter) {
+            painter.setPen(QColor(255, 0, 0));
+            painter.setBrush(QBrush(QColor(255, 0, 0), Qt::DiagCrossPattern));
+            painter.setClipRect(clearing);
+            painter.drawRect(r.adjusted(0, 0, -1, -1));
+        });
+        Touched(r);
+    }
+}
+
+} // namespace zorva
