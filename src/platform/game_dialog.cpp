@@ -4,7 +4,13 @@
 #include <QKeyEvent>
 #include <QScreen>
 
+#include "platform/dialog_placement.h"
+
 namespace zorva {
+
+TGameDialog::TGameDialog(QWidget* parent, Qt::WindowFlags flags) : QDialog(parent, flags) {
+    PlaceOverParent(this);
+}
 
 void TGameDialog::CentreOnScreen() {
     const QWidget* anchor = parentWidget() ? parentWidget() : this;

@@ -6,10 +6,10 @@ class QKeyEvent;
 namespace zorva {
 
 // A window the game opens over the machine: F1 opens its chapter of the manual, and it opens in
-// the middle of the screen the machine is on.
+// the middle of the screen the machine is on, or over the machine where the compositor places it.
 class TGameDialog : public QDialog {
   protected:
-    explicit TGameDialog(QWidget* parent, Qt::WindowFlags flags = {}) : QDialog(parent, flags) {}
+    explicit TGameDialog(QWidget* parent, Qt::WindowFlags flags = {});
 
     // Opens this window's chapter of the manual.
     virtual void ShowHelp() = 0;

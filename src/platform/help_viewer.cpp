@@ -1,6 +1,5 @@
 #include "platform/help_viewer.h"
 
-#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -14,6 +13,7 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
+#include "platform/dialog_placement.h"
 #include "platform/translations.h"
 
 namespace zorva {
@@ -84,8 +84,7 @@ void Show(int topic, QWidget* parent) {
     const QUrl page = HelpPage(topic);
     static QPointer<THelpWindow> viewer;
     if (parent == nullptr)
-        parent = QApplication::activeModalWidget() ? QApplication::activeModalWidget()
-                                                   : QApplication::activeWindow();
+        parent = OwnerForBox();
     if (viewer && viewer->parentWidget() != parent)
         viewer->close();
     if (!viewer)

@@ -5,6 +5,8 @@
 #include <QString>
 #include <iostream>
 
+#include "platform/dialog_placement.h"
+
 namespace zorva {
 
 bool ShowMessageBox(TMessageKind kind, const std::string& text) {
@@ -13,21 +15,25 @@ bool ShowMessageBox(TMessageKind kind, const std::string& text) {
         std::cerr << text << '\n';
         return false;
     }
-    QWidget* parent = QApplication::activeWindow();
     const QString title = QGuiApplication::applicationDisplayName();
     const QString message = QString::fromStdString(text);
+    QMessageBox box(OwnerForBox());
+    box.setWindowTitle(title);
+    box.setText(message);
     switch (kind) {
     case TMessageKind::Error:
-        QMessageBox::critical(parent, title, message);
-        return false;
+        box.setIcon(QMessageBox::Critical);
+        break;
     case TMessageKind::Information:
-        QMessageBox::information(parent, title, message);
-        return false;
+        box.setIcon(QMessageBox::Information);
+        break;
     case TMessageKind::Question:
-        return QMessageBox::question(parent, title, message, QMessageBox::Yes | QMessageBox::No) ==
-               QMessageBox::Yes;
+        box.setIcon(QMessageBox::Question);
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        break;
     }
-    return false;
+    PlaceOverParent(&box);
+    return box.exec() == QMessageBox::Yes;
 }
 
 } // namespace zorva

@@ -4,6 +4,8 @@
 #include <QInputDialog>
 #include <QLineEdit>
 
+#include "platform/dialog_placement.h"
+
 namespace zorva {
 
 namespace {
@@ -13,7 +15,8 @@ constexpr int FieldWidth = 330;
 } // namespace
 
 std::optional<std::string> AskText(const TTextRequest& request) {
-    QInputDialog box(QApplication::activeWindow());
+    QInputDialog box(OwnerForBox());
+    PlaceOverParent(&box);
     box.setWindowTitle(QString::fromStdString(request.Caption));
     box.setLabelText(QString::fromStdString(request.Prompt));
     box.setInputMode(QInputDialog::TextInput);
