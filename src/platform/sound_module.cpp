@@ -84,4 +84,13 @@ void TSoundModuleBackend::Stop() {
         Device->Stop();
 }
 
+// The device's wait first lets its thread open the sound's stream, so the sound's length is counted
+// from there: counted from the call, the next sound cut off as much of its end as the opening took.
+void TSoundModuleBackend::Wait(int milliseconds) {
+    if (Device)
+        Device->Wait(milliseconds);
+    else
+        TSoundBackend::Wait(milliseconds);
+}
+
 } // namespace zorva

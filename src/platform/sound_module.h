@@ -33,6 +33,7 @@ class TSoundModuleBackend : public TSoundBackend {
     void Start(const QString& path, bool looping) override;
     void StartFromMemory(const QByteArray& wave) override;
     void Stop() override;
+    void Wait(int milliseconds) override;
 
   private:
     void Load();

@@ -24,15 +24,26 @@ TSoundStreamBackend::TSoundStreamBackend() {
     qInstallMessageHandler(previous);
     if (Device->isNull())
         qWarning("Zorva Slots plays no sound: no sound output was found");
-    Pump.setTimerType(Qt::PreciseTimer);
-    Pump.setInterval(BufferMilliseconds / 4);
+    Pump.setInterval(LoopAheadMilliseconds / 4);
     QObject::connect(&Pump, &QTimer::timeout, [this] { Feed(); });
-    Closing.setSingleShot(true);
-    QObject::connect(&Closing, &QTimer::timeout, [this] { Stop(); });
+    for (TSlot& slot : Slots) {
+        slot.Closing.setSingleShot(true);
+        QObject::connect(&slot.Closing, &QTimer::timeout, [this, &slot] {
+            if (Current >= 0 && &slot == &Slots[Current])
+                Stop();
+            else
+                slot.Sink->stop();
+        });
+    }
 }
 
 TSoundStreamBackend::~TSoundStreamBackend() {
     Stop();
+    for (TSlot& slot : Slots) {
+        slot.Closing.stop();
+        if (slot.Sink)
+            slot.Sink->stop();
+    }
 }
 
 // The sound server was reached when the stream was made.
@@ -42,6 +53,8 @@ void TSoundStreamBackend::Start(const QString& path, bool looping) {
     QFile file(path);
     if (file.open(QIODevice::ReadOnly))
         Begin(file.readAll(), looping);
+    else
+        Stop(); // the stop before this start was left to it
 }
 
 void TSoundStreamBackend::StartFromMemory(const QByteArray& wave) {
@@ -49,60 +62,94 @@ void TSoundStreamBackend::StartFromMemory(const QByteArray& wave) {
 }
 
 void TSoundStreamBackend::Begin(const QByteArray& wave, bool looping) {
-    Stop();
     const std::optional<TWaveLayout> layout = ReadWaveLayout(wave);
-    if (Device->isNull() || !layout)
+    if (Device->isNull() || !layout) {
+        Stop();
         return;
-    Samples = MonoSamples(wave, *layout, SampleRate);
-    Looping = looping && !Samples.empty();
-    // The server starts playing a stream once it holds a buffer's worth: silence after a short
-    // sound makes up the rest, or a click would wait for the next sound and be cut by it.
-    if (!Looping)
-        Samples.resize(std::max<size_t>(Samples.size(), SampleRate / 1000 * BufferMilliseconds), 0);
+    }
+    std::vector<int16_t> samples = MonoSamples(wave, *layout, SampleRate);
+    const bool loop = looping && !samples.empty();
+    const size_t soundLength = samples.size();
+    // Silence follows the sound until its stream closes, and a buffer's worth more: the stream never
+    // runs dry, and the server, which starts a stream once a buffer's worth is queued, starts a
+    // click at once.
+    if (!loop)
+        samples.resize(samples.size() + SampleRate / 1000 * (CloseAfterMilliseconds + BufferMilliseconds), 0);
+    // The new stream opens while the old one still plays (PipeWire takes tens of milliseconds to
+    // open one). A sound the server has read to its end is left to play out what it has on its
+    // way to the speaker, silence after it, and close on its own; one still playing is cut.
+    const int next = (Last + 1) % std::ssize(Slots);
+    TSlot& slot = Slots[next];
+    if (!slot.Sink)
+        slot.Sink = Open();
+    slot.Closing.stop();
+    // The sink keeps the size the server granted its last stream, which may be less than asked.
+    slot.Sink->setBufferSize(BufferMilliseconds * BytesPerMillisecond);
+    QIODevice* output = slot.Sink->start();
+    if (!ReadThrough())
+        Stop();
+    Pump.stop();
+    Current = -1;
+    Output = nullptr;
+    if (output == nullptr)
+        return;
+    Last = Current = next;
+    Output = output;
+    Samples = std::move(samples);
+    Sound = loop ? 0 : soundLength;
+    Looping = loop;
     Written = 0;
-    Open();
-    Output = Sink->start();
-    Pump.start();
+    Fed = 0;
+    Begun.start();
     Feed();
-    if (!Looping)
-        Closing.start(static_cast<int>(Samples.size() * 1000 / SampleRate) + CloseAfterMilliseconds);
+    if (Looping)
+        Pump.start();
+    else
+        slot.Closing.start(static_cast<int>(Sound * 1000 / SampleRate) + CloseAfterMilliseconds);
 }
 
-void TSoundStreamBackend::Open() {
+// Whether the server has taken the sound's last sample from the stream (on PulseAudio, played it).
+bool TSoundStreamBackend::ReadThrough() const {
+    return Current < 0 || (!Looping && Slots[Current].Sink->processedUSecs() >= static_cast<qint64>(Sound) * 1000000 / SampleRate);
+}
+
+std::unique_ptr<QAudioSink> TSoundStreamBackend::Open() const {
     QAudioFormat format;
     format.setSampleRate(static_cast<int>(SampleRate));
     format.setChannelCount(1);
     format.setSampleFormat(QAudioFormat::Int16);
-    Sink = std::make_unique<QAudioSink>(*Device, format);
-    Sink->setBufferSize(BufferMilliseconds * BytesPerMillisecond);
+    return std::make_unique<QAudioSink>(*Device, format);
 }
 
+// The server queues whatever it is sent, beyond the buffer it asks to have filled, so a sound
+// goes out whole at once and a loop a second ahead: a player thread held up by a busy machine
+// must never let a stream run dry, as Qt 6.4 then drains it and the rest of the sound is lost.
 void TSoundStreamBackend::Feed() {
     if (Output == nullptr)
         return;
-    for (;;) {
-        if (Written == Samples.size() && Looping)
-            Written = 0;
-        const qint64 room = std::min<qint64>(Sink->bytesFree(), (Samples.size() - Written) * 2) & ~qint64{1};
-        if (room <= 0)
-            break;
-        const qint64 sent = Output->write(reinterpret_cast<const char*>(Samples.data() + Written), room);
+    const size_t wanted = Looping ? static_cast<size_t>(Begun.elapsed() + LoopAheadMilliseconds) * SampleRate / 1000
+                                  : Samples.size();
+    while (Fed < wanted) {
+        const size_t chunk = std::min(Samples.size() - Written, wanted - Fed);
+        const qint64 sent = Output->write(reinterpret_cast<const char*>(Samples.data() + Written),
+                                          static_cast<qint64>(chunk * 2)) & ~qint64{1};
         if (sent <= 0)
             break;
         Written += static_cast<size_t>(sent / 2);
+        Fed += static_cast<size_t>(sent / 2);
+        if (Written == Samples.size() && Looping)
+            Written = 0;
     }
-    if (!Looping && Written == Samples.size())
-        Pump.stop();
 }
 
-// The sink goes with its stream: a stopped sink of Qt 6.4 may keep its own timer running.
 void TSoundStreamBackend::Stop() {
     Pump.stop();
-    Closing.stop();
-    if (Sink)
-        Sink->stop();
-    Sink.reset();
     Output = nullptr;
+    if (Current >= 0) {
+        Slots[Current].Closing.stop();
+        Slots[Current].Sink->stop();
+    }
+    Current = -1;
 }
 
 } // namespace zorva

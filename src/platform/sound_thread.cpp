@@ -58,15 +58,37 @@ void TSoundThreadBackend::Prepare() {
 }
 
 void TSoundThreadBackend::Start(const QString& path, bool looping) {
+    CountStart();
     Post([path, looping](TSoundStreamBackend& stream) { stream.Start(path, looping); });
 }
 
 void TSoundThreadBackend::StartFromMemory(const QByteArray& wave) {
+    CountStart();
     Post([wave](TSoundStreamBackend& stream) { stream.StartFromMemory(wave); });
 }
 
+// A stop that a start follows is left to the start, which closes the old stream only once the
+// new one is open: the old sound goes on until the new one begins.
 void TSoundThreadBackend::Stop() {
-    Post([](TSoundStreamBackend& stream) { stream.Stop(); });
+    uint64_t startsBefore = 0;
+    {
+        const std::lock_guard<std::mutex> hold(Lock);
+        startsBefore = Starts;
+    }
+    Post([this, startsBefore](TSoundStreamBackend& stream) {
+        bool followed = false;
+        {
+            const std::lock_guard<std::mutex> hold(Lock);
+            followed = Starts != startsBefore;
+        }
+        if (!followed)
+            stream.Stop();
+    });
+}
+
+void TSoundThreadBackend::CountStart() {
+    const std::lock_guard<std::mutex> hold(Lock);
+    ++Starts;
 }
 
 void TSoundThreadBackend::Wait(int milliseconds) {

@@ -30,6 +30,7 @@ class TSoundThreadBackend : public TSoundBackend {
   private:
     void Post(std::function<void(TSoundStreamBackend&)> request);
     void WaitForRequests();
+    void CountStart();
 
     QThread Thread;
     QObject* Receiver = nullptr; // lives on Thread
@@ -38,6 +39,7 @@ class TSoundThreadBackend : public TSoundBackend {
     std::condition_variable Progress;
     uint64_t Posted = 0;
     uint64_t Done = 0;
+    uint64_t Starts = 0; // starts asked for so far
 };
 
 } // namespace zorva

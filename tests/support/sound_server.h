@@ -3,19 +3,25 @@
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 namespace zorva::testing {
 
-// A private PulseAudio server with one null sink, started for a test and ended with it, and a
+// PulseAudio itself, or PipeWire with its PulseAudio server (Debian 12's default); the game
+// speaks to either through libpulse.
+enum class TSoundServerKind { PulseAudio, PipeWire };
+
+// A private sound server with one null sink, started for a test and ended with it, and a
 // recording of that sink's monitor: what a player would have heard, as mono 16-bit samples.
 class TPrivateSoundServer {
   public:
     static constexpr int SampleRate = 44100;
 
-    TPrivateSoundServer();
+    explicit TPrivateSoundServer(TSoundServerKind kind = TSoundServerKind::PulseAudio);
     ~TPrivateSoundServer();
 
+    TSoundServerKind Kind() const { return ServerKind; }
     // Empty when the server runs; else why it does not.
     QString Failure() const { return Why; }
     // The environment that sends a program's sound to this server.
@@ -28,9 +34,18 @@ class TPrivateSoundServer {
     std::vector<int16_t> StopRecording();
 
   private:
+    void StartPulseAudio();
+    void StartPipeWire();
+    QProcess& Launch(const QString& program, const QStringList& arguments, const QProcessEnvironment& environment);
+    bool Answers();
+    bool Pactl(const QStringList& arguments);
+
     QTemporaryDir Folder;
-    QProcess Server;
+    // In the order started; ended in reverse.
+    std::vector<std::unique_ptr<QProcess>> Servers;
     QProcess Recorder;
+    TSoundServerKind ServerKind;
+    int RecorderLatency; // milliseconds
     QString Why;
 };
 
@@ -49,6 +64,12 @@ bool HeardWhole(const std::vector<int16_t>& recording, size_t onset, const std::
 // sink mixes nothing else in and takes back nothing it has played, so its monitor hears exactly
 // what was played.
 std::vector<size_t> FindSound(const std::vector<int16_t>& recording, const std::vector<int16_t>& sound);
+
+// PipeWire's PulseAudio server, on a busy machine, now and then misses a cycle of its graph: a
+// stream's next samples come a cycle late, after a cycle of exact silence (1024 samples at the
+// game's rate), paplay's as much as the game's. Takes out such silences where the waveform on
+// either side runs on as one, so what is left is what the player sent; returns how many.
+int CloseMissedCycles(std::vector<int16_t>& recording);
 
 // The loudest sample of the recording between two offsets.
 int Peak(const std::vector<int16_t>& recording, size_t from, size_t to);
