@@ -6,11 +6,13 @@
 #include "app/unix_signals.h"
 #include "platform/clock.h"
 #include "platform/config_file.h"
+#include "platform/fonts.h"
 #include "platform/single_instance.h"
 #include "platform/sound_module.h"
 #include "platform/translations.h"
 
 int main(int argc, char** argv) {
+    const std::jthread fonts = zorva::WarmUpFonts();
     QApplication application(argc, argv);
     // No display name: Qt would append it to every caption ("Zorvania — Zorva Slots"). The desktop
     // takes the program's name from its desktop entry, message boxes from the application name.

@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QWidget>
+#include <fontconfig/fontconfig.h>
 
 namespace zorva {
 
@@ -11,6 +12,21 @@ namespace {
 const QString Face = QStringLiteral("DejaVu Sans");
 
 } // namespace
+
+std::jthread WarmUpFonts() {
+    return std::jthread([] {
+        // Fontconfig keeps what it reads for the process, and Qt asks it for this same face.
+        if (FcInit() == FcFalse)
+            return;
+        FcPattern* pattern = FcNameParse(reinterpret_cast<const FcChar8*>("DejaVu Sans"));
+        FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+        FcDefaultSubstitute(pattern);
+        FcResult result = FcResultNoMatch;
+        if (FcPattern* match = FcFontMatch(nullptr, pattern, &result))
+            FcPatternDestroy(match);
+        FcPatternDestroy(pattern);
+    });
+}
 
 QFont GameFont(double pointSize, bool bold) {
     QFont font(Face);
