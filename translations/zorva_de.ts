@@ -307,6 +307,10 @@
         <source>Won %1 credit bonus.</source>
         <translation>Bonus von %1 Credits gewonnen.</translation>
     </message>
+    <message>
+        <source>Credits: %1.</source>
+        <translation>Guthaben: %1.</translation>
+    </message>
 </context>
 <context>
     <name>TArtwork</name>
@@ -896,7 +900,7 @@ Um zwischen „Leihen“ und „Zurückzahlen“ zu wechseln, wählen Sie den Mo
     <message>
         <source>%</source>
         <comment>the percent sign after the payoff percentage, with any space the language puts before it</comment>
-        <translation> %</translation>
+        <translation>&#xa0;%</translation>
     </message>
 </context>
 </TS>

@@ -28,7 +28,7 @@ constexpr std::array<TToggle, 4> Toggles{{{option::PayMode, &TGameSession::PayMo
 } // namespace
 
 TMachineAccessibility::TMachineAccessibility(QWidget& window, const TSlotMachine& machine)
-    : Window(window), Machine(machine), Session(machine.Session) {
+    : Window(window), Machine(machine), Session(machine.Session), Board(window) {
     InstallMachineAccessibility();
     Machines().insert(&window, this);
     Announcement = QCoreApplication::translate(

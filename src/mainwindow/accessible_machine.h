@@ -13,6 +13,7 @@
 #include "engine/machine.h"
 #include "mainwindow/accessible_region.h"
 #include "mainwindow/layout.h"
+#include "mainwindow/spoken_notice.h"
 
 namespace zorva {
 
@@ -88,6 +89,8 @@ class TMachineAccessibility : public QObject {
 
     QString Announcement;
     QStringList Log;
+    TNoticeBoard Board;          // what is spoken as it happens
+    bool Welcomed = false;       // the welcome is spoken once, when the window is first active
     TRegionAccessible* Status = nullptr;
     TRegionAccessible* Wheels = nullptr;
     TRegionAccessible* Mystery = nullptr;

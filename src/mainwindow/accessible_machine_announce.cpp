@@ -66,6 +66,7 @@ void TMachineAccessibility::Announce(TAnnouncement what) {
     Announcement = AnnouncementText(what);
     if (Status == nullptr)
         return;
+    Board.Say(Announcement);
     if (what == TAnnouncement::SpinOutcome)
         SendNameChanged(Wheels);
     if (Log.size() == HeardLength) {

@@ -1,6 +1,7 @@
 // The keyboard's focus ring over the machine's controls: Tab, the arrows' absence, Space and Escape.
 #include "mainwindow/accessible_machine.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 
 #include "mainwindow/focus_mark.h"
@@ -17,6 +18,12 @@ bool TMachineAccessibility::HasFocusRing(const QWidget* control) const {
 }
 
 bool TMachineAccessibility::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &Window && event->type() == QEvent::WindowActivate && !Welcomed) {
+        // The game's name, its keys and the credits, once the player is in the window to hear them.
+        Welcomed = true;
+        Board.Say(Log.front() + QLatin1Char(' ') +
+                  QCoreApplication::translate("Accessibility", "Credits: %1.").arg(Session.Credits));
+    }
     if (watched != &Window || event->type() != QEvent::KeyPress)
         return false;
     const auto* key = static_cast<QKeyEvent*>(event);

@@ -4,6 +4,7 @@
 #include "engine/payoff_table.h"
 #include "form_fixture.h"
 #include "mainwindow/focus_mark.h"
+#include "mainwindow/spoken_notice.h"
 #include "seeded_draw.h"
 
 namespace zorva {
@@ -170,6 +171,18 @@ TEST_F(Accessibility, ASpinsOutcomeIsAnnouncedInTheSummarysWords) {
     EXPECT_EQ(spoken[1].toStdString(),
               QStringLiteral("Count-off finished. Credits: %1.").arg(1000 - 8 + won).toStdString());
     EXPECT_EQ(Named("Count-off")->role(), QAccessible::StatusBar) << "the status line reads the last one";
+
+    // Orca speaks a status line's new text only when the player caused it there; a notification it
+    // speaks as soon as it is shown. One is shown for the last line, none are left behind.
+    std::vector<TSpokenNotice*> notices;
+    for (QWidget* child : form.findChildren<QWidget*>())
+        if (auto* spoken = dynamic_cast<TSpokenNotice*>(child))
+            notices.push_back(spoken);
+    ASSERT_EQ(notices.size(), 1u);
+    EXPECT_TRUE(notices[0]->isVisible());
+    QAccessibleInterface* notice = QAccessible::queryAccessibleInterface(notices[0]);
+    EXPECT_EQ(notice->role(), QAccessible::Notification);
+    EXPECT_EQ(notice->text(QAccessible::Name).toStdString(), spoken[1].toStdString());
 }
 
 // A spin that fills the dollar row is told as it happens: the award, the series, each free spin
