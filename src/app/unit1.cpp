@@ -72,6 +72,7 @@ void TForm1::FormCreate() {
     ReadGame(Desktop, Session, CurrentGameSlot);
     Session.CreditHistory.Begin(Session.Credits);
     RepaintAll();
+    Accessibility->MetersShown();
 }
 
 // The window is as wide as the screen less 10 pixels and as high as the work area leaves room

@@ -51,6 +51,12 @@ void TMachineAccessibility::Attach(TMachineParts parts) {
     Window.installEventFilter(this);
 }
 
+void TMachineAccessibility::MetersShown() {
+    for (const TRegionAccessible* meter : Meters)
+        if (meter != nullptr)
+            MetersHeard.insert(meter, meter->text(QAccessible::Name));
+}
+
 std::function<bool()> TMachineAccessibility::CheckedStateOf(const QWidget* control) const {
     if (Parts.Options == nullptr)
         return nullptr;

@@ -46,6 +46,8 @@ class TMachineAccessibility : public QObject {
 
     void Attach(TMachineParts parts);
 
+    // The meters as the window first shows them: what the player finds there, not a change to tell.
+    void MetersShown();
     // The window tells of every change it draws.
     void MeterChanged(TMeter meter);
     void WinningsDrawn(bool show);

@@ -18,6 +18,11 @@ void TMachineAccessibility::MeterChanged(TMeter meter) {
     QString text = region->text(QAccessible::Name);
     if (MetersHeard.value(region) == text)
         return;
+    // The bet's own figures are spoken when they change: the player changed them, and may not have
+    // the adjuster in focus (the keys L, K, C and X change them from anywhere).
+    const bool betFigure = meter == TMeter::LinesPlayed || meter == TMeter::CoinsPerLine;
+    if (betFigure && MetersHeard.contains(region))
+        Board.Say(text);
     MetersHeard.insert(region, std::move(text));
     SendNameChanged(region);
     QAccessibleValueChangeEvent event(region, region->currentValue());

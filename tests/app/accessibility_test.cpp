@@ -185,6 +185,24 @@ TEST_F(Accessibility, ASpinsOutcomeIsAnnouncedInTheSummarysWords) {
     EXPECT_EQ(notice->text(QAccessible::Name).toStdString(), spoken[1].toStdString());
 }
 
+// Guards against a bet change heard only as the key's name: the new figure is spoken, once, and
+// a refused change says nothing new.
+TEST_F(Accessibility, ABetChangeSpeaksItsNewFigure) {
+    const auto lastNotice = [this]() -> QString {
+        for (QWidget* child : form.findChildren<QWidget*>())
+            if (auto* spoken = dynamic_cast<TSpokenNotice*>(child); spoken && spoken->isVisible())
+                return spoken->Text;
+        return {};
+    };
+    QTest::keyClick(&form, Qt::Key_K);
+    EXPECT_EQ(lastNotice().toStdString(), "Lines Played: 7");
+    QTest::keyClick(&form, Qt::Key_C);
+    EXPECT_EQ(lastNotice().toStdString(), "Coins per Line: 2");
+    QTest::keyClick(&form, Qt::Key_L);
+    QTest::keyClick(&form, Qt::Key_L); // refused at eight lines
+    EXPECT_EQ(lastNotice().toStdString(), "Lines Played: 8");
+}
+
 // A spin that fills the dollar row is told as it happens: the award, the series, each free spin
 // and its end with what the series paid.
 TEST_F(Accessibility, AFreeSpinSeriesIsAnnouncedFromStartToEnd) {
