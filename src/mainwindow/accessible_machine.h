@@ -13,7 +13,7 @@
 #include "engine/machine.h"
 #include "mainwindow/accessible_region.h"
 #include "mainwindow/layout.h"
-#include "mainwindow/spoken_notice.h"
+#include "platform/spoken_notice.h"
 
 namespace zorva {
 

@@ -7,7 +7,6 @@
 #include <QTimer>
 
 #include "mainwindow/image_control.h"
-#include "mainwindow/spoken_notice.h"
 
 namespace zorva {
 
@@ -75,16 +74,6 @@ class TImageControlAccessible : public QAccessibleWidget {
     const TMachineAccessibility* Machine() const { return TMachineAccessibility::Of(widget()->parentWidget()); }
 };
 
-// A line to be spoken as it is shown; it has no place of its own among the window's controls.
-class TSpokenNoticeAccessible : public QAccessibleWidget {
-  public:
-    explicit TSpokenNoticeAccessible(TSpokenNotice* notice) : QAccessibleWidget(notice, QAccessible::Notification) {}
-
-    QString text(QAccessible::Text t) const override {
-        return t == QAccessible::Name ? static_cast<const TSpokenNotice*>(widget())->Text : QString();
-    }
-};
-
 QAccessibleInterface* MachineFactory(const QString&, QObject* object) {
     if (object == nullptr || !object->isWidgetType())
         return nullptr;
@@ -92,8 +81,6 @@ QAccessibleInterface* MachineFactory(const QString&, QObject* object) {
         return new TMachineWindowAccessible(static_cast<QWidget*>(object));
     if (auto* control = dynamic_cast<TImageControl*>(object))
         return new TImageControlAccessible(control);
-    if (auto* notice = dynamic_cast<TSpokenNotice*>(object))
-        return new TSpokenNoticeAccessible(notice);
     return nullptr;
 }
 

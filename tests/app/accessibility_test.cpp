@@ -4,7 +4,7 @@
 #include "engine/payoff_table.h"
 #include "form_fixture.h"
 #include "mainwindow/focus_mark.h"
-#include "mainwindow/spoken_notice.h"
+#include "platform/spoken_notice.h"
 #include "seeded_draw.h"
 
 namespace zorva {

@@ -1,0 +1,48 @@
+#include "platform/spoken_notice.h"
+
+#include <QAccessibleWidget>
+#include <utility>
+
+namespace zorva {
+
+namespace {
+
+// A line to be spoken as it is shown; it has no place of its own among the window's controls.
+class TSpokenNoticeAccessible : public QAccessibleWidget {
+  public:
+    explicit TSpokenNoticeAccessible(TSpokenNotice* notice) : QAccessibleWidget(notice, QAccessible::Notification) {}
+
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name ? static_cast<const TSpokenNotice*>(widget())->Text : QString();
+    }
+};
+
+QAccessibleInterface* NoticeFactory(const QString&, QObject* object) {
+    if (auto* notice = dynamic_cast<TSpokenNotice*>(object))
+        return new TSpokenNoticeAccessible(notice);
+    return nullptr;
+}
+
+} // namespace
+
+TSpokenNotice::TSpokenNotice(QWidget& window, QString text) : QWidget(&window), Text(std::move(text)) {
+    static const bool installed = [] {
+        QAccessible::installFactory(NoticeFactory);
+        return true;
+    }();
+    (void)installed;
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+    setGeometry(0, 0, 1, 1);
+}
+
+void TNoticeBoard::Say(const QString& text) {
+    if (text.isEmpty())
+        return;
+    if (Last)
+        delete Last.data();
+    Last = new TSpokenNotice(Window, text);
+    Last->show();
+}
+
+} // namespace zorva
