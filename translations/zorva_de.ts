@@ -311,6 +311,26 @@
         <source>Credits: %1.</source>
         <translation>Guthaben: %1.</translation>
     </message>
+    <message>
+        <source>%1: on.</source>
+        <translation>%1: an.</translation>
+    </message>
+    <message>
+        <source>%1: off.</source>
+        <translation>%1: aus.</translation>
+    </message>
+    <message>
+        <source>The bet cannot change during a spin.</source>
+        <translation>Während einer Drehung lässt sich der Einsatz nicht ändern.</translation>
+    </message>
+    <message>
+        <source>%1, the least.</source>
+        <translation>%1, weniger geht nicht.</translation>
+    </message>
+    <message>
+        <source>%1, the most.</source>
+        <translation>%1, mehr geht nicht.</translation>
+    </message>
 </context>
 <context>
     <name>TArtwork</name>

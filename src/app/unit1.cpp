@@ -223,7 +223,7 @@ void TForm1::keyPressEvent(QKeyEvent* event) {
 
 void TForm1::RepaintAll() {
     Panel->FormPaint();
-    Options->DrawOptionCaptions();
+    DrawOptionCaptions();
 }
 
 void TForm1::Play(SoundId sound) {
@@ -265,12 +265,14 @@ void TForm1::OpenDoubleGame(bool pyramid) {
 void TForm1::SpinSettled() {
     qCDebug(SpinLog, "settled spin %d bet %d", Session.Spins, Session.Bet());
     AutoSave();
+    Accessibility->Settled();
 }
 
 // The spin's own save came before the chaser stopped: without this one, a crash before the next
 // spin would take the prize back.
 void TForm1::PrizeSettled() {
     AutoSave();
+    Accessibility->Settled();
 }
 
 void TForm1::AutoSave() {

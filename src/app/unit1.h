@@ -92,7 +92,10 @@ class TForm1 : public QWidget, public THost, public TDoubleGameHost, public TMac
     }
     void DrawStopButton(bool dark) override { Panel->DrawStopButton(dark); }
     void DrawFreeSpinsCount(bool red) override { Panel->DrawFreeSpinsCount(red); }
-    void DrawOptionCaptions() override { Options->DrawOptionCaptions(); }
+    void DrawOptionCaptions() override {
+        Options->DrawOptionCaptions();
+        Accessibility->OptionsDrawn();
+    }
     void ClearWinningsText() override { Panel->ClearWinningsText(); }
     void RepaintAll() override;
     void Play(SoundId sound) override;
@@ -105,6 +108,7 @@ class TForm1 : public QWidget, public THost, public TDoubleGameHost, public TMac
     void SpinSettled() override;
     void PrizeSettled() override;
     void Announce(TAnnouncement what) override { Accessibility->Announce(what); }
+    void BetRefused(TBetChange change) override { Accessibility->BetRefused(change); }
 
     // TDoubleGameHost
     void Pause(double seconds) override { Machine.Pause(seconds); }

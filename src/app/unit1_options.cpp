@@ -30,7 +30,7 @@ void TForm1::OptionsClick(int tag) {
             Session.PayMode = !Session.PayMode;
             Options->SetHint(option::PayMode, Session.PayMode ? tr("Paymode is Count Off Credits")
                                                               : tr("Paymode is Instant Payoff"));
-            Options->DrawOptionCaptions();
+            DrawOptionCaptions();
             break;
         case option::PayChart:
             OpenPaychart(ProgramFolder, Desktop, this);
@@ -56,7 +56,7 @@ void TForm1::OptionsClick(int tag) {
             Session.AutoSpin = !Session.AutoSpin;
             Options->SetHint(option::AutoSpin,
                              Session.AutoSpin ? tr("Auto Spin Mode: On") : tr("Auto Spin Mode: Off"));
-            Options->DrawOptionCaptions();
+            DrawOptionCaptions();
             if (Session.AutoSpin && !Session.Spinning)
                 Machine.RequestSpin();
             break;
@@ -67,7 +67,7 @@ void TForm1::OptionsClick(int tag) {
         case option::Sound:
             Session.Sound = !Session.Sound;
             Options->SetHint(option::Sound, Session.Sound ? tr("Sound is On") : tr("Sound is Off"));
-            Options->DrawOptionCaptions();
+            DrawOptionCaptions();
             Sounds.SoundSettingChanged();
             break;
         case option::WebSite:
@@ -77,7 +77,7 @@ void TForm1::OptionsClick(int tag) {
             Session.Double = !Session.Double;
             Options->SetHint(option::Double, Session.Double ? tr("Double or Nothing Game is On")
                                                             : tr("Double or Nothing Game is Off"));
-            Options->DrawOptionCaptions();
+            DrawOptionCaptions();
             break;
         case option::SaveGame:
             OpenSlotDialog(Session, TSlotDialogMode::Save, Desktop, this);

@@ -4,8 +4,6 @@ namespace zorva {
 
 namespace {
 
-constexpr int32_t MostPerBet = 8;
-
 struct TAdjuster {
     int32_t TGameSession::*Value;
     int Step;
@@ -43,8 +41,10 @@ bool TSlotMachine::BetChangeAllowed(TBetChange change) const {
 bool TSlotMachine::ChangeBet(TBetChange change) {
     const bool allowed = BetChangeAllowed(change);
     PlaySound(allowed ? SoundId::Click : SoundId::Refusal);
-    if (!allowed)
+    if (!allowed) {
+        Notices.BetRefused(change);
         return false;
+    }
     const TAdjuster a = AdjusterOf(change);
     Session.*a.Value += a.Step;
     // Lowering the coins repaints the bet first; every other change repaints its own meter first.

@@ -18,6 +18,9 @@ inline constexpr int TimerCount = 4;
 enum class TMeter { Credits, BonusPool, LinesPlayed, CoinsPerLine, CoinsPlayed, GlobeRow, DollarRow };
 
 // Moments a player who cannot see the machine is told about as they happen.
+// The four bet adjusters.
+enum class TBetChange { LinesUp, LinesDown, CoinsUp, CoinsDown };
+
 enum class TAnnouncement {
     SpinOutcome,          // a spin's lines are paid out in the summary, before its winnings are risked or paid
     CountOffEnded,        // counted-off winnings are all in the credits
@@ -89,6 +92,8 @@ class TMachineNotices {
     // A prize paid after its spin had settled: the Mystery Bonus, taken with Stop.
     virtual void PrizeSettled() {}
     virtual void Announce(TAnnouncement) {}
+    // A bet change was refused; the buzz says only that, the window may say why.
+    virtual void BetRefused(TBetChange) {}
 };
 
 // All of the machine's window in one, as a window or a test double provides it.

@@ -11,8 +11,10 @@
 
 namespace zorva {
 
+// The most lines, and the most coins on a line, that a bet may play.
+inline constexpr int32_t MostPerBet = 8;
+
 // The four bet adjusters: a step of one up or down on the lines played or the coins per line.
-enum class TBetChange { LinesUp, LinesDown, CoinsUp, CoinsDown };
 inline constexpr std::array<TBetChange, 4> AllBetChanges{TBetChange::LinesUp, TBetChange::LinesDown,
                                                          TBetChange::CoinsUp, TBetChange::CoinsDown};
 

@@ -4,6 +4,7 @@
 #include <QHash>
 
 #include "mainwindow/focus_mark.h"
+#include "mainwindow/image_control.h"
 #include "mainwindow/options_bar.h"
 
 namespace zorva {
@@ -55,6 +56,30 @@ void TMachineAccessibility::MetersShown() {
     for (const TRegionAccessible* meter : Meters)
         if (meter != nullptr)
             MetersHeard.insert(meter, meter->text(QAccessible::Name));
+    for (const TToggle& toggle : Toggles)
+        TogglesHeard.insert(toggle.Tag, Session.*toggle.Setting);
+}
+
+// The button in focus tells its own state, as a check box does; a setting switched from elsewhere
+// (a mouse click, a refused spin ending auto spin) is said with its button's name.
+void TMachineAccessibility::OptionsDrawn() {
+    if (Parts.Options == nullptr)
+        return;
+    for (const TToggle& toggle : Toggles) {
+        const bool on = Session.*toggle.Setting;
+        if (!TogglesHeard.contains(toggle.Tag) || TogglesHeard.value(toggle.Tag) == on)
+            continue;
+        TogglesHeard.insert(toggle.Tag, on);
+        TImageControl* button = Parts.Options->OptionButtons[toggle.Tag];
+        QAccessible::State changed;
+        changed.checked = true;
+        QAccessibleStateChangeEvent event(button, changed);
+        QAccessible::updateAccessibility(&event);
+        if (!HasFocusRing(button))
+            Board.Say((on ? QCoreApplication::translate("Accessibility", "%1: on.")
+                          : QCoreApplication::translate("Accessibility", "%1: off."))
+                          .arg(TOptionsBar::Caption(toggle.Tag)));
+    }
 }
 
 std::function<bool()> TMachineAccessibility::CheckedStateOf(const QWidget* control) const {
@@ -64,6 +89,10 @@ std::function<bool()> TMachineAccessibility::CheckedStateOf(const QWidget* contr
         if (Parts.Options->OptionButtons[toggle.Tag] == control)
             return [this, setting = toggle.Setting] { return Session.*setting; };
     return nullptr;
+}
+
+bool TMachineAccessibility::IsOption(const QWidget* control, int tag) const {
+    return Parts.Options != nullptr && control != nullptr && Parts.Options->OptionButtons[tag] == control;
 }
 
 int64_t TMachineAccessibility::SpinNumber() const {

@@ -54,6 +54,12 @@ class TMachineAccessibility : public QObject {
     void MysteryBoxDrawn(int box);
     void MysteryPrizeDrawn(int box, bool chosen);
     void Announce(TAnnouncement what);
+    // A refused bet change, said with its reason.
+    void BetRefused(TBetChange change);
+    // A spin, or a prize after it, has settled: the credits it left.
+    void Settled();
+    // The option captions were drawn: a setting switched since tells its new state.
+    void OptionsDrawn();
 
     // The last announcements, oldest first: the status line's text, for a player who wants to
     // read again what was said during a long series.
@@ -67,6 +73,7 @@ class TMachineAccessibility : public QObject {
     bool HasFocusRing(const QWidget* control) const;
     // The state of the setting an option button toggles; none for the other buttons.
     std::function<bool()> CheckedStateOf(const QWidget* control) const;
+    bool IsOption(const QWidget* control, int tag) const;
 
     static TMachineAccessibility* Of(const QObject* window);
 
@@ -106,6 +113,7 @@ class TMachineAccessibility : public QObject {
     QHash<const TRegionAccessible*, QString> MetersHeard;
     int64_t SettledSpin = -1;  // the spin whose wheels the tree may read
     int32_t CreditsAtFreeSpins = 0;
+    QHash<int, bool> TogglesHeard; // by option tag: the state the screen reader last heard
 
     void BuildChildren();
     void AddMeter(TMeter meter, const char* label);
@@ -131,6 +139,8 @@ class TMachineAccessibility : public QObject {
     QString MysteryText() const;
     void SayMysteryIfChanged();
     QString AnnouncementText(TAnnouncement what);
+    QString RefusalText(TBetChange change) const;
+    QString CreditsText() const;
 };
 
 void InstallMachineAccessibility();

@@ -84,4 +84,18 @@ void TMachineAccessibility::Announce(TAnnouncement what) {
     SendTextInserted(Status, end, Log.size() == 1 ? Announcement : QLatin1Char('\n') + Announcement);
 }
 
+void TMachineAccessibility::BetRefused(TBetChange change) {
+    Board.Say(RefusalText(change));
+}
+
+// After a count-off the credits were just said; a spin without one, or a prize paid at once,
+// says them here.
+void TMachineAccessibility::Settled() {
+    if (Machine.TimerEnabled(TimerId::Timer1))
+        return; // the chaser waits for Stop; its prize says the credits
+    const QString credits = CreditsText();
+    if (!Board.LastSaid().endsWith(credits))
+        Board.Say(credits);
+}
+
 } // namespace zorva

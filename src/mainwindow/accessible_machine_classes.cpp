@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "mainwindow/image_control.h"
+#include "mainwindow/options_bar.h"
 
 namespace zorva {
 
@@ -68,7 +69,19 @@ class TImageControlAccessible : public QAccessibleWidget {
                 control->Clicked(control->Tag);
         });
     }
-    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+    QStringList keyBindingsForAction(const QString& actionName) const override {
+        const auto* control = static_cast<const TImageControl*>(widget());
+        const TMachineAccessibility* m = Machine();
+        const bool help = m && m->IsOption(control, option::Help);
+        return actionName == pressAction() && help ? KeyBinding({QStringLiteral("F1")}) : QStringList{};
+    }
+    // A button that switches a setting on and off reads as a check box: Qt has no toggle button
+    // for the screen reader, and Orca speaks a push button's checked state neither on focus nor
+    // on change.
+    QAccessible::Role role() const override {
+        const TMachineAccessibility* m = Machine();
+        return m && m->CheckedStateOf(widget()) ? QAccessible::CheckBox : QAccessible::Button;
+    }
 
   private:
     const TMachineAccessibility* Machine() const { return TMachineAccessibility::Of(widget()->parentWidget()); }

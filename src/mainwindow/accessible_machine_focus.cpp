@@ -21,8 +21,10 @@ bool TMachineAccessibility::eventFilter(QObject* watched, QEvent* event) {
     if (watched == &Window && event->type() == QEvent::WindowActivate && !Welcomed) {
         // The game's name, its keys and the credits, once the player is in the window to hear them.
         Welcomed = true;
-        Board.Say(Log.front() + QLatin1Char(' ') +
-                  QCoreApplication::translate("Accessibility", "Credits: %1.").arg(Session.Credits));
+        Board.Say(Log.front() + QLatin1Char(' ') + CreditsText());
+    } else if (watched == &Window && event->type() == QEvent::WindowActivate && Focus >= 0) {
+        // Back from a dialog, the screen reader names the window; the ring's control follows it.
+        SetFocus(Focus);
     }
     if (watched != &Window || event->type() != QEvent::KeyPress)
         return false;

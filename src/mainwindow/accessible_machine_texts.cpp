@@ -121,4 +121,24 @@ QString TMachineAccessibility::AnnouncementText(TAnnouncement what) {
     return {};
 }
 
+QString TMachineAccessibility::CreditsText() const {
+    return QCoreApplication::translate("Accessibility", "Credits: %1.").arg(Session.Credits);
+}
+
+// The buzz of a refused change, in words: a bet the credits cannot cover is refused in the words
+// of the spin's own refusal.
+QString TMachineAccessibility::RefusalText(TBetChange change) const {
+    if (Session.Spinning)
+        return QCoreApplication::translate("Accessibility", "The bet cannot change during a spin.");
+    const bool lines = change == TBetChange::LinesUp || change == TBetChange::LinesDown;
+    const bool up = change == TBetChange::LinesUp || change == TBetChange::CoinsUp;
+    const int32_t value = lines ? Session.LinesPlayed : Session.CoinsPerLine;
+    const QString meter = MeterText(lines ? TMeter::LinesPlayed : TMeter::CoinsPerLine);
+    if (!up)
+        return QCoreApplication::translate("Accessibility", "%1, the least.").arg(meter);
+    if (value >= MostPerBet)
+        return QCoreApplication::translate("Accessibility", "%1, the most.").arg(meter);
+    return QCoreApplication::translate("TSlotMachine", "You do not have enough credits for that bet,");
+}
+
 } // namespace zorva

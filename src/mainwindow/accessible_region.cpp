@@ -74,8 +74,14 @@ void TRegionAccessible::doAction(const QString& actionName) {
     QTimer::singleShot(0, Window.data(), Region.Press);
 }
 
+QStringList KeyBinding(const QStringList& keys) {
+    if (keys.isEmpty())
+        return {};
+    return {QString(), QString(), keys.join(QStringLiteral(", "))};
+}
+
 QStringList TRegionAccessible::keyBindingsForAction(const QString& actionName) const {
-    return actionName == pressAction() ? Region.Keys : QStringList{};
+    return actionName == pressAction() ? KeyBinding(Region.Keys) : QStringList{};
 }
 
 QString TRegionAccessible::AllText() const {

@@ -110,4 +110,8 @@ void SendNameChanged(QAccessibleInterface* iface);
 void SendTextInserted(QAccessibleInterface* iface, int position, const QString& text);
 void SendTextRemoved(QAccessibleInterface* iface, int position, const QString& text);
 
+// A control's keys as the screen reader asks for them: mnemonic, full path and accelerator, of
+// which Orca speaks the accelerator after the control's name.
+QStringList KeyBinding(const QStringList& keys);
+
 } // namespace zorva

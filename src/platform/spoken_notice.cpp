@@ -1,6 +1,7 @@
 #include "platform/spoken_notice.h"
 
 #include <QAccessibleWidget>
+#include <QTimer>
 #include <utility>
 
 namespace zorva {
@@ -39,10 +40,26 @@ TSpokenNotice::TSpokenNotice(QWidget& window, QString text) : QWidget(&window), 
 void TNoticeBoard::Say(const QString& text) {
     if (text.isEmpty())
         return;
-    if (Last)
-        delete Last.data();
-    Last = new TSpokenNotice(Window, text);
-    Last->show();
+    if (Pending.isEmpty())
+        QTimer::singleShot(0, &Window, [this] { Flush(); });
+    Pending << text;
+}
+
+void TNoticeBoard::Flush() {
+    if (Pending.isEmpty())
+        return;
+    Shown = Pending.join(QLatin1Char(' '));
+    Pending.clear();
+    for (const QPointer<TSpokenNotice>& notice : Recent)
+        if (notice)
+            notice->hide();
+    constexpr std::size_t Kept = 8;
+    while (Recent.size() >= Kept) {
+        delete Recent.front().data();
+        Recent.pop_front();
+    }
+    Recent.push_back(new TSpokenNotice(Window, Shown));
+    Recent.back()->show();
 }
 
 } // namespace zorva

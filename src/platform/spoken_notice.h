@@ -1,7 +1,9 @@
 #pragma once
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
+#include <deque>
 
 namespace zorva {
 
@@ -16,15 +18,23 @@ class TSpokenNotice : public QWidget {
     const QString Text;
 };
 
-// Says text through a new notice, taking the last one away first.
+// Says text through a new notice. What is said in one turn of the event loop is one notice, so
+// that an outcome and the credits it leaves are heard as one sentence. A notice stays a while
+// after the next one is shown, hidden: the screen reader reads its name some time after the event.
 class TNoticeBoard {
   public:
     explicit TNoticeBoard(QWidget& window) : Window(window) {}
     void Say(const QString& text);
+    // Shows what is waiting to be said now rather than at the next turn of the event loop.
+    void Flush();
+    // The last text shown or waiting to be, whole.
+    QString LastSaid() const { return Pending.isEmpty() ? Shown : Pending.join(QLatin1Char(' ')); }
 
   private:
     QWidget& Window;
-    QPointer<TSpokenNotice> Last;
+    QStringList Pending;
+    QString Shown;
+    std::deque<QPointer<TSpokenNotice>> Recent;
 };
 
 } // namespace zorva
