@@ -3,11 +3,18 @@
 
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QTimer>
 
 #include "mainwindow/focus_mark.h"
 #include "mainwindow/image_control.h"
 
 namespace zorva {
+
+namespace {
+
+constexpr int RefocusDelay = 300; // ms
+
+} // namespace
 
 QAccessibleInterface* TMachineAccessibility::FocusChild() const {
     return Focus >= 0 ? Child(Focus) : nullptr;
@@ -23,8 +30,12 @@ bool TMachineAccessibility::eventFilter(QObject* watched, QEvent* event) {
         Welcomed = true;
         Board.Say(Log.front() + QLatin1Char(' ') + CreditsText());
     } else if (watched == &Window && event->type() == QEvent::WindowActivate && Focus >= 0) {
-        // Back from a dialog, the screen reader names the window; the ring's control follows it.
-        SetFocus(Focus);
+        // Back from a dialog, the screen reader names the window, then takes the focus of the
+        // window it has made active: the ring's control is told once Orca has done the first.
+        QTimer::singleShot(RefocusDelay, this, [this] {
+            if (Focus >= 0 && Window.isActiveWindow())
+                SetFocus(Focus);
+        });
     }
     if (watched != &Window || event->type() != QEvent::KeyPress)
         return false;
