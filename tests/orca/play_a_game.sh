@@ -8,7 +8,7 @@
 tab_to() {
   for _ in $(seq 24); do
     press Tab
-    heard 'button' 2 || true
+    heard 'button|check box' 2 || true
     said "^$1\\b" && return 0
   done
   echo "Tab never reached $1"
@@ -31,6 +31,9 @@ heard 'Lines Played' 5 || true
 step one coin more
 press c
 heard 'Coins per Line' 5 || true
+step one line too many
+press l
+heard 'Lines Played' 5 || true
 
 # Double has no key of its own: Tab to it and press it with Space.
 step focus to Double
