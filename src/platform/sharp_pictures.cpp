@@ -8,9 +8,15 @@
 
 namespace zorva {
 
-QString TwinPath(const QString& path) {
+QString TwinPath(const QString& path, int scale) {
     const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
-    return path.left(dot) + QStringLiteral("@2x.png");
+    return path.left(dot) + QStringLiteral("@%1x.png").arg(scale);
+}
+
+int TwinScaleFor(double ratio) {
+    if (ratio <= 1.0)
+        return 1;
+    return ratio <= 2.0 ? 2 : 3;
 }
 
 QSize LogicalSize(const QImage& picture) {
@@ -18,29 +24,31 @@ QSize LogicalSize(const QImage& picture) {
     return {qRound(picture.width() / ratio), qRound(picture.height() / ratio)};
 }
 
-QImage PictureForRatio(const QImage& single, QImage twin, double ratio) {
+QImage PictureForRatio(const QImage& single, QImage twin, double ratio, int twinScale) {
     if (ratio <= 1.0 || twin.isNull())
         return single;
     // Taken, not shared: setting the ratio on a shared picture would copy every pixel of it.
     QImage picture = std::move(twin);
-    if (ratio < 2.0) {
+    if (ratio < twinScale) {
         // Qt 6.4 crashes scaling a palette picture smoothly: the chips are scaled in 32 bits.
         if (picture.format() == QImage::Format_Indexed8)
             picture = picture.convertToFormat(QImage::Format_ARGB32);
-        const QSize device(qRound(picture.width() * ratio / 2.0), qRound(picture.height() * ratio / 2.0));
+        const QSize device(qRound(picture.width() * ratio / twinScale),
+                           qRound(picture.height() * ratio / twinScale));
         picture = picture.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         picture.setDevicePixelRatio(ratio);
     } else {
-        picture.setDevicePixelRatio(2.0);
+        picture.setDevicePixelRatio(twinScale);
     }
     return picture;
 }
 
 QImage ReadBuiltinPictureFor(const char* resourcePath, double ratio) {
     const QString path = QString::fromLatin1(resourcePath);
-    if (ratio <= 1.0)
+    const int scale = TwinScaleFor(ratio);
+    if (scale == 1)
         return ReadPicture(path, "PNG");
-    return PictureForRatio({}, ReadPicture(TwinPath(path), "PNG"), ratio);
+    return PictureForRatio({}, ReadPicture(TwinPath(path, scale), "PNG"), ratio, scale);
 }
 
 QImage NewDeviceImage(const QSize& size, double ratio) {
