@@ -57,6 +57,24 @@ QImage NewDeviceImage(const QSize& size, double ratio) {
     return image;
 }
 
+namespace {
+
+// One axis of a part drawn pixel for pixel: the device pixels Qt fills for the target [at, at +
+// length), its ends rounded, and the picture's pixel under the centre of the first of them.
+struct TDeviceSpan {
+    int First;
+    int Length;
+    int Source;
+};
+
+TDeviceSpan SpanOf(double at, double length, double source) {
+    const int first = qRound(at);
+    const int end = qRound(at + length);
+    return {first, end - first, first + static_cast<int>(std::floor(source - at + 0.5))};
+}
+
+} // namespace
+
 void DrawPicturePart(QPainter& painter, const QPoint& to, const QImage& picture, const QRect& from) {
     const double ratio = picture.devicePixelRatio();
     if (ratio == 1.0) {
@@ -64,7 +82,22 @@ void DrawPicturePart(QPainter& painter, const QPoint& to, const QImage& picture,
         return;
     }
     const QRectF source(from.x() * ratio, from.y() * ratio, from.width() * ratio, from.height() * ratio);
-    painter.drawImage(QRectF(to, from.size()), picture, source);
+    // Under the painter's scale to logical pixels Qt copies pixel by pixel through its scaling
+    // path, a third of a spin's drawing at a zoomed ratio; in device pixels it is a plain blit.
+    // Where rounding would reach past the picture's edge, Qt's path stretches it instead.
+    const QTransform world = painter.worldTransform();
+    const TDeviceSpan x = SpanOf((to.x() + world.dx()) * ratio, from.width() * ratio, source.x());
+    const TDeviceSpan y = SpanOf((to.y() + world.dy()) * ratio, from.height() * ratio, source.y());
+    if (world.type() > QTransform::TxTranslate || painter.device()->devicePixelRatio() != ratio ||
+        !picture.rect().contains(QRect(x.Source, y.Source, x.Length, y.Length))) {
+        painter.drawImage(QRectF(to, from.size()), picture, source);
+        return;
+    }
+    painter.save();
+    painter.setWorldTransform(QTransform::fromScale(1.0 / ratio, 1.0 / ratio));
+    painter.drawImage(QRectF(x.First, y.First, x.Length, y.Length), picture,
+                      QRectF(x.Source, y.Source, x.Length, y.Length));
+    painter.restore();
 }
 
 QRect DevicePixelsOf(const QRect& logical, double ratio) {
