@@ -3,6 +3,7 @@
 #include <QWindow>
 #include <qpa/qwindowsysteminterface.h>
 
+#include "app/game_windows.h"
 #include "form_fixture.h"
 #include "platform/picture_file.h"
 #include "platform/screen_facts.h"
@@ -125,6 +126,42 @@ TEST_F(ZoomedWindow, PicturesAtZoomTimesTwoComeFromArtOfAtLeastThatResolution) {
     };
     expected("Interbig@3x.png", form.Artwork.MachineImage);
     expected("Spin@3x.png", form.Pictures.SpinBtn);
+}
+
+// The player's keys: Ctrl+minus remakes the window one step smaller with the game as it was (Auto
+// Spin, which no saved game holds, included), Ctrl+0 goes back to the fit, F11 fills the screen, and
+// the choice is in Display.ini for the next start while the saved game keeps its own keys.
+TEST_F(ZoomedWindow, TheKeysRemakeTheWindowAtTheNewZoomWithTheGameCarriedOver) {
+    Desktop.Facts = TScreenFacts{1365, 768, 32, 96, FitZoom(1920, 1080)};
+    TGameWindows windows(QStringLiteral(ZORVA_TEST_PROGRAM_FOLDER "/"), Sound, Clock, Desktop, 1920, 1080);
+    ASSERT_DOUBLE_EQ(windows.Zoom(), FitZoom(1920, 1080));
+    ApplyZoom(windows.Zoom());
+    windows.Open();
+    const auto display = [] { return ReadWholeFile(DisplaySettingsPathBeside(SavedGameFilePath())).Text; };
+    const auto press = [&](Qt::Key key, Qt::KeyboardModifiers modifiers) {
+        QTest::keyClick(windows.Form().windowHandle(), key, modifiers);
+        QCoreApplication::processEvents();
+    };
+
+    windows.Form().Session.CoinsPerLine = 3;
+    windows.Form().Session.AutoSpin = true;
+    const TForm1* first = &windows.Form();
+    press(Qt::Key_Minus, Qt::ControlModifier);
+    EXPECT_NE(&windows.Form(), first) << "the window was not made anew";
+    EXPECT_DOUBLE_EQ(windows.Zoom(), 1.25);
+    EXPECT_DOUBLE_EQ(ReadScreenFacts().DevicePixelRatio, 1.25);
+    EXPECT_EQ(windows.Form().Session.CoinsPerLine, 3) << "the game was not carried over";
+    EXPECT_TRUE(windows.Form().Session.AutoSpin) << "the session was read back from the saved game";
+    EXPECT_TRUE(windows.Form().isVisible());
+    EXPECT_EQ(display(), "[Display]\nZoom=1.25\nFullScreen=0\n");
+
+    press(Qt::Key_0, Qt::ControlModifier);
+    EXPECT_DOUBLE_EQ(windows.Zoom(), FitZoom(1920, 1080));
+    press(Qt::Key_F11, Qt::NoModifier);
+    EXPECT_TRUE(windows.Form().isFullScreen());
+    EXPECT_EQ(display(), "[Display]\nZoom=Fit\nFullScreen=1\n");
+    EXPECT_EQ(TGameWindows(QString(), Sound, Clock, Desktop, 1920, 1080).Zoom(), FitZoom(1920, 1080));
+    windows.Form().close();
 }
 
 } // namespace
