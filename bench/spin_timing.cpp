@@ -3,7 +3,9 @@
 // and the processor time the process spends meanwhile; then the settling after it (one more tick's
 // wait, the evaluation, any free spins it won, and the saved game written and flushed to disk), and
 // the cost of one animation tick: nine blurred wheels drawn and flushed to the screen. Run it under
-// Xvfb with a screen of the given size (bench/run does): zorva-spin-timing [spins] [width height]
+// Xvfb with a screen of the given size (bench/run does): zorva-spin-timing [spins] [width height [zoom]]
+// With a zoom, the layout is for width × height logical pixels drawn that many times larger, as the
+// game does on a screen zoom times that size ("fit" takes the screen's fit zoom and its logical size).
 // The last lines are "name value" figures for bench/run.
 #include <QApplication>
 #include <algorithm>
@@ -11,11 +13,14 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <string_view>
 #include <sys/resource.h>
 
 #include "app/unit1.h"
 #include "platform/clock.h"
 #include "platform/desktop.h"
+#include "platform/window_zoom.h"
+#include "platform/zoom.h"
 
 namespace {
 
@@ -93,8 +98,19 @@ void DrawOneTick(zorva::TForm1& form, int frame) {
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     const int spins = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
-    const int width = argc > 3 ? std::atoi(argv[2]) : 1920;
-    const int height = argc > 3 ? std::atoi(argv[3]) : 1080;
+    int width = argc > 3 ? std::atoi(argv[2]) : 1920;
+    int height = argc > 3 ? std::atoi(argv[3]) : 1080;
+    if (argc > 4) {
+        const zorva::TScreenFacts screen = zorva::ReadScreenFacts();
+        const bool fit = std::string_view(argv[4]) == "fit";
+        const double zoom = fit ? zorva::FitZoom(screen.Width, screen.Height) : std::atof(argv[4]);
+        zorva::ApplyZoom(zoom);
+        if (fit) {
+            width = static_cast<int>(std::lround(screen.Width / zoom));
+            height = static_cast<int>(std::lround(screen.Height / zoom));
+        }
+        std::printf("zoom %.5f, layout %d x %d\n", zoom, width, height);
+    }
     // The screen's device pixel ratio stays the real one: at QT_SCALE_FACTOR=2 the canvas is 2×.
     zorva::TDesktopOnScreen desktop(
         zorva::SystemDesktop(),

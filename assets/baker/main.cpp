@@ -1,6 +1,7 @@
 // Bakes every picture of the game: the program folder's BMP files and the
-// built-in pictures that are compiled into the executable, each with its twin
-// at twice the scale ("name@2x.png") for screens of high pixel density.
+// built-in pictures that are compiled into the executable, each with its twins
+// at twice and three times the scale ("name@2x.png", "name@3x.png") for screens
+// of high pixel density and for the zoomed window.
 #include "bank_art.h"
 #include "bitmap_files.h"
 #include "card_art.h"
@@ -40,23 +41,36 @@ struct TFolders {
 
 using TDrawing = std::function<QImage()>;
 
-// The same drawing baked at twice the scale: the sharp twin used on screens of high pixel density.
-QImage AtTwiceTheScale(const TDrawing& draw) {
-    SetBakeScale(2);
+// The twins' scales: twice for screens of high pixel density, three times for a zoomed window on
+// one, so no picture is ever drawn larger than it was baked.
+constexpr int TwinScales[] = {2, 3};
+
+// The same drawing baked at a larger scale: a sharp twin.
+QImage AtScale(const TDrawing& draw, int scale) {
+    SetBakeScale(scale);
     QImage twin = draw();
     SetBakeScale(1);
     return twin;
 }
 
-// "Spin.bmp" has its twin in "Spin@2x.png" beside it.
-QString TwinPath(const QString& folder, const char* fileName) {
-    return QDir(folder).filePath(QString::fromLatin1(fileName).chopped(4) + QStringLiteral("@2x.png"));
+QString TwinSuffix(int scale) {
+    return QStringLiteral("@%1x.png").arg(scale);
 }
 
-// The 24-bit file and its twin at twice the scale; the 256-colour set has no twin.
+// "Spin.bmp" has its twins in "Spin@2x.png" and "Spin@3x.png" beside it.
+QString TwinPath(const QString& folder, const char* fileName, int scale) {
+    return QDir(folder).filePath(QString::fromLatin1(fileName).chopped(4) + TwinSuffix(scale));
+}
+
+void SaveTwins(const TDrawing& draw, const TFolders& f, const char* fileName) {
+    for (const int scale : TwinScales)
+        SavePng(Flatten(AtScale(draw, scale)), TwinPath(f.Program, fileName, scale));
+}
+
+// The 24-bit file and its twins; the 256-colour set has none.
 void SaveNormalSet(const TDrawing& draw, const TFolders& f, const art::TProgramPicture& picture) {
     SaveBmp24(draw(), QDir(f.Program).filePath(picture.FileName));
-    SavePng(Flatten(AtTwiceTheScale(draw)), TwinPath(f.Program, picture.FileName));
+    SaveTwins(draw, f, picture.FileName);
 }
 
 // Both colour sets of one picture: the 24-bit file with its twin, and the quantised 8-bit file.
@@ -94,14 +108,14 @@ void BakeOptionalPictures(const TFolders& f) {
                   f, program::Paychart);
 }
 
-// The same picture in another language, beside the English one under its own name, with its twin.
+// The same picture in another language, beside the English one under its own name, with its twins.
 void BakeTranslatedPictures(const TFolders& f) {
     for (const QString& language : f.Languages) {
         const TPaychartTexts& texts = PaychartTexts(language);
         const TDrawing draw = [&] { return PayoffChart(f.Svg, program::Paychart.Width, program::Paychart.Height, texts); };
         const QString fileName = PaychartFileName(texts);
         SaveBmp24(draw(), QDir(f.Program).filePath(fileName));
-        SavePng(Flatten(AtTwiceTheScale(draw)), TwinPath(f.Program, fileName.toLatin1().constData()));
+        SaveTwins(draw, f, fileName.toLatin1().constData());
     }
 }
 
@@ -113,11 +127,12 @@ void SaveBuiltinFile(const QImage& image, const art::TBuiltinPicture& picture, c
             QDir(f.Builtin).filePath(relative));
 }
 
-// ":/art/x/y.png" lands in <builtin>/x/y.png, its twin in <builtin>/x/y@2x.png.
+// ":/art/x/y.png" lands in <builtin>/x/y.png, its twins in <builtin>/x/y@2x.png and y@3x.png.
 void SaveBuiltin(const TDrawing& draw, const art::TBuiltinPicture& picture, const TFolders& f) {
     const QString relative = QString(picture.Path).mid(6);
     SaveBuiltinFile(draw(), picture, relative, 1, f);
-    SaveBuiltinFile(AtTwiceTheScale(draw), picture, relative.chopped(4) + QStringLiteral("@2x.png"), 2, f);
+    for (const int scale : TwinScales)
+        SaveBuiltinFile(AtScale(draw, scale), picture, relative.chopped(4) + TwinSuffix(scale), scale, f);
 }
 
 void BakeBuiltin(const TFolders& f) {

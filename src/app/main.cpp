@@ -2,7 +2,7 @@
 #include <QApplication>
 #include <cstdio>
 
-#include "app/unit1.h"
+#include "app/game_windows.h"
 #include "app/unix_signals.h"
 #include "platform/clock.h"
 #include "platform/config_file.h"
@@ -10,6 +10,7 @@
 #include "platform/single_instance.h"
 #include "platform/sound_module.h"
 #include "platform/translations.h"
+#include "platform/window_zoom.h"
 
 int main(int argc, char** argv) {
     const std::jthread fonts = zorva::WarmUpFonts();
@@ -38,11 +39,16 @@ int main(int argc, char** argv) {
     // every page of it copy-on-write.
     QAccessible::isActive();
     zorva::TSoundModuleBackend sound(QApplication::applicationDirPath());
-    zorva::TForm1 form(QApplication::applicationDirPath() + QLatin1Char('/'), sound, zorva::SystemClock(),
-                       zorva::SystemDesktop());
-    sound.LoadAfterFirstPaint(form, form.Session.Sound);
-    zorva::CloseOnTerminationSignals(form);
-    instance.OnLaterStart([&form] { zorva::BringToFront(form); });
-    form.ShowAsDesigned();
+    // The zoom is chosen from the screen as the desktop scales it, and set before the first window.
+    const zorva::TScreenFacts screen = zorva::ReadScreenFacts();
+    zorva::TGameWindows windows(QApplication::applicationDirPath() + QLatin1Char('/'), sound,
+                                zorva::SystemClock(), zorva::SystemDesktop(), screen.Width, screen.Height);
+    zorva::ApplyZoom(windows.Zoom());
+    windows.Made = [&sound](zorva::TForm1& form) {
+        sound.LoadAfterFirstPaint(form, form.Session.Sound);
+        zorva::CloseOnTerminationSignals(form);
+    };
+    instance.OnLaterStart([&windows] { zorva::BringToFront(windows.Form()); });
+    windows.Open();
     return QApplication::exec();
 }

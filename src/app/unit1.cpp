@@ -27,15 +27,16 @@ constexpr std::array<int, TimerCount> TimerIntervals{350, 250, 400, 300};
 
 } // namespace
 
-TForm1::TForm1(const QString& programFolder, TSoundBackend& soundBackend, TClock& clock, TDesktop& desktop)
+TForm1::TForm1(const QString& programFolder, TSoundBackend& soundBackend, TClock& clock, TDesktop& desktop,
+               const TGameSession* carried)
     : ProgramFolder(programFolder), Clock(clock), Desktop(desktop), Player(soundBackend),
       Sounds(Player, Session.Sound, programFolder) {
-    FormCreate();
+    FormCreate(carried);
 }
 
 TForm1::~TForm1() = default;
 
-void TForm1::FormCreate() {
+void TForm1::FormCreate(const TGameSession* carried) {
     Accessibility = std::make_unique<TMachineAccessibility>(*this, Machine);
     SetHintPause(50);
     SetHelpFolder(ProgramFolder + QStringLiteral("help"));
@@ -69,8 +70,12 @@ void TForm1::FormCreate() {
     Session.CoinsPerLine = 1;
     NewGameReset(Session);
     SetStartupSettings(Session);
-    ReadGame(Desktop, Session, CurrentGameSlot);
-    Session.CreditHistory.Begin(Session.Credits);
+    if (carried != nullptr) {
+        Session = *carried;
+    } else {
+        ReadGame(Desktop, Session, CurrentGameSlot);
+        Session.CreditHistory.Begin(Session.Credits);
+    }
     RepaintAll();
     Accessibility->MetersShown();
 }
@@ -218,6 +223,8 @@ void TForm1::mousePressEvent(QMouseEvent* event) {
 
 void TForm1::keyPressEvent(QKeyEvent* event) {
     event->accept();
+    if (DisplayKey(*event))
+        return;
     FormKeyDown(event->key());
 }
 

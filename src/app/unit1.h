@@ -22,7 +22,9 @@
 #include "platform/desktop.h"
 #include "platform/screen_facts.h"
 #include "platform/sound_player.h"
+#include "platform/zoom.h"
 
+class QKeyEvent;
 class QTimer;
 
 namespace zorva {
@@ -38,7 +40,9 @@ class TForm1 : public QWidget, public THost, public TDoubleGameHost, public TMac
 
   public:
     // soundBackend: the sound device, or a recording fake in tests; clock and desktop likewise.
-    TForm1(const QString& programFolder, TSoundBackend& soundBackend, TClock& clock, TDesktop& desktop);
+    // carried: the game of the window this one replaces at another zoom, instead of the saved one.
+    TForm1(const QString& programFolder, TSoundBackend& soundBackend, TClock& clock, TDesktop& desktop,
+           const TGameSession* carried = nullptr);
     ~TForm1() override;
 
     TGameSession Session;
@@ -51,7 +55,7 @@ class TForm1 : public QWidget, public THost, public TDoubleGameHost, public TMac
     // Last, so it goes first: its regions read the panel and the options bar.
     std::unique_ptr<TMachineAccessibility> Accessibility;
 
-    void FormCreate();
+    void FormCreate(const TGameSession* carried = nullptr);
     void FormClose();
     void LogoClick();
     void OptionsClick(int tag);
@@ -61,6 +65,16 @@ class TForm1 : public QWidget, public THost, public TDoubleGameHost, public TMac
     // Shows the window as designed: maximised on a screen of small system fonts (below 100 pixels
     // per inch), else at its fixed size.
     void ShowAsDesigned();
+    // Full screen (F11), or back to the window as designed.
+    void ShowFullScreen(bool on);
+    // Ctrl+plus, Ctrl+minus and Ctrl+0 ask for another zoom, F11 switches full screen; whoever made
+    // the window remakes it at the new zoom and keeps the player's choice.
+    std::function<void(TZoomStep)> ZoomRequested;
+    std::function<void(bool)> FullScreenSwitched;
+    // Nothing is under way that closing the window would settle: no spin, count-off, open game
+    // window or chaser waiting for Stop. Only then can the window be remade at another zoom.
+    bool AtRest() const;
+
     // Asks the window to close as its close box does; mid-spin it closes once the spin has settled.
     void RequestClose();
     // The game in progress goes to "CurrentGame" now.
@@ -139,6 +153,8 @@ class TForm1 : public QWidget, public THost, public TDoubleGameHost, public TMac
     // close came in meanwhile.
     void Handle(const std::function<void()>& work);
     void CreateTimers();
+    // Ctrl+plus, Ctrl+minus, Ctrl+0 and F11; true when the key was one of them.
+    bool DisplayKey(const QKeyEvent& event);
     void PlaceWindow(bool maximised);
     bool OpensMaximised() const { return Screen.PixelsPerInch < 100; }
     void OpenWebPage();

@@ -22,7 +22,8 @@ void OnSignal(int) {
 } // namespace
 
 void CloseOnTerminationSignals(TForm1& form) {
-    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, SignalSockets) != 0)
+    // A window made anew at another zoom listens on the same pair.
+    if (SignalSockets[0] < 0 && ::socketpair(AF_UNIX, SOCK_STREAM, 0, SignalSockets) != 0)
         return;
     auto* notifier = new QSocketNotifier(SignalSockets[1], QSocketNotifier::Read, &form);
     QObject::connect(notifier, &QSocketNotifier::activated, &form, [&form] {

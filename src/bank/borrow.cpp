@@ -47,8 +47,8 @@ QString NoticeText(const TBankNotice& notice) {
 // At a fractional ratio the twin is keyed before it is scaled, or the key colour would blend into
 // the chip's edge.
 QPixmap ChipPicture(const art::TBuiltinPicture& picture, double ratio) {
-    QImage image =
-        ReadBuiltinPictureFor(picture.Path, ratio > 1.0 ? 2.0 : 1.0).convertToFormat(QImage::Format_ARGB32);
+    const int scale = TwinScaleFor(ratio);
+    QImage image = ReadBuiltinPictureFor(picture.Path, scale).convertToFormat(QImage::Format_ARGB32);
     const QRgb key = image.pixel(0, image.height() - 1);
     for (int y = 0; y < image.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
@@ -58,7 +58,7 @@ QPixmap ChipPicture(const art::TBuiltinPicture& picture, double ratio) {
             }
         }
     }
-    return QPixmap::fromImage(PictureForRatio(image, image, ratio));
+    return QPixmap::fromImage(PictureForRatio(image, image, ratio, scale));
 }
 
 } // namespace

@@ -52,11 +52,13 @@ void TPaychart::FormCreate(const QString& programFolder) {
     const QString fileName =
         QDir(programFolder).absoluteFilePath(ChartFileName(programFolder));
     const QImage single = ReadPicture(fileName, "BMP");
-    // Sharp on a screen of high pixel density: the chart's twin at twice its size, when it is there.
+    // Sharp on a screen of high pixel density: the chart's twin for the screen, when it is there.
+    const int scale = TwinScaleFor(devicePixelRatioF());
     const QImage twin =
-        single.isNull() || devicePixelRatioF() <= 1.0 ? QImage() : ReadPicture(TwinPath(fileName), "PNG");
-    const QPixmap chart = QPixmap::fromImage(
-        twin.size() == single.size() * 2 ? PictureForRatio(single, twin, devicePixelRatioF()) : single);
+        single.isNull() || scale == 1 ? QImage() : ReadPicture(TwinPath(fileName, scale), "PNG");
+    const QPixmap chart = QPixmap::fromImage(twin.size() == single.size() * scale
+                                                 ? PictureForRatio(single, twin, devicePixelRatioF(), scale)
+                                                 : single);
     if (chart.isNull()) {
         desktop_.ShowError(tr("Cannot open file %1").arg(QDir::toNativeSeparators(fileName)).toStdString());
         setFixedSize(DesignClientSize);

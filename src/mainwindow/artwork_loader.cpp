@@ -42,17 +42,17 @@ QString PathIn(const QString& folder, std::string_view name) {
     return QDir(folder).filePath(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
 }
 
-// A file's twin at twice its size, when one lies beside it and really is twice its size (a
+// A file's twin at scale times its size, when one lies beside it and really is that size (a
 // replaced BMP with a twin of the old picture beside it keeps the BMP).
-QImage TwinOf(const QString& path) {
-    const QString twin = TwinPath(path);
+QImage TwinOf(const QString& path, int scale) {
+    const QString twin = TwinPath(path, scale);
     if (!QFileInfo::exists(twin))
         return {};
     QImageReader single(path, "BMP");
-    QImageReader doubled(twin, "PNG");
-    if (doubled.size() != single.size() * 2)
+    QImageReader larger(twin, "PNG");
+    if (larger.size() != single.size() * scale)
         return {};
-    return doubled.read();
+    return larger.read();
 }
 
 // The first of the names that exists and reads as a picture, for the screen's device pixel ratio;
@@ -62,10 +62,10 @@ QImage ReadFirstOf(const QString& folder, const std::vector<std::string_view>& n
         const QString path = PathIn(folder, name);
         if (!QFileInfo::exists(path))
             continue;
-        if (ratio > 1.0) {
-            QImage twin = TwinOf(path);
+        if (const int scale = TwinScaleFor(ratio); scale > 1) {
+            QImage twin = TwinOf(path, scale);
             if (!twin.isNull())
-                return PictureForRatio({}, std::move(twin), ratio);
+                return PictureForRatio({}, std::move(twin), ratio, scale);
         }
         QImage image = ReadPicture(path, "BMP");
         if (!image.isNull())

@@ -30,14 +30,14 @@ QRect TTiledCanvas::TileRect(int column, int row) const {
     return QRect(column * Side, row * Side, Side, Side) & DeviceRect();
 }
 
-template <typename Visit>
-void TTiledCanvas::ForEachTile(const QRect& device, Visit visit) const {
+template <typename Visit> void TTiledCanvas::ForEachTile(const QRect& device, Visit visit) const {
     const QRect within = device & DeviceRect();
     if (within.isEmpty())
         return;
     for (int row = within.top() / Side; row <= within.bottom() / Side; ++row)
         for (int column = within.left() / Side; column <= within.right() / Side; ++column)
-            visit(static_cast<std::size_t>(row) * static_cast<std::size_t>(Columns) + static_cast<std::size_t>(column),
+            visit(static_cast<std::size_t>(row) * static_cast<std::size_t>(Columns) +
+                      static_cast<std::size_t>(column),
                   TileRect(column, row));
 }
 
@@ -78,14 +78,19 @@ void TTiledCanvas::FillBlack() {
 void TTiledCanvas::CopyTo(QPainter& painter, const QRect& rect) const {
     if (rect.isEmpty())
         return;
-    ForEachTile(DevicePixelsOf(rect, Ratio_), [&](std::size_t index, const QRect& tileRect) {
-        const QRect part = DevicePixelsOf(rect, Ratio_) & tileRect;
-        const QRectF target(part.x() / Ratio_, part.y() / Ratio_, part.width() / Ratio_, part.height() / Ratio_);
+    // In the device's own pixels the copy is a plain blit; through the painter's scale to logical
+    // pixels Qt takes its scaling path, pixel by pixel, even when source and target match.
+    painter.save();
+    painter.scale(1.0 / Ratio_, 1.0 / Ratio_);
+    const QRect device = DevicePixelsOf(rect, Ratio_);
+    ForEachTile(device, [&](std::size_t index, const QRect& tileRect) {
+        const QRect part = device & tileRect;
         if (Tiles[index].isNull())
-            painter.fillRect(target, Qt::black);
+            painter.fillRect(part, Qt::black);
         else
-            painter.drawImage(target, Tiles[index], part.translated(-tileRect.topLeft()));
+            painter.drawImage(QRectF(part), Tiles[index], QRectF(part.translated(-tileRect.topLeft())));
     });
+    painter.restore();
 }
 
 QImage TTiledCanvas::Copy(const QRect& device) const {
@@ -97,7 +102,8 @@ QImage TTiledCanvas::Copy(const QRect& device) const {
             return;
         const QRect part = device & tileRect;
         // Rectangles on both sides: the tile's pixels one for one, whatever its pixel ratio.
-        painter.drawImage(part.translated(-device.topLeft()), Tiles[index], part.translated(-tileRect.topLeft()));
+        painter.drawImage(part.translated(-device.topLeft()), Tiles[index],
+                          part.translated(-tileRect.topLeft()));
     });
     return copy;
 }

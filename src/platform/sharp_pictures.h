@@ -8,19 +8,25 @@ class QPainter;
 
 namespace zorva {
 
-// Every picture has a twin drawn at twice its size beside it: "Spin.bmp" and "Spin@2x.png",
-// ":/art/SpinBtn.png" and ":/art/SpinBtn@2x.png".
-QString TwinPath(const QString& path);
+// Every picture has twins drawn at twice and three times its size beside it: "Spin.bmp",
+// "Spin@2x.png" and "Spin@3x.png", ":/art/SpinBtn.png" and ":/art/SpinBtn@2x.png".
+QString TwinPath(const QString& path, int scale = 2);
+
+// The twin to draw from on a screen of the given device pixel ratio: the smallest that has at least
+// as many pixels as the screen (1 for the picture itself), the largest above 3.
+int TwinScaleFor(double ratio);
 
 // A picture's size in the window's logical pixels, whatever the pixels it holds.
 QSize LogicalSize(const QImage& picture);
 
 // The picture to draw on a screen of the given device pixel ratio, made from its 1× picture and
-// its twin (either may be null): the 1× picture at ratio 1 or without a twin, the twin at 2 and
-// above, and between the two the twin scaled down smoothly, once, to the screen's pixels.
-QImage PictureForRatio(const QImage& single, QImage twin, double ratio);
+// its twin at twinScale times its size (either may be null): the 1× picture at ratio 1 or without
+// a twin, the twin at its own scale and above, and below it the twin scaled down smoothly, once,
+// to the screen's pixels.
+QImage PictureForRatio(const QImage& single, QImage twin, double ratio, int twinScale = 2);
 
-// A built-in picture for the ratio: the 1× one at 1, the twin above (only the one is read).
+// A built-in picture for the ratio: the 1× one at 1, the twin TwinScaleFor picks above (only the
+// one is read).
 QImage ReadBuiltinPictureFor(const char* resourcePath, double ratio);
 
 // A 32-bit image covering size logical pixels at the ratio, its device pixel ratio set.
