@@ -1,6 +1,7 @@
 #include "platform/spoken_notice.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QTimer>
 #include <utility>
 
@@ -9,9 +10,13 @@ namespace zorva {
 namespace {
 
 // A line to be spoken as it is shown; it has no place of its own among the window's controls.
+// Like a desktop notification it stands directly under the application: a notification inside a
+// dialog Orca speaks after the dialog's title and labels all over again.
 class TSpokenNoticeAccessible : public QAccessibleWidget {
   public:
     explicit TSpokenNoticeAccessible(TSpokenNotice* notice) : QAccessibleWidget(notice, QAccessible::Notification) {}
+
+    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(qApp); }
 
     QString text(QAccessible::Text t) const override {
         return t == QAccessible::Name ? static_cast<const TSpokenNotice*>(widget())->Text : QString();
