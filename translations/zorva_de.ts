@@ -331,6 +331,30 @@
         <source>%1, the most.</source>
         <translation>%1, mehr geht nicht.</translation>
     </message>
+    <message>
+        <source>Tab to the cards, move with the arrow keys, and press Space to turn one.</source>
+        <translation>Mit Tab zu den Karten, mit den Pfeiltasten weiter, mit der Leertaste eine Karte aufdecken.</translation>
+    </message>
+    <message>
+        <source>You won %1.</source>
+        <translation>Sie haben %1 gewonnen.</translation>
+    </message>
+    <message>
+        <source>Winnings at stake: %1.</source>
+        <translation>Gewinn im Spiel: %1.</translation>
+    </message>
+    <message>
+        <source>%1. You lost %2.</source>
+        <translation>%1. Sie haben %2 verloren.</translation>
+    </message>
+    <message>
+        <source>%1. Winnings: %2.</source>
+        <translation>%1. Gewinn: %2.</translation>
+    </message>
+    <message>
+        <source>Tab to the squares, move with the arrow keys, and press Space to turn one.</source>
+        <translation>Mit Tab zu den Feldern, mit den Pfeiltasten weiter, mit der Leertaste ein Feld aufdecken.</translation>
+    </message>
 </context>
 <context>
     <name>TArtwork</name>

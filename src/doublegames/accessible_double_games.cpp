@@ -1,8 +1,9 @@
 #include "doublegames/accessible_double_games.h"
 
 #include <QAccessibleWidget>
-#include <QLabel>
 #include <QCoreApplication>
+#include <QLabel>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QTimer>
 #include <algorithm>
@@ -74,8 +75,24 @@ QString SquareName(const TSquare* square) {
         return QCoreApplication::translate("Accessibility", "Square %1").arg(number);
     return QCoreApplication::translate("Accessibility", "Square %1: %2")
         .arg(number)
-        .arg(QString::fromStdString(form->Board.SymbolText[square->Tag]));
+        .arg(QCoreApplication::translate(PyramidTextContext, form->Board.SymbolText[square->Tag].c_str()));
 }
+
+// The Pyramid's instructions: a read-only text box on the screen, but a label for a screen reader,
+// read whole as the window opens and when Tab reaches it, where a text box is read a line at a time.
+class TInstructionsAccessible : public QAccessibleWidget {
+  public:
+    explicit TInstructionsAccessible(QPlainTextEdit* memo)
+        : QAccessibleWidget(memo, QAccessible::StaticText) {}
+
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name ? static_cast<const QPlainTextEdit*>(widget())->toPlainText()
+                                      : QAccessibleWidget::text(t);
+    }
+    int childCount() const override { return 0; }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+};
 
 // A square of the Pyramid: a button read by its number until it is turned, then by its prize.
 class TSquareAccessible : public QAccessibleWidget {
@@ -105,6 +122,9 @@ QAccessibleInterface* DoubleGameFactory(const QString&, QObject* object) {
         return new TDoubleGameFormAccessible(static_cast<QWidget*>(object));
     if (auto* square = dynamic_cast<TSquare*>(object))
         return new TSquareAccessible(square);
+    if (auto* memo = qobject_cast<QPlainTextEdit*>(object);
+        memo != nullptr && dynamic_cast<TDoubleForm*>(memo->parentWidget()) != nullptr)
+        return new TInstructionsAccessible(memo);
     return nullptr;
 }
 

@@ -150,9 +150,12 @@ void TCardForm::FormMouseUp(int x, int y) {
         update(place.Left, place.Top, place.Width(), place.Height());
 
         SayCardChanged(*position);
+        const int32_t after = StakeAfter(effect, Session.SpinWinnings);
+        SayTurn(CardName(*position, Game.Deck[*position]), Session.SpinWinnings, after,
+                effect == TCardEffect::LoseAll);
 
         Host.Play(SoundOf(effect));
-        Session.SpinWinnings = StakeAfter(effect, Session.SpinWinnings);
+        Session.SpinWinnings = after;
         if (effect == TCardEffect::LoseAll) {
             Game.Lose();
             Host.Pause(1.0);
@@ -168,6 +171,11 @@ void TCardForm::FormMouseUp(int x, int y) {
 
 void TCardForm::ShowWinnings() {
     Label1->setText(tr("Winnings: %1").arg(Session.SpinWinnings));
+}
+
+QString TCardForm::KeysHint() const {
+    return QCoreApplication::translate(
+        "Accessibility", "Tab to the cards, move with the arrow keys, and press Space to turn one.");
 }
 
 void TCardForm::BitBtn1Click() {

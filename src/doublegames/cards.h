@@ -42,6 +42,7 @@ class TCardForm : public TDoubleGameForm {
     int FocusedCard = -1;
 
   protected:
+    QString KeysHint() const override;
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

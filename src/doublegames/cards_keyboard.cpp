@@ -54,7 +54,7 @@ void TCardForm::FocusCard(int position) {
         QAccessibleEvent event(CardRegions.Items()[position], QAccessible::Focus);
         QAccessible::updateAccessibility(&event);
     }
-    ShowFocus();
+    FocusMoved();
 }
 
 QRect TCardForm::FocusPlace() const {
@@ -74,7 +74,7 @@ std::vector<QRect> TCardForm::FocusPlaces() const {
 }
 
 void TCardForm::SayCardChanged(int position) {
-    SendNameChanged(CardRegions.Items()[position]);
+    NameChanged(CardRegions.Items()[position]);
 }
 
 void TCardForm::keyPressEvent(QKeyEvent* event) {

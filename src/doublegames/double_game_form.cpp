@@ -1,11 +1,14 @@
 #include "doublegames/double_game_form.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
-
-#include "mainwindow/focus_mark.h"
+#include <QTimer>
+#include <algorithm>
 
 #include "engine/credits.h"
+#include "mainwindow/accessible_region.h"
+#include "mainwindow/focus_mark.h"
 
 namespace zorva {
 
@@ -13,13 +16,19 @@ TDoubleGameForm::TDoubleGameForm(TGameSession& session, TDoubleGameHost& host, i
     : TGameDialog(parent), Session(session), Host(host), Mark(new TFocusMark(this)), HelpTopic(helpTopic) {
     FollowFocus = connect(qApp, &QApplication::focusChanged, this, [this](QWidget* from, QWidget* to) {
         if ((from && from->window() == this) || (to && to->window() == this))
-            ShowFocus();
+            FocusMoved();
     });
 }
 
 // The controls go after this, each handing the focus on as it goes; the ring follows no more.
 TDoubleGameForm::~TDoubleGameForm() {
     disconnect(FollowFocus);
+}
+
+void TDoubleGameForm::FocusMoved() {
+    ShowFocus();
+    // Qt tells a screen reader of a widget's focus only after it has told the window of it.
+    QTimer::singleShot(0, this, [this] { SendHeldNameChanges(); });
 }
 
 void TDoubleGameForm::ShowFocus() {
@@ -75,8 +84,50 @@ void TDoubleGameForm::done(int result) {
     if (!Booked) {
         Booked = true;
         FormClose();
+        // Orca stops speaking as this window goes: the machine below says the result once it is
+        // active again. A loss was said as it happened, and a switch opens the other game.
+        if (!Session.ReopenDoubleGame && Session.SpinWinnings > 0 && parentWidget() != nullptr)
+            SayWhenActive(
+                *parentWidget()->window(),
+                QCoreApplication::translate("Accessibility", "You won %1.").arg(Session.SpinWinnings));
     }
     QDialog::done(result);
+}
+
+bool TDoubleGameForm::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate && !Greeted) {
+        Greeted = true;
+        Board.Say(
+            QCoreApplication::translate("Accessibility", "Winnings at stake: %1.").arg(Session.SpinWinnings) +
+            QLatin1Char(' ') + KeysHint());
+    }
+    return TGameDialog::event(event);
+}
+
+void TDoubleGameForm::SayTurn(const QString& shown, int32_t winningsBefore, int32_t winningsAfter,
+                              bool lost) {
+    if (lost)
+        Board.Say(QCoreApplication::translate("Accessibility", "%1. You lost %2.")
+                      .arg(shown, QString::number(winningsBefore)));
+    else
+        Board.Say(QCoreApplication::translate("Accessibility", "%1. Winnings: %2.")
+                      .arg(shown, QString::number(winningsAfter)));
+}
+
+void TDoubleGameForm::NameChanged(QAccessibleInterface* control) {
+    if (control->state().focused) {
+        if (std::find(HeldNameChanges.begin(), HeldNameChanges.end(), control) == HeldNameChanges.end())
+            HeldNameChanges.push_back(control);
+        return;
+    }
+    SendNameChanged(control);
+}
+
+void TDoubleGameForm::SendHeldNameChanges() {
+    std::vector<QAccessibleInterface*> held;
+    held.swap(HeldNameChanges);
+    for (QAccessibleInterface* control : held)
+        NameChanged(control);
 }
 
 void TDoubleGameForm::keyPressEvent(QKeyEvent* event) {

@@ -7,7 +7,9 @@
 #include "doublegames/arrows.h"
 #include "doublegames/double_game.h"
 #include "platform/game_dialog.h"
+#include "platform/spoken_notice.h"
 
+class QAccessibleInterface;
 class QKeyEvent;
 
 namespace zorva {
@@ -35,12 +37,24 @@ class TDoubleGameForm : public TGameDialog {
     void FormClose();
 
     void done(int result) override;
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+
+    // For a screen reader, said once as the window first becomes active after the amount at stake:
+    // how to play with the keys.
+    virtual QString KeysHint() const = 0;
+    // Speaks what a turn showed and the winnings after it, or the loss that ended the game.
+    void SayTurn(const QString& shown, int32_t winningsBefore, int32_t winningsAfter, bool lost);
+    // What a square or card reads has changed. Qt 6.4 sends a name change with the control in
+    // place of its new name, which Orca cannot speak for the control in focus; SayTurn speaks the
+    // turn instead, and the change is sent once the focus has left, so that Orca reads the new
+    // name when the focus comes back.
+    void NameChanged(QAccessibleInterface* control);
 
     // The cyan ring round whatever has the keyboard's focus: a control, or a place the window
     // paints itself. It follows the focus on its own; a window that moves a painted focus calls
-    // ShowFocus.
-    void ShowFocus();
+    // FocusMoved.
+    void FocusMoved();
     virtual QRect FocusPlace() const;
     // Every place the focus can go, so that the ring keeps clear of the neighbours.
     virtual std::vector<QRect> FocusPlaces() const;
@@ -62,6 +76,12 @@ class TDoubleGameForm : public TGameDialog {
     TDoubleGameHost& Host;
 
   private:
+    void ShowFocus();
+    void SendHeldNameChanges();
+
+    TNoticeBoard Board{*this};
+    std::vector<QAccessibleInterface*> HeldNameChanges;
+    bool Greeted = false;
     TFocusMark* Mark = nullptr;
     QMetaObject::Connection FollowFocus;
     int HelpTopic;

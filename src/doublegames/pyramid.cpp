@@ -12,7 +12,6 @@
 #include "doublegames/accessible_double_games.h"
 #include "doublegames/bit_buttons.h"
 #include "doublegames/form_style.h"
-#include "mainwindow/accessible_region.h"
 #include "platform/button_pictures.h"
 #include "platform/fonts.h"
 #include "platform/sharp_pictures.h"
@@ -146,9 +145,12 @@ void TDoubleForm::BlueBoxClick(int square) {
     const TMove move(*this);
     Squares[square]->ShowPicture(Red);
     Board.Turn(square);
-    SendNameChanged(QAccessible::queryAccessibleInterface(Squares[square]));
+    QAccessibleInterface* turned = QAccessible::queryAccessibleInterface(Squares[square]);
+    NameChanged(turned);
     const std::string& symbol = Board.SymbolText[square];
+    const int32_t before = Session.SpinWinnings;
     Session.SpinWinnings = StakeAfter(symbol, Session.SpinWinnings);
+    SayTurn(turned->text(QAccessible::Name), before, Session.SpinWinnings, IsLose(symbol));
     Host.Play(SoundOf(symbol));
     ShowWinnings();
     WriteSymbol(square);
@@ -178,7 +180,7 @@ void TDoubleForm::RevealAll() {
         Board.Revealed[i] = true;
         WriteSymbol(i);
         if (wasHidden)
-            SendNameChanged(QAccessible::queryAccessibleInterface(Squares[i]));
+            NameChanged(QAccessible::queryAccessibleInterface(Squares[i]));
     }
 }
 
@@ -187,7 +189,13 @@ void TDoubleForm::ShowWinnings() {
     Label1->setText(QString::number(Session.SpinWinnings));
     Label1->resize(std::max(Label1Width, Label1->sizeHint().width()), Label1->height());
     // The bare number stands beside its label; a screen reader reads both together.
-    Label1->setAccessibleName(QCoreApplication::translate("Accessibility", "Winnings: %1").arg(Session.SpinWinnings));
+    Label1->setAccessibleName(
+        QCoreApplication::translate("Accessibility", "Winnings: %1").arg(Session.SpinWinnings));
+}
+
+QString TDoubleForm::KeysHint() const {
+    return QCoreApplication::translate(
+        "Accessibility", "Tab to the squares, move with the arrow keys, and press Space to turn one.");
 }
 
 void TDoubleForm::keyPressEvent(QKeyEvent* event) {

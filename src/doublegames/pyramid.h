@@ -42,6 +42,7 @@ class TDoubleForm : public TDoubleGameForm {
     QImage Red;                     // a turned square
 
   protected:
+    QString KeysHint() const override;
     // The arrows move the focus from square to square.
     void keyPressEvent(QKeyEvent* event) override;
 

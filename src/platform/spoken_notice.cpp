@@ -2,6 +2,7 @@
 
 #include <QAccessibleWidget>
 #include <QCoreApplication>
+#include <QEvent>
 #include <QTimer>
 #include <utility>
 
@@ -21,6 +22,31 @@ class TSpokenNoticeAccessible : public QAccessibleWidget {
     QString text(QAccessible::Text t) const override {
         return t == QAccessible::Name ? static_cast<const TSpokenNotice*>(widget())->Text : QString();
     }
+};
+
+// Holds a line until its window is active; one per window, the newest line replacing any older.
+class TWaitingNotice : public QObject {
+  public:
+    explicit TWaitingNotice(QWidget& window) : QObject(&window), Board(window) {
+        window.installEventFilter(this);
+    }
+
+    QString Text;
+
+    void SayNow() {
+        Board.Say(Text);
+        Text.clear();
+    }
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::WindowActivate && !Text.isEmpty())
+            SayNow();
+        return false;
+    }
+
+  private:
+    TNoticeBoard Board;
 };
 
 QAccessibleInterface* NoticeFactory(const QString&, QObject* object) {
@@ -65,6 +91,18 @@ void TNoticeBoard::Flush() {
     }
     Recent.push_back(new TSpokenNotice(Window, Shown));
     Recent.back()->show();
+}
+
+void SayWhenActive(QWidget& window, const QString& text) {
+    TWaitingNotice* waiting = nullptr;
+    for (QObject* child : window.children())
+        if ((waiting = dynamic_cast<TWaitingNotice*>(child)) != nullptr)
+            break;
+    if (waiting == nullptr)
+        waiting = new TWaitingNotice(window);
+    waiting->Text = text;
+    if (window.isActiveWindow())
+        waiting->SayNow();
 }
 
 } // namespace zorva

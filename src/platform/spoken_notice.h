@@ -37,4 +37,8 @@ class TNoticeBoard {
     std::deque<QPointer<TSpokenNotice>> Recent;
 };
 
+// Says text on the window the next time it becomes active, or at once if it is active. A dialog's
+// last words are for the window below: Orca stops speaking when a window closes.
+void SayWhenActive(QWidget& window, const QString& text);
+
 } // namespace zorva

@@ -14,6 +14,7 @@
 #include "platform/help_viewer.h"
 #include "support/fake_sound_backend.h"
 #include "support/recording_host.h"
+#include "support/spoken_notices.h"
 
 namespace zorva {
 namespace {
@@ -311,6 +312,23 @@ TEST_F(CardWindow, EachCardIsAButtonReadByWhatItShows) {
     window->child(1)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     QCoreApplication::processEvents();
     EXPECT_EQ(window->child(1)->text(QAccessible::Name), "card 2, Joker");
+}
+
+// Guards against a turn heard only as the key's name, or heard twice: each turn and the loss are
+// spoken once, as they happen, with the card's face and the winnings.
+TEST_F(CardWindow, EachTurnAndTheLossAreSpokenOnce) {
+    Open({Card(QueenOfDiamonds), Card(TwoOfHearts)});
+    QApplication::setActiveWindow(Form.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Form.get())); // the opening words are the Pyramid's test
+    QCoreApplication::processEvents();
+    testing::TSpokenNotices notices;
+    for (const Qt::Key key :
+         {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Space, Qt::Key_Right, Qt::Key_Space}) {
+        QTest::keyClick(Form->focusWidget() ? Form->focusWidget() : Form.get(), key);
+        QCoreApplication::processEvents(); // what one turn of the event loop says is one notice
+    }
+    EXPECT_EQ(notices.Spoken,
+              QStringList({"card 1, Queen of diamonds. Winnings: 60.", "card 2, 2 of hearts. You lost 60."}));
 }
 
 } // namespace

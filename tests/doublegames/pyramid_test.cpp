@@ -6,11 +6,14 @@
 #include <QPushButton>
 #include <QTest>
 #include <algorithm>
+#include <functional>
 #include <set>
 #include <gtest/gtest.h>
 
 #include "platform/help_viewer.h"
+#include "platform/spoken_notice.h"
 #include "support/recording_host.h"
+#include "support/spoken_notices.h"
 
 namespace zorva {
 namespace {
@@ -215,6 +218,9 @@ TEST_F(PyramidWindow, SquaresAreButtonsReadByNumberThenByPrize) {
         read << window->child(i)->text(QAccessible::Name);
     EXPECT_TRUE(read.contains("Winnings: 100")) << read.join(" | ").toStdString();
     EXPECT_FALSE(read.contains("Winnings:")) << "the caption is read with its amount, not on its own";
+    QAccessibleInterface* instructions = QAccessible::queryAccessibleInterface(Form->Memo1);
+    EXPECT_EQ(instructions->role(), QAccessible::StaticText) << "read whole, not a line at a time";
+    EXPECT_TRUE(read.contains(Form->Memo1->toPlainText()));
     const int twoX = SquareOf("2X");
     QAccessibleInterface* square = QAccessible::queryAccessibleInterface(Form->Squares[twoX]);
     EXPECT_EQ(square->role(), QAccessible::Button);
@@ -228,6 +234,77 @@ TEST_F(PyramidWindow, SquaresAreButtonsReadByNumberThenByPrize) {
     Form->Squares[threeX]->setFocus();
     QTest::keyClick(Form->Squares[threeX], Qt::Key_Space);
     EXPECT_EQ(Session.SpinWinnings, 600);
+}
+
+// Guards against a turn heard only as the key's name, or heard twice: the opening, each turn and
+// the loss are each spoken once, as they happen, whichever control has the focus.
+TEST_F(PyramidWindow, TheOpeningEachTurnAndTheLossAreSpokenOnce) {
+    testing::TSpokenNotices notices;
+    Open();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Form.get()));
+    QCoreApplication::processEvents();
+    const int twoX = SquareOf("2X");
+    Form->Squares[twoX]->setFocus();
+    // What is said in one turn of the event loop is one notice: each move gets its turn.
+    for (const auto& move : std::vector<std::function<void()>>{
+             [&] { QTest::keyClick(Form->Squares[twoX], Qt::Key_Space); },
+             [&] { QTest::keyClick(Form->Squares[twoX], Qt::Key_Space); }, [&] { Click("Lose"); }}) {
+        move();
+        QCoreApplication::processEvents();
+    }
+    EXPECT_EQ(
+        notices.Spoken,
+        QStringList({"Winnings at stake: 100. Tab to the squares, move with the arrow keys, and press Space "
+                     "to turn one.",
+                     QStringLiteral("Square %1: 2X. Winnings: 200.").arg(twoX + 1),
+                     QStringLiteral("Square %1: Lose. You lost 200.").arg(SquareOf("Lose") + 1)}));
+}
+
+// Guards against a result lost as the window closes, when Orca stops speaking: a kept win is said
+// over the window below once that is active again; a loss was said as it happened, and a switch
+// goes on in the other game.
+TEST_F(PyramidWindow, AKeptWinIsSpokenOverTheWindowBelowOnceItIsActiveAgain) {
+    const std::vector<std::pair<std::function<void()>, QString>> rows{
+        {[this] {
+             Click("3X");
+             QTest::mouseClick(Form->BitBtn1, Qt::LeftButton);
+         },
+         "You won 300."},
+        {[this] {
+             Click("Lose");
+             QTest::mouseClick(Form->BitBtn1, Qt::LeftButton);
+         },
+         ""},
+        {[this] {
+             Click("3X");
+             QTest::mouseClick(Form->BitBtn2, Qt::LeftButton);
+         },
+         ""},
+    };
+    for (const auto& [moves, said] : rows) {
+        Session.SpinWinnings = 100;
+        QWidget machine;
+        machine.show();
+        Form = std::make_unique<TDoubleForm>(Session, Host, &machine);
+        Form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(Form.get()));
+        const auto saidOver = [&machine] {
+            QString text;
+            for (const QWidget* child : machine.findChildren<QWidget*>())
+                if (const auto* notice = dynamic_cast<const TSpokenNotice*>(child);
+                    notice && notice->isVisible())
+                    text += notice->Text;
+            return text;
+        };
+        moves();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(saidOver(), "") << "not while the machine is inactive";
+        machine.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&machine));
+        QCoreApplication::processEvents();
+        EXPECT_EQ(saidOver(), said);
+        Form.reset();
+    }
 }
 
 } // namespace
