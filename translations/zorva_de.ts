@@ -332,6 +332,10 @@
         <translation>%1, mehr geht nicht.</translation>
     </message>
     <message>
+        <source>Payoffs, %1</source>
+        <translation>Auszahlungen, %1</translation>
+    </message>
+    <message>
         <source>Tab to the cards, move with the arrow keys, and press Space to turn one.</source>
         <translation>Mit Tab zu den Karten, mit den Pfeiltasten weiter, mit der Leertaste eine Karte aufdecken.</translation>
     </message>

@@ -1,6 +1,7 @@
 #include "bank/stats.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <algorithm>
@@ -103,15 +104,15 @@ void TStatsForm::FormCreate(const TGameSession& session) {
     ReadTogether(Caption("Label4", tr("Payoffs:"), {340, 46}),
               Value("Label14", figure(s.Payoffs), {553, 46}, 56, true));
     ReadTogether(Caption("Label21", tr("Normal:"), {364, 70}),
-              Value("Label22", figure(s.Normal), {475, 70}, 110, false));
+              Value("Label22", figure(s.Normal), {475, 70}, 110, false), PayoffPart);
     ReadTogether(Caption("Label6", tr("Free Spins:"), {364, 94}),
-              Value("Label16", figure(s.FreeSpinWinnings), {475, 94}, 110, false));
+              Value("Label16", figure(s.FreeSpinWinnings), {475, 94}, 110, false), PayoffPart);
     ReadTogether(Caption("Label7", tr("Bonus Pool:"), {364, 118}),
-              Value("Label17", figure(s.BonusPool), {475, 118}, 110, false));
+              Value("Label17", figure(s.BonusPool), {475, 118}, 110, false), PayoffPart);
     ReadTogether(Caption("Label8", tr("Double or Nothing:"), {364, 142}),
-              Value("Label18", figure(s.DoubleOrNothing), {475, 142}, 110, false));
+              Value("Label18", figure(s.DoubleOrNothing), {475, 142}, 110, false), PayoffPart);
     ReadTogether(Caption("Label5", tr("Mystery Bonus:"), {364, 166}),
-              Value("Label9", figure(s.MysteryBonus), {475, 166}, 110, false));
+              Value("Label9", figure(s.MysteryBonus), {475, 166}, 110, false), PayoffPart);
 
     QLabel* overall = Caption("Label23", tr("Overall Payoff Percentage:"), {12, 190}, true);
     const std::string point = locale_.decimalPoint().toStdString();
@@ -120,7 +121,6 @@ void TStatsForm::FormCreate(const TGameSession& session) {
             .toStdString();
     QLabel* percentage =
         Value("Label25", QString::fromStdString(FormatPercentage(s.Percentage, point, sign)), {217, 190}, 56, true);
-    ReadTogether(overall, percentage);
     QPalette red = percentage->palette();
     red.setColor(QPalette::WindowText, Qt::red);
     percentage->setPalette(red);
@@ -131,6 +131,16 @@ void TStatsForm::FormCreate(const TGameSession& session) {
     footnote->setWordWrap(true);
     footnote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     footnote->setGeometry(16, 208, 465, 41);
+    // The note qualifies the percentage, and is read with it.
+    ReadTogether(overall, percentage);
+    percentage->setAccessibleName(percentage->accessibleName() + QLatin1Char(' ') + footnote->text());
+    captions_.push_back(footnote);
+    // Orca reads a dialog's loose labels as it opens, but only those of three words or more, in
+    // rows across both columns; the figures are read from the description instead, column by column.
+    QStringList figures;
+    for (const QLabel* value : values_)
+        figures << value->accessibleName();
+    setAccessibleDescription(figures.join(QStringLiteral(". ")));
 
     Plot = new TCreditPlot(session.CreditHistory, session.Credits, locale_, this);
     Plot->setGeometry(PlotPlace);
@@ -158,11 +168,17 @@ QLabel* TStatsForm::Value(const char* name, const QString& text, QPoint at, int 
 }
 
 // A screen reader reads each figure with its caption as one line, "Spins: 1,234"; the caption
-// itself is left out of the accessible tree so that nothing is read twice.
-void TStatsForm::ReadTogether(QLabel* caption, QLabel* value) {
+// itself is left out of the accessible tree so that nothing is read twice. The caption labels its
+// figure, which keeps Orca from reading the figure again among the dialog's loose labels.
+void TStatsForm::ReadTogether(QLabel* caption, QLabel* value, TFigure figure) {
     KeepClear(caption, value);
-    value->setAccessibleName(caption->text() + QLatin1Char(' ') + value->text().trimmed());
+    const QString line = caption->text() + QLatin1Char(' ') + value->text().trimmed();
+    // "Free Spins:" is both a number of spins and what they paid.
+    value->setAccessibleName(
+        figure == PayoffPart ? QCoreApplication::translate("Accessibility", "Payoffs, %1").arg(line) : line);
+    caption->setBuddy(value);
     captions_.push_back(caption);
+    values_.push_back(value);
 }
 
 bool TStatsForm::IsCaption(const QObject* object) const {

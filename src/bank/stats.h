@@ -41,12 +41,14 @@ class TStatsForm : public TGameDialog {
     void FormCreate(const TGameSession& session);
     QLabel* Caption(const char* name, const QString& text, QPoint at, bool bold = false);
     QLabel* Value(const char* name, const QString& text, QPoint at, int width, bool bold);
-    void ReadTogether(QLabel* caption, QLabel* value);
+    enum TFigure { Figure, PayoffPart };
+    void ReadTogether(QLabel* caption, QLabel* value, TFigure figure = Figure);
     void KeepClear(QLabel* caption, const QLabel* value);
 
     QLocale locale_;
     TDesktop& desktop_;
     std::vector<const QObject*> captions_;
+    std::vector<const QLabel*> values_; // in reading order, column by column
 };
 
 } // namespace zorva
