@@ -359,6 +359,10 @@
         <source>Tab to the squares, move with the arrow keys, and press Space to turn one.</source>
         <translation>Mit Tab zu den Feldern, mit den Pfeiltasten weiter, mit der Leertaste ein Feld aufdecken.</translation>
     </message>
+    <message>
+        <source>Link: %1</source>
+        <translation>Link: %1</translation>
+    </message>
 </context>
 <context>
     <name>TArtwork</name>

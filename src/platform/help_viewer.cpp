@@ -9,11 +9,11 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
-#include <QTextBrowser>
 #include <QVBoxLayout>
 #include <QWidget>
 
 #include "platform/dialog_placement.h"
+#include "platform/help_text.h"
 #include "platform/translations.h"
 
 namespace zorva {
@@ -38,7 +38,7 @@ class THelpWindow : public QWidget {
         // On a screen smaller than the window, the close button would lie off the edge.
         resize(QSize(720, 600).boundedTo(screen()->availableGeometry().size()));
 
-        Browser = new QTextBrowser(this);
+        Browser = new THelpText(this);
         Browser->setOpenExternalLinks(true);
         Browser->setSearchPaths({HelpFolder()});
 
@@ -75,7 +75,7 @@ class THelpWindow : public QWidget {
     }
 
   private:
-    QTextBrowser* Browser = nullptr;
+    THelpText* Browser = nullptr;
 };
 
 // One viewer at a time. It belongs to the window that asked for it, so that it takes input even
