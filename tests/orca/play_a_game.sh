@@ -108,4 +108,7 @@ step close Statistics
 press Escape
 gone_window '^Your Game Statistics$' 10 || { echo "the statistics did not close"; exit 1; }
 quiet 4
+# Nothing is spoken while the game waits for the player.
+step at rest
+sleep 6
 step end
