@@ -94,8 +94,14 @@ void TMachineAccessibility::Settled() {
     if (Machine.TimerEnabled(TimerId::Timer1))
         return; // the chaser waits for Stop; its prize says the credits
     const QString credits = CreditsText();
-    if (!Board.LastSaid().endsWith(credits))
+    if (Board.LastSaid().endsWith(credits))
+        return;
+    // Closing a double-or-nothing game pays it out before this window is active again: the
+    // credits follow what that game had to say.
+    if (Window.isActiveWindow())
         Board.Say(credits);
+    else
+        SayWhenActive(Window, credits);
 }
 
 } // namespace zorva

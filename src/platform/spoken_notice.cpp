@@ -24,7 +24,7 @@ class TSpokenNoticeAccessible : public QAccessibleWidget {
     }
 };
 
-// Holds a line until its window is active; one per window, the newest line replacing any older.
+// Holds what is said until its window is active, then says it as one line; one per window.
 class TWaitingNotice : public QObject {
   public:
     explicit TWaitingNotice(QWidget& window) : QObject(&window), Board(window) {
@@ -100,7 +100,7 @@ void SayWhenActive(QWidget& window, const QString& text) {
             break;
     if (waiting == nullptr)
         waiting = new TWaitingNotice(window);
-    waiting->Text = text;
+    waiting->Text = waiting->Text.isEmpty() ? text : waiting->Text + QLatin1Char(' ') + text;
     if (window.isActiveWindow())
         waiting->SayNow();
 }

@@ -37,8 +37,9 @@ class TNoticeBoard {
     std::deque<QPointer<TSpokenNotice>> Recent;
 };
 
-// Says text on the window the next time it becomes active, or at once if it is active. A dialog's
-// last words are for the window below: Orca stops speaking when a window closes.
+// Says text on the window the next time it becomes active, or at once if it is active; what is
+// said meanwhile follows it in the same line. A dialog's last words are for the window below:
+// Orca stops speaking when a window closes.
 void SayWhenActive(QWidget& window, const QString& text);
 
 } // namespace zorva
