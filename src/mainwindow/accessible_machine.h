@@ -138,6 +138,7 @@ class TMachineAccessibility : public QObject {
     QString WheelsText() const;
     QString MysteryText() const;
     void SayMysteryIfChanged();
+    void AddToStatusLine(const QString& text);
     QString AnnouncementText(TAnnouncement what);
     QString RefusalText(TBetChange change) const;
     QString CreditsText() const;

@@ -68,12 +68,18 @@ void TMachineAccessibility::Announce(TAnnouncement what) {
         SettledSpin = SpinNumber();
     if (what == TAnnouncement::FreeSpinsStarted)
         CreditsAtFreeSpins = Session.Credits;
-    Announcement = AnnouncementText(what);
+    const QString text = AnnouncementText(what);
     if (Status == nullptr)
         return;
-    Board.Say(Announcement);
+    Board.Say(text);
     if (what == TAnnouncement::SpinOutcome)
         SendNameChanged(Wheels);
+    AddToStatusLine(text);
+}
+
+// The status line keeps the last announcements, so that a player can read again what was said.
+void TMachineAccessibility::AddToStatusLine(const QString& text) {
+    Announcement = text;
     if (Log.size() == HeardLength) {
         SendTextRemoved(Status, 0, Log.front() + QLatin1Char('\n'));
         Log.removeFirst();
@@ -96,6 +102,10 @@ void TMachineAccessibility::Settled() {
     const QString credits = CreditsText();
     if (Board.LastSaid().endsWith(credits))
         return;
+    // After a double-or-nothing game the status line reads the credits it left, not the winnings
+    // risked in it.
+    if (Status != nullptr)
+        AddToStatusLine(credits);
     // Closing a double-or-nothing game pays it out before this window is active again: the
     // credits follow what that game had to say.
     if (Window.isActiveWindow())

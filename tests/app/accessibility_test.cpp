@@ -238,7 +238,7 @@ TEST_F(Accessibility, ASwitchedSettingAndASettledSpinAreSpoken) {
 }
 
 // A spin that fills the dollar row is told as it happens: the award, the series, each free spin
-// and its end with what the series paid.
+// and its end with what the series paid, then the credits the whole spin left.
 TEST_F(Accessibility, AFreeSpinSeriesIsAnnouncedFromStartToEnd) {
     form.Session.Double = false;
     form.Session.PayMode = false;
@@ -255,12 +255,13 @@ TEST_F(Accessibility, AFreeSpinSeriesIsAnnouncedFromStartToEnd) {
     });
     QTest::keyClick(&form, Qt::Key_Return);
     const QStringList spoken = Spoken();
-    ASSERT_EQ(spoken.size(), 6) << spoken.join('|').toStdString();
+    ASSERT_EQ(spoken.size(), 7) << spoken.join('|').toStdString();
     EXPECT_TRUE(spoken[0].endsWith(QStringLiteral("Won 3 free spins."))) << spoken[0].toStdString();
     EXPECT_EQ(spoken[1], QStringLiteral("Free spins start: 3 free spins."));
     for (int i = 2; i < 5; ++i)
         EXPECT_TRUE(spoken[i].startsWith(QStringLiteral("Free spin. "))) << spoken[i].toStdString();
     EXPECT_EQ(spoken[5], QStringLiteral("Free spins are over. They paid %1 credits.").arg(form.Session.BonusRollWon));
+    EXPECT_EQ(spoken[6], QStringLiteral("Credits: %1.").arg(form.Session.Credits));
 }
 
 // Tab and Shift+Tab walk a visible ring over every control in reading order, Space presses the
