@@ -31,16 +31,23 @@ class TWaitingNotice : public QObject {
         window.installEventFilter(this);
     }
 
-    QString Text;
+    // A player away from the window while auto spin runs comes back to the latest lines only.
+    static constexpr qsizetype Kept = 3;
+    QStringList Lines;
 
+    void Add(const QString& text) {
+        Lines << text;
+        if (Lines.size() > Kept)
+            Lines.remove(0, Lines.size() - Kept);
+    }
     void SayNow() {
-        Board.Say(Text);
-        Text.clear();
+        Board.Say(Lines.join(QLatin1Char(' ')));
+        Lines.clear();
     }
 
   protected:
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::WindowActivate && !Text.isEmpty())
+        if (event->type() == QEvent::WindowActivate && !Lines.isEmpty())
             SayNow();
         return false;
     }
@@ -100,7 +107,7 @@ void SayWhenActive(QWidget& window, const QString& text) {
             break;
     if (waiting == nullptr)
         waiting = new TWaitingNotice(window);
-    waiting->Text = waiting->Text.isEmpty() ? text : waiting->Text + QLatin1Char(' ') + text;
+    waiting->Add(text);
     if (window.isActiveWindow())
         waiting->SayNow();
 }

@@ -38,7 +38,7 @@ class TNoticeBoard {
 };
 
 // Says text on the window the next time it becomes active, or at once if it is active; what is
-// said meanwhile follows it in the same line. A dialog's last words are for the window below:
+// said meanwhile follows it in the same line, the last three lines at most. A dialog's last words are for the window below:
 // Orca stops speaking when a window closes.
 void SayWhenActive(QWidget& window, const QString& text);
 

@@ -28,7 +28,7 @@ MUST_HEAR = [
     ("Double on", r"^checked$"),
     ("spin", OUTCOME),
     ("spin (before the last, without a bonus feature)", r"^notification .*\bCredits: \d+\.$"),
-    ("spin (with the chaser)", r"^notification Won \d+ credit bonus\.$"),
+    ("spin (with the chaser)", r"^notification Won \d+ credit bonus\. Credits: \d+\.$"),
     ("spin (last)", r"^notification .*\bWinnings: \d+\."),
     ("spin (last)", r"^Double or Nothing Card Game dialog\b"),
     ("spin (last)", r"^notification Winnings at stake: [1-9]\d*\. Tab to the cards\b"),
