@@ -31,15 +31,21 @@ void TPanel::ClearWheel(int wheel) {
     Touched(r);
 }
 
-// The strip wraps: a slice running past its end goes on from its top.
+// The strip wraps: a slice running past its end goes on from its top. The frame is placed rather
+// than painted, as the next tick covers it whole.
 void TPanel::DrawBlur(int wheel, int offset) {
+    if (Artwork.MotionStrip.isNull())
+        return;
     const TRect window = WheelWindow(Layout.Geometry, wheel);
     const int s = Layout.Geometry.SymbolSize;
     const int height = window.Height();
     const int first = std::min(height, MotionStripHeight - offset);
-    Copy(Artwork.MotionStrip, QRect(0, offset, s, first), QPoint(window.Left, window.Top));
+    std::vector<TTiledCanvas::TPiece> pieces{{QRect(0, offset, s, first), QPoint(window.Left, window.Top)}};
     if (first < height)
-        Copy(Artwork.MotionStrip, QRect(0, 0, s, height - first), QPoint(window.Left, window.Top + first));
+        pieces.push_back({QRect(0, 0, s, height - first), QPoint(window.Left, window.Top + first)});
+    const QRect area(window.Left, window.Top, s, height);
+    Canvas.Place(area, Artwork.MotionStrip, std::move(pieces));
+    Touched(area);
 }
 
 void TPanel::CaptureBounce(int wheel) {

@@ -27,6 +27,16 @@ class TTiledCanvas {
     void FillBlack(const QRect& area);
     void FillBlack();
 
+    // One piece of a picture for Place: its logical rectangle and where it goes.
+    struct TPiece {
+        QRect From;
+        QPoint To;
+    };
+    // Shows pieces of picture over area, which they cover whole, without copying them onto the
+    // tiles: the next Place over the same area replaces them, so a spinning wheel's frame reaches
+    // the window in one copy instead of two. Anything else drawn over area lays them down first.
+    void Place(const QRect& area, const QImage& picture, std::vector<TPiece> pieces);
+
     // Copies the pixels under the logical rectangle to the same place of painter's device.
     void CopyTo(QPainter& painter, const QRect& rect) const;
     // The device pixels under device, black where nothing was ever drawn.
@@ -41,6 +51,16 @@ class TTiledCanvas {
     QRect TileRect(int column, int row) const; // device pixels
     template <typename Visit>
     void ForEachTile(const QRect& device, Visit visit) const;
+    void PaintTiles(const QRect& area, const std::function<void(QPainter&)>& paint);
+    // Copies the placed pictures that meet area onto the tiles, and forgets them.
+    void LayDown(const QRect& area);
+
+    struct TPlaced {
+        QRect Area;
+        QImage Picture;
+        std::vector<TPiece> Pieces;
+        void DrawOn(QPainter& painter) const;
+    };
 
     double Ratio_;
     int DotsPerMeter;
@@ -49,6 +69,7 @@ class TTiledCanvas {
     int Columns;
     int Rows;
     std::vector<QImage> Tiles; // a null tile is black
+    std::vector<TPlaced> Placed; // over the tiles, apart from one another
     mutable QImage Metrics;
 };
 

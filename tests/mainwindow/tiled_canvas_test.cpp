@@ -5,6 +5,7 @@
 
 #include "mainwindow/tiled_canvas.h"
 #include "platform/fonts.h"
+#include "platform/sharp_pictures.h"
 
 namespace zorva {
 namespace {
@@ -70,6 +71,61 @@ TEST(TiledCanvas, HoldsWhatOneWholeCanvasWouldAtEveryRatio) {
                 ASSERT_EQ(window.pixel(x, y), inside ? plain.pixel(x, y) : QColor(Qt::black).rgb())
                     << x << "," << y;
             }
+    }
+}
+
+QImage WindowOf(const TTiledCanvas& tiled, double ratio, const QRect& rect) {
+    QImage window = PlainCanvas(ratio);
+    {
+        QPainter painter(&window);
+        painter.setClipRect(rect);
+        tiled.CopyTo(painter, rect);
+    }
+    window.setDevicePixelRatio(1.0);
+    return window;
+}
+
+// A spinning wheel's frame is placed, not painted: the window, a copy of the canvas and anything
+// drawn over it later must see exactly what painting it would have left, wrapped slice included.
+TEST(TiledCanvas, APlacedPictureShowsAsIfPainted) {
+    for (const double ratio : {1.0, 1.40625, 2.0, 2.8125}) {
+        SCOPED_TRACE(ratio);
+        QImage strip(qCeil(40 * ratio), qCeil(120 * ratio), QImage::Format_RGB32);
+        for (int y = 0; y < strip.height(); ++y)
+            for (int x = 0; x < strip.width(); ++x)
+                strip.setPixel(x, y, qRgb(x * 5 % 256, y * 3 % 256, 90));
+        strip.setDevicePixelRatio(ratio);
+        const QRect area(61, 33, 40, 75);
+        const auto frame = [&](int offset) {
+            const int first = std::min(75, 120 - offset);
+            std::vector<TTiledCanvas::TPiece> pieces{{QRect(0, offset, 40, first), area.topLeft()}};
+            if (first < 75)
+                pieces.push_back({QRect(0, 0, 40, 75 - first), area.topLeft() + QPoint(0, first)});
+            return pieces;
+        };
+        TTiledCanvas painted(QSize(260, 160), ratio, DotsPerMeter);
+        TTiledCanvas placed(QSize(260, 160), ratio, DotsPerMeter);
+        for (TTiledCanvas* canvas : {&painted, &placed})
+            canvas->Paint(QRect(0, 0, 260, 160), DrawSample);
+        for (const int offset : {10, 80})
+            painted.Paint(area, [&](QPainter& painter) {
+                for (const TTiledCanvas::TPiece& piece : frame(offset))
+                    DrawPicturePart(painter, piece.To, strip, piece.From);
+            });
+        placed.Place(area, strip, frame(10));
+        placed.Place(area, strip, frame(80));
+        const QRect cut(70, 20, 100, 50);
+        EXPECT_EQ(placed.ToImage(), painted.ToImage());
+        EXPECT_EQ(placed.Copy(QRect(90, 40, 77, 51)), painted.Copy(QRect(90, 40, 77, 51)));
+        EXPECT_EQ(WindowOf(placed, ratio, QRect(0, 0, 260, 160)), WindowOf(painted, ratio, QRect(0, 0, 260, 160)));
+        EXPECT_EQ(WindowOf(placed, ratio, cut), WindowOf(painted, ratio, cut));
+
+        // A fill across half the wheel lays the frame down first.
+        const QRect across(80, 60, 60, 70);
+        for (TTiledCanvas* canvas : {&painted, &placed})
+            canvas->Paint(across, [&](QPainter& painter) { painter.fillRect(across, Qt::cyan); });
+        EXPECT_EQ(placed.ToImage(), painted.ToImage());
+        EXPECT_EQ(WindowOf(placed, ratio, QRect(0, 0, 260, 160)), WindowOf(painted, ratio, QRect(0, 0, 260, 160)));
     }
 }
 
