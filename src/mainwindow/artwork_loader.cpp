@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "art/program_art.h"
+#include "platform/picture_cache.h"
 #include "platform/picture_file.h"
 #include "platform/sharp_pictures.h"
 
@@ -63,9 +64,12 @@ QImage ReadFirstOf(const QString& folder, const std::vector<std::string_view>& n
         if (!QFileInfo::exists(path))
             continue;
         if (const int scale = TwinScaleFor(ratio); scale > 1) {
-            QImage twin = TwinOf(path, scale);
-            if (!twin.isNull())
-                return PictureForRatio({}, std::move(twin), ratio, scale);
+            const QImage picture = CachedPicture({path, TwinPath(path, scale)}, ratio, [&] {
+                QImage twin = TwinOf(path, scale);
+                return twin.isNull() ? twin : PictureForRatio({}, std::move(twin), ratio, scale);
+            });
+            if (!picture.isNull())
+                return picture;
         }
         QImage image = ReadPicture(path, "BMP");
         if (!image.isNull())
@@ -116,6 +120,8 @@ TArtwork LoadArtwork(const QString& programFolder, const TScreenFacts& screen) {
     *machine[0] = ReadFirstOf(programFolder, choice.MachineFiles[0], ratio);
     for (int i = 1; i < MachineBitmapCount; ++i)
         *machine[i] = decoded[i].get();
+    if (TwinScaleFor(ratio) > 1)
+        PrunePictureCache(ratio);
     for (const QImage* picture : machine)
         if (picture->isNull())
             artwork.AllRequiredFound = false;

@@ -58,8 +58,16 @@ void TPanel::Copy(const QImage& source, const QRect& from, const QPoint& to) {
 
 void TPanel::FormPaint() {
     Canvas.FillBlack();
+    // Placed, not painted: where nothing is drawn over it the face goes from its picture straight
+    // to the window, and the canvas keeps no copy of it.
     const QImage& face = Artwork.MachineImage;
-    Copy(face, QRect(QPoint(), LogicalSize(face)), QPoint(Layout.MachineLeft, Layout.MachineTop));
+    const QRect faceArea(QPoint(Layout.MachineLeft, Layout.MachineTop), LogicalSize(face));
+    if (face.format() == QImage::Format_RGB32 || face.format() == QImage::Format_ARGB32_Premultiplied) {
+        Canvas.Place(faceArea, face, {{QRect(QPoint(), faceArea.size()), faceArea.topLeft()}});
+        Touched(faceArea);
+    } else {
+        Copy(face, QRect(QPoint(), faceArea.size()), faceArea.topLeft());
+    }
     for (int w = 0; w < WheelCount; ++w)
         DrawWheel(w);
     const QRect button(QPoint(), LogicalSize(Pictures.SpinBtn));

@@ -14,6 +14,15 @@ namespace {
 // takes whole tiles, large enough that a wheel's cell reaches at most four.
 constexpr int LogicalSide = 64;
 
+// The device pixels wholly inside a logical rectangle.
+QRect InnerDevicePixelsOf(const QRect& logical, double ratio) {
+    const int left = static_cast<int>(std::ceil(logical.x() * ratio));
+    const int top = static_cast<int>(std::ceil(logical.y() * ratio));
+    const int right = static_cast<int>(std::floor((logical.x() + logical.width()) * ratio));
+    const int bottom = static_cast<int>(std::floor((logical.y() + logical.height()) * ratio));
+    return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
+}
+
 } // namespace
 
 TTiledCanvas::TTiledCanvas(const QSize& logicalSize, double ratio, int dotsPerMeter)
@@ -42,51 +51,42 @@ template <typename Visit> void TTiledCanvas::ForEachTile(const QRect& device, Vi
                   TileRect(column, row));
 }
 
-void TTiledCanvas::Paint(const QRect& area, const std::function<void(QPainter&)>& paint) {
-    LayDown(area);
-    PaintTiles(area, paint);
+QImage& TTiledCanvas::MadeTile(std::size_t index, const QRect& tileRect) {
+    QImage& tile = Tiles[index];
+    if (tile.isNull()) {
+        tile = QImage(tileRect.size(), QImage::Format_RGB32);
+        tile.fill(Qt::black);
+        tile.setDevicePixelRatio(Ratio_);
+        tile.setDotsPerMeterX(DotsPerMeter);
+        tile.setDotsPerMeterY(DotsPerMeter);
+    }
+    return tile;
 }
 
-void TTiledCanvas::PaintTiles(const QRect& area, const std::function<void(QPainter&)>& paint) {
-    ForEachTile(DevicePixelsOf(area, Ratio_), [&](std::size_t index, const QRect& tileRect) {
-        QImage& tile = Tiles[index];
-        if (tile.isNull()) {
-            tile = QImage(tileRect.size(), QImage::Format_RGB32);
-            tile.fill(Qt::black);
-            tile.setDevicePixelRatio(Ratio_);
-            tile.setDotsPerMeterX(DotsPerMeter);
-            tile.setDotsPerMeterY(DotsPerMeter);
-        }
-        QPainter painter(&tile);
+void TTiledCanvas::LayDown(std::size_t index, const QRect& tileRect) {
+    for (TPlaced& placed : Placed) {
+        if (placed.Laid[index] || !placed.DeviceArea.intersects(tileRect))
+            continue;
+        QPainter painter(&MadeTile(index, tileRect));
         // A whole number of device pixels, so every tile draws its share exactly as one canvas would.
+        painter.translate(-tileRect.x() / Ratio_, -tileRect.y() / Ratio_);
+        placed.DrawOn(painter);
+        placed.Laid[index] = true;
+    }
+}
+
+void TTiledCanvas::Paint(const QRect& area, const std::function<void(QPainter&)>& paint) {
+    ForEachTile(DevicePixelsOf(area, Ratio_), [&](std::size_t index, const QRect& tileRect) {
+        LayDown(index, tileRect);
+        QPainter painter(&MadeTile(index, tileRect));
         painter.translate(-tileRect.x() / Ratio_, -tileRect.y() / Ratio_);
         paint(painter);
     });
 }
 
-void TTiledCanvas::TPlaced::DrawOn(QPainter& painter) const {
-    for (const TPiece& piece : Pieces)
-        DrawPicturePart(painter, piece.To, Picture, piece.From);
-}
-
-void TTiledCanvas::Place(const QRect& area, const QImage& picture, std::vector<TPiece> pieces) {
-    // What the new pieces cover whole is simply replaced; anything it only meets is laid down.
-    std::erase_if(Placed, [&](const TPlaced& placed) { return area.contains(placed.Area); });
-    LayDown(area);
-    Placed.push_back({area, picture, std::move(pieces)});
-}
-
-void TTiledCanvas::LayDown(const QRect& area) {
-    const auto meets = [&](const TPlaced& placed) { return placed.Area.intersects(area); };
-    for (const TPlaced& placed : Placed)
-        if (meets(placed))
-            PaintTiles(placed.Area, [&](QPainter& painter) { placed.DrawOn(painter); });
-    std::erase_if(Placed, meets);
-}
-
 void TTiledCanvas::FillBlack(const QRect& area) {
-    LayDown(area);
     ForEachTile(DevicePixelsOf(area, Ratio_), [&](std::size_t index, const QRect& tileRect) {
+        LayDown(index, tileRect);
         QImage& tile = Tiles[index];
         if (tile.isNull())
             return;
@@ -103,64 +103,61 @@ void TTiledCanvas::FillBlack() {
             tile.fill(Qt::black);
 }
 
-void TTiledCanvas::CopyTo(QPainter& painter, const QRect& rect) const {
-    if (rect.isEmpty())
-        return;
-    // In the device's own pixels the copy is a plain blit; through the painter's scale to logical
-    // pixels Qt takes its scaling path, pixel by pixel, even when source and target match.
-    QRegion fromTiles(rect);
-    for (const TPlaced& placed : Placed)
-        if (placed.Area.intersects(rect))
-            fromTiles -= placed.Area;
-    painter.save();
-    painter.scale(1.0 / Ratio_, 1.0 / Ratio_);
-    for (const QRect& logical : fromTiles) {
-        const QRect device = DevicePixelsOf(logical, Ratio_);
-        ForEachTile(device, [&](std::size_t index, const QRect& tileRect) {
-            const QRect part = device & tileRect;
-            if (Tiles[index].isNull())
-                painter.fillRect(part, Qt::black);
-            else
-                painter.drawImage(QRectF(part), Tiles[index], QRectF(part.translated(-tileRect.topLeft())));
-        });
-    }
-    painter.restore();
-    // Placed pictures go straight from their source to the window, over any edge pixel above.
-    for (const TPlaced& placed : Placed) {
-        if (!placed.Area.intersects(rect))
-            continue;
+void TTiledCanvas::TPlaced::DrawOn(QPainter& painter) const {
+    for (const TPiece& piece : Pieces)
+        DrawPicturePart(painter, piece.To, Picture, piece.From);
+}
+
+void TTiledCanvas::Place(const QRect& area, const QImage& picture, std::vector<TPiece> pieces) {
+    // Whatever the new pieces cover whole can show nowhere any more.
+    std::erase_if(Placed, [&](const TPlaced& placed) { return area.contains(placed.Area); });
+    Placed.push_back({area, DevicePixelsOf(area, Ratio_), picture, std::move(pieces),
+                      std::vector<bool>(Tiles.size(), false)});
+}
+
+void TTiledCanvas::Compose(QPainter& painter, const QRect& device, const QPoint& origin) const {
+    const QTransform devicePixels =
+        QTransform::fromTranslate(-origin.x(), -origin.y()) * QTransform::fromScale(1.0 / Ratio_, 1.0 / Ratio_);
+    const QTransform logicalPixels = QTransform::fromTranslate(-origin.x() / Ratio_, -origin.y() / Ratio_);
+    ForEachTile(device, [&](std::size_t index, const QRect& tileRect) {
+        const QRect part = device & tileRect;
+        // What a placed picture covers there is not copied from the tile only to be drawn over.
+        QRegion fromTile(part);
+        for (const TPlaced& placed : Placed)
+            if (!placed.Laid[index] && placed.DeviceArea.intersects(part))
+                fromTile -= InnerDevicePixelsOf(placed.Area, Ratio_);
         painter.save();
-        painter.setClipRect(placed.Area & rect, Qt::IntersectClip);
-        placed.DrawOn(painter);
+        painter.setWorldTransform(devicePixels);
+        for (const QRect& rect : fromTile) {
+            // In the device's own pixels the copy is a plain blit; through the painter's scale to
+            // logical pixels Qt takes its scaling path, pixel by pixel, even when source and target match.
+            if (Tiles[index].isNull())
+                painter.fillRect(rect, Qt::black);
+            else
+                painter.drawImage(QRectF(rect), Tiles[index], QRectF(rect.translated(-tileRect.topLeft())));
+        }
+        painter.setClipRect(part, Qt::IntersectClip);
+        painter.setWorldTransform(logicalPixels);
+        for (const TPlaced& placed : Placed)
+            if (!placed.Laid[index] && placed.DeviceArea.intersects(part))
+                placed.DrawOn(painter);
         painter.restore();
-    }
+    });
+}
+
+void TTiledCanvas::CopyTo(QPainter& painter, const QRect& rect) const {
+    if (!rect.isEmpty())
+        Compose(painter, DevicePixelsOf(rect, Ratio_), QPoint());
 }
 
 QImage TTiledCanvas::Copy(const QRect& device) const {
     QImage copy(device.size(), QImage::Format_RGB32);
     copy.fill(Qt::black);
-    {
-        QPainter painter(&copy);
-        ForEachTile(device, [&](std::size_t index, const QRect& tileRect) {
-            if (Tiles[index].isNull())
-                return;
-            const QRect part = device & tileRect;
-            // Rectangles on both sides: the tile's pixels one for one, whatever its pixel ratio.
-            painter.drawImage(part.translated(-device.topLeft()), Tiles[index],
-                              part.translated(-tileRect.topLeft()));
-        });
-    }
-    // Placed pictures are drawn as onto a tile: in logical pixels at the canvas's ratio.
+    // Composed as onto the window: at the canvas's ratio, whatever the copy's own.
     copy.setDevicePixelRatio(Ratio_);
     {
         QPainter painter(&copy);
-        painter.translate(-device.x() / Ratio_, -device.y() / Ratio_);
-        for (const TPlaced& placed : Placed) {
-            if (!DevicePixelsOf(placed.Area, Ratio_).intersects(device))
-                continue;
-            painter.setClipRect(placed.Area);
-            placed.DrawOn(painter);
-        }
+        Compose(painter, device, device.topLeft());
     }
     copy.setDevicePixelRatio(1.0);
     return copy;

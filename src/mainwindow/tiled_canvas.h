@@ -33,8 +33,9 @@ class TTiledCanvas {
         QPoint To;
     };
     // Shows pieces of picture over area, which they cover whole, without copying them onto the
-    // tiles: the next Place over the same area replaces them, so a spinning wheel's frame reaches
-    // the window in one copy instead of two. Anything else drawn over area lays them down first.
+    // tiles: a tile takes its share only when something else is drawn on it. So the machine face
+    // stays in its picture wherever nothing covers it, and a spinning wheel's frame, replaced by
+    // the next Place over the same area, reaches the window in one copy instead of two.
     void Place(const QRect& area, const QImage& picture, std::vector<TPiece> pieces);
 
     // Copies the pixels under the logical rectangle to the same place of painter's device.
@@ -51,14 +52,19 @@ class TTiledCanvas {
     QRect TileRect(int column, int row) const; // device pixels
     template <typename Visit>
     void ForEachTile(const QRect& device, Visit visit) const;
-    void PaintTiles(const QRect& area, const std::function<void(QPainter&)>& paint);
-    // Copies the placed pictures that meet area onto the tiles, and forgets them.
-    void LayDown(const QRect& area);
+    QImage& MadeTile(std::size_t index, const QRect& tileRect);
+    // Copies onto the tile every placed picture not yet on it, in the order they were placed.
+    void LayDown(std::size_t index, const QRect& tileRect);
+    // Draws the device pixels under device onto painter, whose device has the canvas's ratio and
+    // shows the canvas's device pixel origin + p at its own p.
+    void Compose(QPainter& painter, const QRect& device, const QPoint& origin) const;
 
     struct TPlaced {
         QRect Area;
+        QRect DeviceArea; // the device pixels the pieces reach, at most
         QImage Picture;
         std::vector<TPiece> Pieces;
+        std::vector<bool> Laid; // for each tile, whether the pieces are on it
         void DrawOn(QPainter& painter) const;
     };
 
@@ -69,7 +75,7 @@ class TTiledCanvas {
     int Columns;
     int Rows;
     std::vector<QImage> Tiles; // a null tile is black
-    std::vector<TPlaced> Placed; // over the tiles, apart from one another
+    std::vector<TPlaced> Placed; // over the tiles where not laid down, the latest on top
     mutable QImage Metrics;
 };
 

@@ -105,8 +105,12 @@ TEST(TiledCanvas, APlacedPictureShowsAsIfPainted) {
         };
         TTiledCanvas painted(QSize(260, 160), ratio, DotsPerMeter);
         TTiledCanvas placed(QSize(260, 160), ratio, DotsPerMeter);
+        // The face first, placed whole; the sample's ink then lays it down on the tiles it reaches.
+        const QRect face(15, 12, 40, 120);
+        painted.Paint(face, [&](QPainter& painter) { DrawPicturePart(painter, face.topLeft(), strip, QRect(0, 0, 40, 120)); });
+        placed.Place(face, strip, {{QRect(0, 0, 40, 120), face.topLeft()}});
         for (TTiledCanvas* canvas : {&painted, &placed})
-            canvas->Paint(QRect(0, 0, 260, 160), DrawSample);
+            canvas->Paint(QRect(0, 100, 260, 60), DrawSample);
         for (const int offset : {10, 80})
             painted.Paint(area, [&](QPainter& painter) {
                 for (const TTiledCanvas::TPiece& piece : frame(offset))
