@@ -2,8 +2,10 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
-class QLocalServer;
+class QSocketNotifier;
 class QWidget;
 
 namespace zorva {
@@ -40,7 +42,9 @@ class TSingleInstance {
     std::string lockFile_;
     QString serverName_;
     int lock_ = -1;
-    std::unique_ptr<QLocalServer> server_;
+    int server_ = -1; // the listening socket
+    std::unique_ptr<QSocketNotifier> notifier_;
+    std::vector<int> waiting_; // later starts not yet answered
     std::function<void()> forward_;
 };
 
