@@ -20,7 +20,7 @@ export DISPLAY=$display
 
 start_accessibility_bus
 
-XDG_CONFIG_HOME="$work/config" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$zorva" &
+XDG_CONFIG_HOME="$work/config" XDG_CACHE_HOME="$work/cache" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$zorva" &
 game=$!
 # The Debian interpreter: pyatspi is a Debian package.
 /usr/bin/python3 "$here/atspi_check.py"

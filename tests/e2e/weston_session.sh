@@ -31,7 +31,7 @@ for _ in $(seq 100); do [ -S "$XDG_RUNTIME_DIR/$socket" ] && break; sleep 0.1; d
 start_accessibility_bus
 
 export WAYLAND_DISPLAY=$socket
-QT_QPA_PLATFORM=wayland QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 XDG_CONFIG_HOME="$work/config" "$zorva" 2>"$work/game.log" &
+QT_QPA_PLATFORM=wayland QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 XDG_CONFIG_HOME="$work/config" XDG_CACHE_HOME="$work/cache" "$zorva" 2>"$work/game.log" &
 game=$!
 sleep 4
 kill -0 "$game" 2>/dev/null || { cat "$work/game.log"; echo "the game did not stay up"; exit 1; }

@@ -13,7 +13,7 @@ trap 'kill "${game:-}" "${cover:-}" "${server:-}" 2>/dev/null || true; rm -rf "$
 write_starting_game "$work/config"
 start_xvfb "$work"
 
-XDG_CONFIG_HOME="$work/config" DISPLAY=$display "$zorva" &
+XDG_CONFIG_HOME="$work/config" XDG_CACHE_HOME="$work/cache" DISPLAY=$display "$zorva" &
 game=$!
 window=""
 for _ in $(seq 100); do
@@ -42,7 +42,7 @@ topmost() { # the id, in hex, of the topmost of the game's window and the coveri
 }
 [ "$(topmost)" != "$(printf '0x%x' "$window")" ] || { echo "the covering window did not come over the game"; exit 1; }
 started=$(date +%s%N)
-XDG_CONFIG_HOME="$work/config" DISPLAY=$display timeout 20 "$zorva" ||
+XDG_CONFIG_HOME="$work/config" XDG_CACHE_HOME="$work/cache" DISPLAY=$display timeout 20 "$zorva" ||
   { echo "the second start did not hand over to the running game (status $?)"; exit 1; }
 echo "the second start ended after $((($(date +%s%N) - started) / 1000000)) ms"
 [ "$(topmost)" = "$(printf '0x%x' "$window")" ] || { echo "the first window did not come forward"; exit 1; }

@@ -93,7 +93,7 @@ run() { # run <program> <name>: starts it, screenshots its window, ends it with 
   local config=$work/$2/config
   mkdir -p "$config/zorva"
   printf '[CurrentGame]\nCredits=777\nBorrowed=1000\nSpins=3\nCoinsPerLine=2\nSound=1\n' >"$config/zorva/Zorva.ini"
-  XDG_CONFIG_HOME=$config "$1" &
+  XDG_CONFIG_HOME=$config XDG_CACHE_HOME=$config/cache "$1" &
   game=$!
   local window=""
   for _ in $(seq 100); do

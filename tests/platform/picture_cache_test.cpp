@@ -4,7 +4,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <ctime>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace zorva {
 namespace {
@@ -91,8 +94,12 @@ TEST_F(PictureCache, MakesThePictureAnewWhenTheCacheDoesNotFit) {
 
 // Zooming back and forth keeps two ratios' pictures; a third sweeps out the oldest.
 TEST_F(PictureCache, KeepsTheRatioInUseAndTheLatestOther) {
+    int age = 30; // seconds: the folders' times set apart, as a clock tick may not tell them
     for (const double ratio : {1.40625, 1.875, 2.8125}) {
         Through(ratio, Sample(QImage::Format_RGB32, ratio));
+        const timespec then[2] = {{time(nullptr) - age, 0}, {time(nullptr) - age, 0}};
+        utimensat(AT_FDCWD, QFile::encodeName(PictureCacheFolder(ratio)).constData(), then, 0);
+        age -= 10;
         PrunePictureCache(ratio);
     }
     EXPECT_FALSE(QFileInfo::exists(PictureCacheFolder(1.40625)));
