@@ -118,31 +118,43 @@ void TTiledCanvas::Place(const QRect& area, const QImage& picture, std::vector<T
 void TTiledCanvas::Compose(QPainter& painter, const QRect& device, const QPoint& origin) const {
     const QTransform devicePixels =
         QTransform::fromTranslate(-origin.x(), -origin.y()) * QTransform::fromScale(1.0 / Ratio_, 1.0 / Ratio_);
-    const QTransform logicalPixels = QTransform::fromTranslate(-origin.x() / Ratio_, -origin.y() / Ratio_);
+    // Where each placed picture still shows: on the tiles it has not been laid down on.
+    std::vector<QRegion> shows(Placed.size());
+    painter.save();
+    painter.setWorldTransform(devicePixels);
     ForEachTile(device, [&](std::size_t index, const QRect& tileRect) {
         const QRect part = device & tileRect;
         // What a placed picture covers there is not copied from the tile only to be drawn over.
         QRegion fromTile(part);
-        for (const TPlaced& placed : Placed)
-            if (!placed.Laid[index] && placed.DeviceArea.intersects(part))
-                fromTile -= InnerDevicePixelsOf(placed.Area, Ratio_);
-        painter.save();
-        painter.setWorldTransform(devicePixels);
+        for (std::size_t i = 0; i < Placed.size(); ++i)
+            if (!Placed[i].Laid[index] && Placed[i].DeviceArea.intersects(part)) {
+                fromTile -= InnerDevicePixelsOf(Placed[i].Area, Ratio_);
+                shows[i] += part;
+            }
+        // In the device's own pixels the copy is a plain blit; through the painter's scale to
+        // logical pixels Qt takes its scaling path, pixel by pixel, even when source and target match.
         for (const QRect& rect : fromTile) {
-            // In the device's own pixels the copy is a plain blit; through the painter's scale to
-            // logical pixels Qt takes its scaling path, pixel by pixel, even when source and target match.
             if (Tiles[index].isNull())
                 painter.fillRect(rect, Qt::black);
             else
                 painter.drawImage(QRectF(rect), Tiles[index], QRectF(rect.translated(-tileRect.topLeft())));
         }
-        painter.setClipRect(part, Qt::IntersectClip);
-        painter.setWorldTransform(logicalPixels);
-        for (const TPlaced& placed : Placed)
-            if (!placed.Laid[index] && placed.DeviceArea.intersects(part))
-                placed.DrawOn(painter);
-        painter.restore();
     });
+    painter.restore();
+    // Each placed picture in one stroke where it shows, clipped to whole device pixels.
+    for (std::size_t i = 0; i < Placed.size(); ++i) {
+        if (shows[i].isEmpty())
+            continue;
+        painter.save();
+        painter.setWorldTransform(devicePixels);
+        if (shows[i].rectCount() == 1)
+            painter.setClipRect(shows[i].boundingRect(), Qt::IntersectClip);
+        else
+            painter.setClipRegion(shows[i], Qt::IntersectClip);
+        painter.setWorldTransform(QTransform::fromTranslate(-origin.x() / Ratio_, -origin.y() / Ratio_));
+        Placed[i].DrawOn(painter);
+        painter.restore();
+    }
 }
 
 void TTiledCanvas::CopyTo(QPainter& painter, const QRect& rect) const {
