@@ -1,5 +1,7 @@
 #include "app/game_windows.h"
 
+#include "platform/help_viewer.h"
+
 #include <QApplication>
 #include <QTimer>
 #include <cmath>
@@ -48,12 +50,15 @@ void TGameWindows::StepZoom(TZoomStep step) {
 
 void TGameWindows::Remake() {
     const TGameSession game = Form_->Session;
+    const QUrl manual = CloseHelp();
     // Closing the only window would end the program.
     QGuiApplication::setQuitOnLastWindowClosed(false);
     Form_->close();
     Form_.reset();
     ApplyZoom(Zoom_);
     Make(&game);
+    if (!manual.isEmpty())
+        ShowHelpPage(manual, Form_.get());
     QGuiApplication::setQuitOnLastWindowClosed(true);
 }
 

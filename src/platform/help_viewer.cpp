@@ -67,6 +67,8 @@ class THelpWindow : public QWidget {
         layout->addWidget(Browser);
     }
 
+    QUrl Page() const { return Browser->source(); }
+
     void Open(const QUrl& page) {
         Browser->setSource(page);
         show();
@@ -78,11 +80,15 @@ class THelpWindow : public QWidget {
     THelpText* Browser = nullptr;
 };
 
+QPointer<THelpWindow>& Viewer() {
+    static QPointer<THelpWindow> viewer;
+    return viewer;
+}
+
 // One viewer at a time. It belongs to the window that asked for it, so that it takes input even
 // while that window is modal, and goes when that window goes.
-void Show(int topic, QWidget* parent) {
-    const QUrl page = HelpPage(topic);
-    static QPointer<THelpWindow> viewer;
+void Show(const QUrl& page, QWidget* parent) {
+    QPointer<THelpWindow>& viewer = Viewer();
     if (parent == nullptr)
         parent = OwnerForBox();
     if (viewer && viewer->parentWidget() != parent)
@@ -106,7 +112,21 @@ QUrl HelpPage(int topic) {
 }
 
 void ShowHelpTopic(int topic, QWidget* parent) {
-    Show(topic, parent);
+    Show(HelpPage(topic), parent);
+}
+
+void ShowHelpPage(const QUrl& page, QWidget* parent) {
+    Show(page, parent);
+}
+
+QUrl CloseHelp() {
+    QPointer<THelpWindow>& viewer = Viewer();
+    if (!viewer || !viewer->isVisible())
+        return {};
+    const QUrl page = viewer->Page();
+    // Gone at once, window and all: a new zoom may be set only while no window exists.
+    delete viewer.data();
+    return page;
 }
 
 } // namespace zorva

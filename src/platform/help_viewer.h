@@ -13,6 +13,11 @@ void SetHelpFolder(const QString& folder);
 // Topic 0 is the contents; a missing chapter falls back to them.
 void ShowHelpTopic(int topic, QWidget* parent = nullptr);
 
+// Closes the manual, if it is open, and gives the page it showed (an empty address if none),
+// so that the game's window can be made anew at another zoom and the manual reopened there.
+QUrl CloseHelp();
+void ShowHelpPage(const QUrl& page, QWidget* parent);
+
 // The page the viewer would open for a topic (0 = the contents).
 QUrl HelpPage(int topic);
 

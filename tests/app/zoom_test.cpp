@@ -1,4 +1,5 @@
 #include <QAccessible>
+#include <QTextBrowser>
 #include <QTest>
 #include <QWindow>
 #include <qpa/qwindowsysteminterface.h>
@@ -7,6 +8,7 @@
 #include "form_fixture.h"
 #include "platform/picture_file.h"
 #include "platform/screen_facts.h"
+#include "platform/help_viewer.h"
 #include "platform/window_zoom.h"
 #include "platform/zoom.h"
 
@@ -145,8 +147,22 @@ TEST_F(ZoomedWindow, TheKeysRemakeTheWindowAtTheNewZoomWithTheGameCarriedOver) {
 
     windows.Form().Session.CoinsPerLine = 3;
     windows.Form().Session.AutoSpin = true;
+    // The manual open at a chapter comes back at that chapter, over the new window.
+    SetHelpFolder(QStringLiteral(ZORVA_TEST_PROGRAM_FOLDER "/help"));
+    ShowHelpTopic(41005, &windows.Form());
+    const auto manual = [] {
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (auto* text = window->findChild<QTextBrowser*>(QString(), Qt::FindDirectChildrenOnly);
+                text && window->isVisible())
+                return std::make_pair(window, text->source());
+        return std::make_pair(static_cast<QWidget*>(nullptr), QUrl());
+    };
+    ASSERT_TRUE(manual().second.toString().endsWith(QStringLiteral("topic-41005.html")));
     const TForm1* first = &windows.Form();
     press(Qt::Key_Minus, Qt::ControlModifier);
+    ASSERT_NE(manual().first, nullptr) << "the manual was lost";
+    EXPECT_EQ(manual().first->parentWidget(), &windows.Form());
+    EXPECT_TRUE(manual().second.toString().endsWith(QStringLiteral("topic-41005.html")));
     EXPECT_NE(&windows.Form(), first) << "the window was not made anew";
     EXPECT_DOUBLE_EQ(windows.Zoom(), 1.25);
     EXPECT_DOUBLE_EQ(ReadScreenFacts().DevicePixelRatio, 1.25);
@@ -161,6 +177,7 @@ TEST_F(ZoomedWindow, TheKeysRemakeTheWindowAtTheNewZoomWithTheGameCarriedOver) {
     EXPECT_TRUE(windows.Form().isFullScreen());
     EXPECT_EQ(display(), "[Display]\nZoom=Fit\nFullScreen=1\n");
     EXPECT_EQ(TGameWindows(QString(), Sound, Clock, Desktop, 1920, 1080).Zoom(), FitZoom(1920, 1080));
+    manual().first->close();
     windows.Form().close();
 }
 
