@@ -365,6 +365,69 @@
     </message>
 </context>
 <context>
+    <name>Paychart</name>
+    <message>
+        <source>ZORVA SLOTS  PAYOFF CHART</source>
+        <translation>ZORVA SLOTS  GEWINNPLAN</translation>
+    </message>
+    <message>
+        <source>PAYS PER COIN</source>
+        <translation>GEWINN PRO MÜNZE</translation>
+    </message>
+    <message>
+        <source>FREE SPINS PAY PER COIN</source>
+        <translation>FREISPIELE: GEWINN PRO MÜNZE</translation>
+    </message>
+    <message>
+        <source>or WILD</source>
+        <translation>oder WILD</translation>
+    </message>
+    <message>
+        <source>any mix</source>
+        <translation>gemischt</translation>
+    </message>
+    <message>
+        <source>Return per coin on every free-spin line: %1</source>
+        <translation>Mittlerer Gewinn pro Münze je Freispiel-Linie: %1</translation>
+    </message>
+    <message>
+        <source>RETURN PER COIN OF EACH PAYLINE</source>
+        <translation>MITTLERER GEWINN PRO MÜNZE JE GEWINNLINIE</translation>
+    </message>
+    <message>
+        <source>DOUBLE PAYOFFS:</source>
+        <translation>DOPPELTER GEWINN:</translation>
+    </message>
+    <message>
+        <source>each WILD on a winning line doubles its pay: one WILD pays x2, two WILDs x4. Three WILDs pay %1 per coin.</source>
+        <translation>Jedes WILD auf einer Gewinnlinie verdoppelt ihren Gewinn: Ein WILD zahlt x2, zwei WILDs x4. Drei WILDs zahlen %1 pro Münze.</translation>
+    </message>
+    <message>
+        <source>BONUS POOL:</source>
+        <translation>BONUSPOOL:</translation>
+    </message>
+    <message>
+        <source>every WILD showing after a paid spin adds %1 credits to the pool. Each winning globe line takes one of the %2 globes; take the last one and the whole pool is yours.</source>
+        <translation>Jedes WILD, das nach einer bezahlten Drehung zu sehen ist, bringt %1 Credits in den Pool. Jede Gewinnlinie aus Globen nimmt einen der %2 Globen; mit dem letzten gehört Ihnen der ganze Pool.</translation>
+    </message>
+    <message>
+        <source>FREE SPINS:</source>
+        <translation>FREISPIELE:</translation>
+    </message>
+    <message>
+        <source>each winning dollar line takes one of the %1 dollars; take the last one for %2 FREE spins on the special wheels, paid by the table on the right.</source>
+        <translation>Jede Gewinnlinie aus Dollars nimmt einen der %1 Dollars; der letzte bringt %2 FREISPIELE auf den Sonderwalzen, bezahlt nach der Tabelle rechts.</translation>
+    </message>
+    <message>
+        <source>MYSTERY BONUS:</source>
+        <translation>MYSTERY-BONUS:</translation>
+    </message>
+    <message>
+        <source>a ? box on the centre wheel starts the chaser. Stop it to open a box worth %1, %2 or %3 times your coins per line.</source>
+        <translation>Ein ?-Symbol auf der mittleren Walze startet das Lauflicht. Halten Sie es an: Das Kästchen, auf dem es steht, bringt das %1-, %2- oder %3-Fache Ihrer Münzen pro Linie.</translation>
+    </message>
+</context>
+<context>
     <name>TArtwork</name>
     <message>
         <source>There are BMP files missing which may cause this program to not function properly!</source>

@@ -36,7 +36,7 @@ struct TFolders {
     QString Svg;
     QString Program;
     QString Builtin;
-    QStringList Languages; // besides English, the languages of the pictures with sentences in them
+    QStringList Translations; // translations/zorva_<language>.ts: a picture with sentences for each
 };
 
 using TDrawing = std::function<QImage()>;
@@ -104,14 +104,14 @@ void BakeOptionalPictures(const TFolders& f) {
     SaveBothSets([&] { return Logo(f.Svg, 150, 169); }, f, program::Logo, program::Logo256);
     SaveNormalSet([&] { return BonusIcons(f.Svg, 32); }, f, program::Bonus32);
     SaveNormalSet([&] { return BonusIcons(f.Svg, 16); }, f, program::Bonus16);
-    SaveNormalSet([&] { return PayoffChart(f.Svg, program::Paychart.Width, program::Paychart.Height, PaychartTexts({})); },
+    SaveNormalSet([&] { return PayoffChart(f.Svg, program::Paychart.Width, program::Paychart.Height, EnglishPaychartTexts()); },
                   f, program::Paychart);
 }
 
 // The same picture in another language, beside the English one under its own name, with its twins.
 void BakeTranslatedPictures(const TFolders& f) {
-    for (const QString& language : f.Languages) {
-        const TPaychartTexts& texts = PaychartTexts(language);
+    for (const QString& translationFile : f.Translations) {
+        const TPaychartTexts texts = PaychartTexts(translationFile);
         const TDrawing draw = [&] { return PayoffChart(f.Svg, program::Paychart.Width, program::Paychart.Height, texts); };
         const QString fileName = PaychartFileName(texts);
         SaveBmp24(draw(), QDir(f.Program).filePath(fileName));
@@ -177,7 +177,7 @@ int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     if (argc < 4) {
         std::fprintf(stderr, "usage: zorva-bake-art <svg folder> <program folder> <built-in art folder> "
-                             "[language...]\n");
+                             "[translation file...]\n");
         return 2;
     }
     TFolders folders{QString::fromLocal8Bit(argv[1]),
@@ -185,7 +185,7 @@ int main(int argc, char** argv) {
                      QString::fromLocal8Bit(argv[3]),
                      {}};
     for (int i = 4; i < argc; ++i)
-        folders.Languages << QString::fromLocal8Bit(argv[i]);
+        folders.Translations << QString::fromLocal8Bit(argv[i]);
     try {
         BakeMachine(folders);
         BakeOptionalPictures(folders);

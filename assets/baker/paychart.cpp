@@ -74,10 +74,6 @@ class TChartPainter {
     std::map<int, QImage> Icons;
 };
 
-QString Words(const char* text) {
-    return QString::fromUtf8(text);
-}
-
 // English keeps the plain C form; other languages write the decimal point their own way.
 QString Return(int64_t sum, const QLocale& locale) {
     return locale.toString(double(sum) / double(StopCombinationsPerLine), 'f', 4);
@@ -86,8 +82,7 @@ QString Return(int64_t sum, const QLocale& locale) {
 } // namespace
 
 QImage PayoffChart(const QString& svgFolder, int width, int height, const TPaychartTexts& texts) {
-    const QLocale locale =
-        *texts.Language == '\0' ? QLocale::c() : QLocale(QString::fromLatin1(texts.Language));
+    const QLocale locale = texts.Language.isEmpty() ? QLocale::c() : QLocale(texts.Language);
     QImage chart = NewCanvas(width, height, Qt::black);
     QPainter p(&chart);
     p.setRenderHint(QPainter::Antialiasing);
@@ -96,7 +91,7 @@ QImage PayoffChart(const QString& svgFolder, int width, int height, const TPaych
     p.setPen(QPen(palette::Gold, 2));
     p.setBrush(VerticalGradient(all, palette::CabinetTop, palette::CabinetBottom));
     p.drawRect(all.adjusted(1, 1, -1, -1));
-    PaintEmbossedText(p, QRectF(0, 4, width, 28), Words(texts.Title), ArtFont(22), palette::Gold,
+    PaintEmbossedText(p, QRectF(0, 4, width, 28), texts.Title, ArtFont(22), palette::Gold,
                       QColor(0x40, 0x10, 0x00), 1.2);
 
     TChartPainter painter(p, svgFolder);
@@ -104,17 +99,17 @@ QImage PayoffChart(const QString& svgFolder, int width, int height, const TPaych
 
     // Normal spins: three wilds first, then the rules in the order they are tried.
     const QRectF normal(8, 38, 300, 26 + row * (1 + int(NormalPayoffRules.size())));
-    painter.Panel(normal, Words(texts.PaysPerCoin));
+    painter.Panel(normal, texts.PaysPerCoin);
     qreal y = normal.top() + 22;
     painter.RuleRow(normal.left() + 8, y, normal.width() - 16, {Wild, Wild, Wild}, "", ThreeWildsPerCoin);
     for (const TPayoffRule& rule : NormalPayoffRules) {
         y += row;
         painter.RuleRow(normal.left() + 8, y, normal.width() - 16, {rule.Symbol, rule.Symbol, rule.Symbol},
-                        rule.Symbol == Wild ? QString() : Words(texts.OrWild), rule.PerCoin);
+                        rule.Symbol == Wild ? QString() : texts.OrWild, rule.PerCoin);
     }
 
     const QRectF freePanel(316, 38, width - 324, 26 + row * (1 + int(FreeSpinPayoffRules.size())));
-    painter.Panel(freePanel, Words(texts.FreeSpinsPayPerCoin));
+    painter.Panel(freePanel, texts.FreeSpinsPayPerCoin);
     y = freePanel.top() + 22;
     for (const TPayoffRule& rule : FreeSpinPayoffRules) {
         painter.RuleRow(freePanel.left() + 8, y, freePanel.width() - 16,
@@ -122,7 +117,7 @@ QImage PayoffChart(const QString& svgFolder, int width, int height, const TPaych
         y += row;
     }
     painter.RuleRow(freePanel.left() + 8, y, freePanel.width() - 16, {Planet, Comet, Moon},
-                    Words(texts.AnyMix), FreeSpinMixPerCoin);
+                    texts.AnyMix, FreeSpinMixPerCoin);
 
     // The exact return of each payline, summed by the engine over every stop of its three wheels.
     TStrips strips{};
@@ -134,9 +129,9 @@ QImage PayoffChart(const QString& svgFolder, int width, int height, const TPaych
     p.setPen(QColor(0xc8, 0xc0, 0xe8));
     p.drawText(QRectF(freePanel.left() + 8, freePanel.bottom() + 4, freePanel.width() - 16, 16),
                Qt::AlignCenter,
-               Words(texts.FreeLineReturn).arg(Return(LinePayoffOverAllStops(freeStrips, 0, true), locale)));
+               texts.FreeLineReturn.arg(Return(LinePayoffOverAllStops(freeStrips, 0, true), locale)));
     const QRectF returns(8, normal.bottom() + 6, width - 16, 40);
-    painter.Panel(returns, Words(texts.LineReturns));
+    painter.Panel(returns, texts.LineReturns);
     p.setFont(ArtFont(10, false));
     p.setPen(Text);
     const qreal colWidth = (returns.width() - 16) / LineCount;
@@ -151,16 +146,16 @@ QImage PayoffChart(const QString& svgFolder, int width, int height, const TPaych
     const qreal textTop = returns.bottom() + 8;
     const QRectF text(14, textTop, width - 28, height - textTop - 8);
     const qreal step = text.height() / 4;
-    painter.Paragraph(QRectF(text.left(), text.top(), text.width(), step), Words(texts.DoublePayoffsTitle),
-                      Words(texts.DoublePayoffs).arg(ThreeWildsPerCoin));
-    painter.Paragraph(QRectF(text.left(), text.top() + step, text.width(), step), Words(texts.BonusPoolTitle),
-                      Words(texts.BonusPool).arg(PoolFeedPerWild).arg(FullGlobeRow));
+    painter.Paragraph(QRectF(text.left(), text.top(), text.width(), step), texts.DoublePayoffsTitle,
+                      texts.DoublePayoffs.arg(ThreeWildsPerCoin));
+    painter.Paragraph(QRectF(text.left(), text.top() + step, text.width(), step), texts.BonusPoolTitle,
+                      texts.BonusPool.arg(PoolFeedPerWild).arg(FullGlobeRow));
     painter.Paragraph(QRectF(text.left(), text.top() + 2 * step, text.width(), step),
-                      Words(texts.FreeSpinsTitle),
-                      Words(texts.FreeSpins).arg(FullDollarRow).arg(FreeSpinsPerAward));
+                      texts.FreeSpinsTitle,
+                      texts.FreeSpins.arg(FullDollarRow).arg(FreeSpinsPerAward));
     painter.Paragraph(QRectF(text.left(), text.top() + 3 * step, text.width(), step),
-                      Words(texts.MysteryTitle),
-                      Words(texts.Mystery)
+                      texts.MysteryTitle,
+                      texts.Mystery
                           .arg(MysteryPrizeTimesCoins.back())
                           .arg(MysteryPrizeTimesCoins[1])
                           .arg(MysteryPrizeTimesCoins.front()));

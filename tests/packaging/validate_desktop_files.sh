@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # The desktop entry and the AppStream metainfo pass desktop-file-validate and appstreamcli, and
 # every screenshot the metainfo names is committed at the size it states.
-# Usage: validate_desktop_files.sh <packaging source folder> <packaging build folder>
+# Usage: validate_desktop_files.sh <packaging source folder> <packaging build folder> "<language> …"
 set -euo pipefail
 source_folder=$1
 build_folder=$2
+languages=${3:-}
 
 desktop-file-validate "$source_folder/zorva.desktop"
 metainfo=$(ls "$build_folder"/*.metainfo.xml)
@@ -12,7 +13,7 @@ metainfo=$(ls "$build_folder"/*.metainfo.xml)
 appstreamcli validate --no-net "$metainfo"
 
 # Every language the game speaks is spoken by its desktop entry and software-centre listing too.
-for language in de; do
+for language in $languages; do
   for key in Name GenericName Comment Keywords; do
     grep -q "^$key\[$language\]=" "$source_folder/zorva.desktop" ||
       { echo "zorva.desktop has no $key[$language]"; exit 1; }

@@ -6,6 +6,7 @@
 #include <sstream>
 #include <string>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -16,13 +17,25 @@ std::string ReadAll(const std::filesystem::path& path) {
     return text.str();
 }
 
-// Guards against a German catalogue that lags the sources: lupdate, run over the sources into a
-// copy of it, finds no text left to translate and none that the sources no longer have.
-TEST(GermanCatalogue, LupdateFindsNothingUnfinishedOrObsolete) {
+// Every language the build knows, from its one list of translations/zorva_<language>.ts files.
+std::vector<std::string> Languages() {
+    std::vector<std::string> languages;
+    std::stringstream list(ZORVA_LANGUAGES);
+    for (std::string language; std::getline(list, language, ';');)
+        languages.push_back(language);
+    return languages;
+}
+
+class Catalogue : public ::testing::TestWithParam<std::string> {};
+
+// Guards against a catalogue that lags the sources: lupdate, run over the sources into a copy of
+// it, finds no text left to translate and none that the sources no longer have.
+TEST_P(Catalogue, LupdateFindsNothingUnfinishedOrObsolete) {
+    const std::string file = "zorva_" + GetParam() + ".ts";
     const auto scratch = std::filesystem::temp_directory_path() / ("zorva-ts-" + std::to_string(::getpid()));
     std::filesystem::create_directories(scratch);
-    const auto copy = scratch / "zorva_de.ts";
-    std::filesystem::copy_file(std::filesystem::path(ZORVA_TRANSLATIONS_FOLDER) / "zorva_de.ts", copy);
+    const auto copy = scratch / file;
+    std::filesystem::copy_file(std::filesystem::path(ZORVA_TRANSLATIONS_FOLDER) / file, copy);
     const std::string command = std::string(ZORVA_LUPDATE) + " -silent " + ZORVA_LUPDATE_OPTIONS + " '" +
                                 ZORVA_SOURCE_FOLDER + "' -ts '" + copy.string() + "'";
     ASSERT_EQ(std::system(command.c_str()), 0) << command;
@@ -40,5 +53,8 @@ TEST(GermanCatalogue, LupdateFindsNothingUnfinishedOrObsolete) {
     }
     EXPECT_GT(messages, 100) << "the catalogue holds the program's texts";
 }
+
+INSTANTIATE_TEST_SUITE_P(EveryLanguage, Catalogue, ::testing::ValuesIn(Languages()),
+                         [](const auto& info) { return info.param; });
 
 } // namespace
