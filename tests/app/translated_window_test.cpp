@@ -24,7 +24,7 @@ const QString ProgramFolder = QStringLiteral(ZORVA_TEST_PROGRAM_FOLDER);
 std::vector<std::string> Languages() {
     std::vector<std::string> languages;
     std::stringstream list(ZORVA_LANGUAGES);
-    for (std::string language; std::getline(list, language, ';');)
+    for (std::string language; std::getline(list, language, ',');)
         languages.push_back(language);
     return languages;
 }

@@ -21,7 +21,7 @@ std::string ReadAll(const std::filesystem::path& path) {
 std::vector<std::string> Languages() {
     std::vector<std::string> languages;
     std::stringstream list(ZORVA_LANGUAGES);
-    for (std::string language; std::getline(list, language, ';');)
+    for (std::string language; std::getline(list, language, ',');)
         languages.push_back(language);
     return languages;
 }
