@@ -11,8 +11,10 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."
 from atspi_check import children, game, named, wait_for  # noqa: E402
 
 # Option buttons whose windows a player opens, and the buttons that close them, tried in order.
-OPTIONS = ["Stats", "Summary", "Help?", "Borrow", "Save Game", "Load Game", "New Game", "Pay Chart"]
-CLOSERS = ["Close", "Cancel", "OK", "No"]
+# In another language, name them in ZORVA_SHOT_OPTIONS and ZORVA_SHOT_CLOSERS, separated by "|".
+OPTIONS = os.environ.get("ZORVA_SHOT_OPTIONS",
+                         "Stats|Summary|Help?|Borrow|Save Game|Load Game|New Game|Pay Chart").split("|")
+CLOSERS = os.environ.get("ZORVA_SHOT_CLOSERS", "Close|Cancel|OK|No").split("|")
 
 
 def shoot(folder, name, display):
@@ -46,7 +48,7 @@ def main():
         window = wait_for(option + " opened no window",
                           lambda: next((w for w in app if w is not None and w not in windows), None), 10)
         time.sleep(1.5)
-        shoot(folder, prefix + "-" + option.replace("?", "").replace(" ", "-").lower(), display)
+        shoot(folder, prefix + "-" + option.replace("?", "").strip().replace(" ", "-").lower(), display)
         closer = next((b for name in CLOSERS for b in children(window)
                        if b.getRoleName() == "push button" and b.name == name), None)
         if closer is not None:

@@ -388,7 +388,7 @@
     </message>
     <message>
         <source>Return per coin on every free-spin line: %1</source>
-        <translation>Gain moyen par pièce sur chaque ligne de tour gratuit : %1</translation>
+        <translation>Gain moyen par pièce et ligne gratuite : %1</translation>
     </message>
     <message>
         <source>RETURN PER COIN OF EACH PAYLINE</source>
