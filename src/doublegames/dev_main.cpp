@@ -9,7 +9,7 @@
 #include "doublegames/double_game.h"
 #include "doublegames/sound_effects_host.h"
 #include "platform/help_viewer.h"
-#include "platform/sound_stream.h"
+#include "platform/sound_pulse.h"
 #include "platform/translations.h"
 
 namespace {
@@ -62,7 +62,7 @@ int main(int argc, char** argv) {
     zorva::TGameSession session;
     session.Sound = !parser.isSet(QStringLiteral("silent"));
     session.SpinWinnings = stake;
-    zorva::TSoundStreamBackend backend;
+    zorva::TPulseSoundBackend backend;
     zorva::TSoundPlayer player(backend);
     zorva::TSoundEffects effects(player, session.Sound, programFolder);
     effects.LoadClickSound();

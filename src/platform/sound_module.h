@@ -9,7 +9,7 @@ class QWidget;
 
 namespace zorva {
 
-// The sound device's player lives in a module beside the executable, so Qt Multimedia and the
+// The sound device's player lives in a module beside the executable, so libpulse and the
 // sound server's client libraries load once the window is up rather than before its first frame,
 // and not at all while Sound is off.
 inline constexpr char SoundModuleFileName[] = "zorva-sound.so";

@@ -4,10 +4,10 @@
 #include <string_view>
 
 #include "platform/sound_module.h"
-#include "platform/sound_thread.h"
+#include "platform/sound_pulse.h"
 
 extern "C" Q_DECL_EXPORT zorva::TSoundBackend* ZorvaCreateSoundBackend() {
-    return new zorva::TSoundThreadBackend;
+    return new zorva::TPulseSoundBackend;
 }
 
 // The executable looks the entry up by this name and calls it through this type.

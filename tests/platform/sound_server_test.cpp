@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <memory>
 #include <gtest/gtest.h>
 
 #include "platform/clock.h"
@@ -101,6 +102,35 @@ TEST_F(SoundServerTest, ASynchronousSoundIsHeardWholeBeforeTheCallReturns) {
     const std::vector<size_t> onsets = Onsets(heard);
     ASSERT_FALSE(onsets.empty());
     EXPECT_TRUE(HeardWhole(heard, onsets[0], win)) << "the win sound is heard to its end";
+}
+
+// Guards against the game going silent for good when the sound server restarts under it (an
+// update, a crash, a new login): the next sound reaches the server that answers now.
+TEST(SoundServerRestart, TheNextSoundReachesTheServerThatAnswersNow) {
+    const QString folder = QStringLiteral(ZORVA_TEST_PROGRAM_FOLDER);
+    QFile click(SoundFile("Zorva0.wav"));
+    ASSERT_TRUE(click.open(QIODevice::ReadOnly));
+    const QByteArray clickWave = click.readAll();
+    auto first = std::make_unique<TPrivateSoundServer>();
+    ASSERT_TRUE(first->Failure().isEmpty()) << first->Failure().toStdString();
+    first->UseInThisProcess();
+    TSoundModuleBackend backend(folder);
+    TSoundPlayer player(backend);
+    backend.Prepare();
+    player.PlayFromMemory(clickWave);
+    WaitUntil(TickCount() + 300);
+    first.reset();
+    WaitUntil(TickCount() + 200);
+
+    TPrivateSoundServer second;
+    ASSERT_TRUE(second.Failure().isEmpty()) << second.Failure().toStdString();
+    second.UseInThisProcess();
+    ASSERT_TRUE(second.StartRecording());
+    for (int i = 0; i < 3; ++i) {
+        player.PlayFromMemory(clickWave);
+        WaitUntil(TickCount() + 300);
+    }
+    EXPECT_EQ(Onsets(second.StopRecording()).size(), 3u) << "clicks heard after the restart";
 }
 
 } // namespace
