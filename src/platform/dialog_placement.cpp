@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
@@ -114,14 +115,30 @@ class TShowWatch : public QObject {
 
 #endif
 
+// A dialog of fixed size has nothing to gain from filling the screen, but Qt 6.4 draws maximise
+// on every title bar it draws itself (GNOME's, Weston's): the press is undone as it comes.
+constexpr Qt::WindowStates Filling = Qt::WindowMaximized | Qt::WindowFullScreen;
+
+class TKeepFixedSize : public QObject {
+  public:
+    explicit TKeepFixedSize(QWidget* dialog) : QObject(dialog) { dialog->installEventFilter(this); }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* dialog = static_cast<QWidget*>(watched);
+        if (event->type() == QEvent::WindowStateChange && (dialog->windowState() & Filling) &&
+            dialog->minimumSize() == dialog->maximumSize())
+            QTimer::singleShot(0, dialog, [dialog] { dialog->setWindowState(dialog->windowState() & ~Filling); });
+        return false;
+    }
+};
+
 } // namespace
 
 void PlaceOverParent(QWidget* dialog) {
+    new TKeepFixedSize(dialog);
 #ifdef ZORVA_GTK_SHELL
     if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")) && GtkShell() != nullptr)
         new TShowWatch(dialog);
-#else
-    (void)dialog;
 #endif
 }
 

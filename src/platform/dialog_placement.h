@@ -6,7 +6,8 @@ namespace zorva {
 
 // Asks the compositor to treat a modal window as a dialog of its parent, so that GNOME places it
 // over the machine as KWin and Sway do; GNOME leaves a Wayland window it takes for an ordinary
-// one at the top left. Call before the window is shown. Elsewhere this does nothing.
+// one at the top left. Call before the window is shown. On every desktop, a dialog of fixed size
+// is kept from being maximised or put full screen.
 void PlaceOverParent(QWidget* dialog);
 
 // The window a message box or question belongs to: the modal window in front, else the active

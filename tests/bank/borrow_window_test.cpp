@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
@@ -125,6 +126,19 @@ TEST_F(BorrowWindow, TheAmountsArePaintedWithDigitSpritesAtTheirPlaces) {
         EXPECT_EQ(window.pixelColor(20 + 2 * gw + 1, 41), QColor(Qt::black))
             << "one glyph of clearing on the right";
         EXPECT_EQ(window.pixelColor(300, 90), QColor(Qt::yellow)) << "the yellow background";
+    }
+}
+
+// Guards against a dialog of fixed size filling the screen when a title bar Qt draws itself
+// (GNOME's, Weston's) offers maximise, or a window manager's key asks for full screen.
+TEST_F(BorrowWindow, AFixedSizeDialogComesBackFromMaximisedAndFullScreen) {
+    TBorrowC dialog(session_, desktop_);
+    dialog.show();
+    for (const Qt::WindowState state : {Qt::WindowMaximized, Qt::WindowFullScreen}) {
+        dialog.setWindowState(state);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(dialog.windowState(), Qt::WindowNoState) << state;
+        EXPECT_EQ(dialog.size(), QSize(582, 300)) << state;
     }
 }
 
