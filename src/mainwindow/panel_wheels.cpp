@@ -18,16 +18,22 @@ constexpr int MotionStripHeight = 576;
 
 } // namespace
 
+// The wheels at rest are placed, not painted, over the white that clears them: the canvas makes
+// no tiles for them, and at a large zoom the wheels' tiles were the most of its memory.
 void TPanel::DrawWheel(int wheel) {
     const int s = Layout.Geometry.SymbolSize;
     const int code = Machine.SymbolAt(wheel);
     const TRect cell = WheelCell(Layout.Geometry, wheel);
-    Copy(Artwork.SymbolSheet, QRect((code % 4) * s, (code / 4) * s, s, s), QPoint(cell.Left, cell.Top));
+    if (Artwork.SymbolSheet.isNull())
+        return;
+    const QRect area(cell.Left, cell.Top, s, s);
+    Canvas.Place(area, Artwork.SymbolSheet, {{QRect((code % 4) * s, (code / 4) * s, s, s), area.topLeft()}});
+    Touched(area);
 }
 
 void TPanel::ClearWheel(int wheel) {
     const QRect r = ToQRect(ClearingRect(Layout.Geometry, wheel));
-    Canvas.Paint(r, [&](QPainter& painter) { painter.fillRect(r, Qt::white); });
+    Canvas.PlaceFill(r, Qt::white);
     Touched(r);
 }
 
@@ -53,9 +59,12 @@ void TPanel::CaptureBounce(int wheel) {
     Captures[wheel].setDevicePixelRatio(Ratio);
 }
 
+// Placed like the blur: the wheel's next spin places its first blurred frame over all of it.
 void TPanel::DrawBounce(int wheel, int shift) {
     const TRect r = BounceCapture(Layout.Geometry, wheel);
-    Copy(Captures[wheel], QRect(0, 0, r.Width(), r.Height()), QPoint(r.Left, r.Top + shift));
+    const QRect area(r.Left, r.Top + shift, r.Width(), r.Height());
+    Canvas.Place(area, Captures[wheel], {{QRect(0, 0, r.Width(), r.Height()), area.topLeft()}});
+    Touched(area);
 }
 
 // Red cross-hatching over the line's three windows; the symbols show through. The hatching

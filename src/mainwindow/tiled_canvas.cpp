@@ -104,6 +104,8 @@ void TTiledCanvas::FillBlack() {
 }
 
 void TTiledCanvas::TPlaced::DrawOn(QPainter& painter) const {
+    if (Picture.isNull())
+        painter.fillRect(Area, Fill);
     for (const TPiece& piece : Pieces)
         DrawPicturePart(painter, piece.To, Picture, piece.From);
 }
@@ -111,8 +113,13 @@ void TTiledCanvas::TPlaced::DrawOn(QPainter& painter) const {
 void TTiledCanvas::Place(const QRect& area, const QImage& picture, std::vector<TPiece> pieces) {
     // Whatever the new pieces cover whole can show nowhere any more.
     std::erase_if(Placed, [&](const TPlaced& placed) { return area.contains(placed.Area); });
-    Placed.push_back({area, DevicePixelsOf(area, Ratio_), picture, std::move(pieces),
+    Placed.push_back({area, DevicePixelsOf(area, Ratio_), picture, std::move(pieces), QColor(),
                       std::vector<bool>(Tiles.size(), false)});
+}
+
+void TTiledCanvas::PlaceFill(const QRect& area, const QColor& colour) {
+    std::erase_if(Placed, [&](const TPlaced& placed) { return area.contains(placed.Area); });
+    Placed.push_back({area, DevicePixelsOf(area, Ratio_), QImage(), {}, colour, std::vector<bool>(Tiles.size(), false)});
 }
 
 void TTiledCanvas::Compose(QPainter& painter, const QRect& device, const QPoint& origin) const {

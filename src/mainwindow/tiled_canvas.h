@@ -1,4 +1,5 @@
 #pragma once
+#include <QColor>
 #include <QImage>
 #include <QRect>
 #include <functional>
@@ -36,7 +37,11 @@ class TTiledCanvas {
     // tiles: a tile takes its share only when something else is drawn on it. So the machine face
     // stays in its picture wherever nothing covers it, and a spinning wheel's frame, replaced by
     // the next Place over the same area, reaches the window in one copy instead of two.
+    // What lies under area is not copied to the window first, so a picture with see-through parts
+    // must lie over something placed there before it, as a wheel's symbol over its white.
     void Place(const QRect& area, const QImage& picture, std::vector<TPiece> pieces);
+    // Shows one opaque colour over area the same way, with no picture behind it.
+    void PlaceFill(const QRect& area, const QColor& colour);
 
     // Copies the pixels under the logical rectangle to the same place of painter's device.
     void CopyTo(QPainter& painter, const QRect& rect) const;
@@ -62,8 +67,9 @@ class TTiledCanvas {
     struct TPlaced {
         QRect Area;
         QRect DeviceArea; // the device pixels the pieces reach, at most
-        QImage Picture;
+        QImage Picture; // none for a fill
         std::vector<TPiece> Pieces;
+        QColor Fill;
         std::vector<bool> Laid; // for each tile, whether the pieces are on it
         void DrawOn(QPainter& painter) const;
     };

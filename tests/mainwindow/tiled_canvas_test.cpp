@@ -85,7 +85,7 @@ QImage WindowOf(const TTiledCanvas& tiled, double ratio, const QRect& rect) {
     return window;
 }
 
-// A spinning wheel's frame is placed, not painted: the window, a copy of the canvas and anything
+// A spinning wheel's frame, and a wheel at rest, are placed, not painted: the window, a copy of the canvas and anything
 // drawn over it later must see exactly what painting it would have left, wrapped slice included.
 TEST(TiledCanvas, APlacedPictureShowsAsIfPainted) {
     for (const double ratio : {1.0, 1.40625, 2.0, 2.8125}) {
@@ -130,6 +130,31 @@ TEST(TiledCanvas, APlacedPictureShowsAsIfPainted) {
             canvas->Paint(across, [&](QPainter& painter) { painter.fillRect(across, Qt::cyan); });
         EXPECT_EQ(placed.ToImage(), painted.ToImage());
         EXPECT_EQ(WindowOf(placed, ratio, QRect(0, 0, 260, 160)), WindowOf(painted, ratio, QRect(0, 0, 260, 160)));
+
+        // The wheel at rest: white over it, then a symbol with see-through corners, both placed;
+        // a hatch drawn over them afterwards lays both down in their order.
+        QImage symbol(qCeil(30 * ratio), qCeil(30 * ratio), QImage::Format_ARGB32_Premultiplied);
+        symbol.fill(Qt::transparent);
+        {
+            QPainter painter(&symbol);
+            painter.setBrush(Qt::darkMagenta);
+            painter.drawEllipse(symbol.rect());
+        }
+        symbol.setDevicePixelRatio(ratio);
+        const QRect at(area.topLeft() + QPoint(5, 20), QSize(30, 30));
+        painted.Paint(area, [&](QPainter& painter) {
+            painter.fillRect(area, Qt::white);
+            DrawPicturePart(painter, at.topLeft(), symbol, QRect(0, 0, 30, 30));
+        });
+        placed.PlaceFill(area, Qt::white);
+        placed.Place(at, symbol, {{QRect(0, 0, 30, 30), at.topLeft()}});
+        EXPECT_EQ(placed.ToImage(), painted.ToImage());
+        EXPECT_EQ(WindowOf(placed, ratio, QRect(0, 0, 260, 160)), WindowOf(painted, ratio, QRect(0, 0, 260, 160)));
+        const QRect hatch(area.x(), area.y() + 25, area.width(), 10);
+        for (TTiledCanvas* canvas : {&painted, &placed})
+            canvas->Paint(hatch, [&](QPainter& painter) { painter.fillRect(hatch, QBrush(Qt::red, Qt::DiagCrossPattern)); });
+        EXPECT_EQ(placed.ToImage(), painted.ToImage());
+        EXPECT_EQ(WindowOf(placed, ratio, cut), WindowOf(painted, ratio, cut));
     }
 }
 
