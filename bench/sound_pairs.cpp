@@ -36,6 +36,6 @@ int main(int argc, char** argv) {
     std::printf("clicks_heard_whole %d of %d\n", heard.ClicksHeard, heard.Clicks);
     std::printf("loops_held %d of %d, longest gap before the next sound %d ms\n", heard.LoopsHeld, heard.Loops,
                 heard.LongestLoopGapMs);
-    std::printf("server_missed_cycles %d\n", heard.MissedCycles);
+    std::printf("server_silent_cycles %d\n", heard.SilentCycles);
     return heard.Heard == heard.Played && heard.LoopsHeld == heard.Loops ? 0 : 1;
 }

@@ -33,13 +33,13 @@ void Pause(int milliseconds) {
 }
 
 // The loop's whole rounds stand back to back; each run of them is one playing of the loop.
-std::vector<std::pair<size_t, size_t>> LoopRuns(const std::vector<size_t>& rounds, size_t length) {
+std::vector<std::pair<size_t, size_t>> LoopRuns(const std::vector<std::pair<size_t, size_t>>& rounds) {
     std::vector<std::pair<size_t, size_t>> runs; // start, end
-    for (const size_t at : rounds) {
-        if (!runs.empty() && runs.back().second == at)
-            runs.back().second = at + length;
+    for (const auto& [start, end] : rounds) {
+        if (!runs.empty() && runs.back().second == start)
+            runs.back().second = end;
         else
-            runs.emplace_back(at, at + length);
+            runs.emplace_back(start, end);
     }
     return runs;
 }
@@ -83,30 +83,32 @@ TPairsHeard PlayPairs(TSoundPlayer& player, TPrivateSoundServer& server, const Q
     ++heard.Clicks;
     Pause(300);
     std::vector<int16_t> recording = server.StopRecording();
-    if (server.Kind() == TSoundServerKind::PipeWire)
-        heard.MissedCycles = CloseMissedCycles(recording);
+    // For a closer look at a run that lost something: the raw recording, mono s16le.
+    if (const QByteArray keep = qgetenv("ZORVA_PAIRS_RECORDING"); !keep.isEmpty()) {
+        QFile out(QString::fromLocal8Bit(keep));
+        if (out.open(QIODevice::WriteOnly))
+            out.write(reinterpret_cast<const char*>(recording.data()), static_cast<qint64>(recording.size() * 2));
+    }
 
+    int* silent = server.Kind() == TSoundServerKind::PipeWire ? &heard.SilentCycles : nullptr;
     for (const auto& [name, count] : played)
-        heard.Heard += std::min<int>(count, static_cast<int>(FindSound(recording, WaveFileSamples(folder.filePath(QString::fromStdString(name)))).size()));
+        heard.Heard += std::min<int>(count, static_cast<int>(FindSound(recording, WaveFileSamples(folder.filePath(QString::fromStdString(name))), silent).size()));
     const std::vector<int16_t> clickSamples = WaveFileSamples(folder.filePath(QStringLiteral("Zorva0.wav")));
-    const std::vector<size_t> clicks = FindSound(recording, clickSamples);
+    const std::vector<size_t> clicks = FindSound(recording, clickSamples, silent);
     heard.ClicksHeard = std::min<int>(heard.Clicks, static_cast<int>(clicks.size()));
 
     // A loop is held when it sounds without a break from its start to the click that ends it,
     // but for the moment the server takes to switch streams.
     const std::vector<int16_t> loop = WaveFileSamples(chaser);
-    const auto rounds = LoopRuns(FindSound(recording, loop), loop.size());
+    const auto rounds = LoopRuns(FindSoundSpans(recording, loop, silent));
     for (const auto& [start, end] : rounds) {
         const auto next = std::upper_bound(clicks.begin(), clicks.end(), start);
         if (end - start < 2 * loop.size() || next == clicks.end())
             continue;
+        // The silence right before the click: a loop that died leaves one there.
         size_t quiet = *next;
-        for (size_t at = end; at + 5 * PerMillisecond <= *next; at += 5 * PerMillisecond) {
-            if (Peak(recording, at, at + 5 * PerMillisecond) < 100) {
-                quiet = at;
-                break;
-            }
-        }
+        while (quiet >= end + 5 * PerMillisecond && Peak(recording, quiet - 5 * PerMillisecond, quiet) < 100)
+            quiet -= 5 * PerMillisecond;
         const int gapMs = static_cast<int>((*next - quiet) / PerMillisecond);
         heard.LongestLoopGapMs = std::max(heard.LongestLoopGapMs, gapMs);
         if (gapMs <= 30)

@@ -15,7 +15,7 @@ struct TPairsHeard {
     int Loops = 0;     // times the chaser's loop was played
     int LoopsHeld = 0; // of them, heard without a break from their start until the next sound's
     int LongestLoopGapMs = 0; // the longest silence between a loop and the sound that ended it
-    int MissedCycles = 0;     // PipeWire's missed cycles taken out of the recording first
+    int SilentCycles = 0;     // PipeWire's own silent cycles inside the sounds found (see FindSound)
 };
 
 // Plays pairs as the game does, a click and 50 to 300 ms later another sound (the refusal, a

@@ -231,55 +231,93 @@ double Likeness(const int16_t* a, const int16_t* b, size_t n) {
     return aa > 0 && bb > 0 ? ab / std::sqrt(aa * bb) : 0;
 }
 
+constexpr size_t GraphCycle = 1024;
+
+// Follows the sound through the recording from the sample `at` that stands for the sound's sample
+// `from`, sample for sample, across the server's silent cycles (see FindSoundSpans); returns where
+// the sound ends in the recording, or 0 where it is not there whole.
+size_t FollowThroughSilentCycles(const std::vector<int16_t>& recording, size_t at, const std::vector<int16_t>& sound,
+                                 size_t from, int& lost) {
+    const auto same = [](int a, int b) { return std::abs(a - b) <= 2; };
+    size_t i = from;
+    size_t r = at;
+    int cycles = 0;
+    while (i < sound.size()) {
+        if (r >= recording.size())
+            return 0;
+        if (same(recording[r], sound[i])) {
+            ++i;
+            ++r;
+            continue;
+        }
+        // The silence may have begun where the sound itself was silent.
+        size_t begin = r;
+        while (begin > at && recording[begin - 1] == 0 && sound[i - (r - begin) - 1] == 0)
+            --begin;
+        size_t end = r;
+        while (end < recording.size() && recording[end] == 0)
+            ++end;
+        const size_t run = end - begin;
+        const size_t whole = (run + 8) / GraphCycle;
+        if (whole == 0 || run + 8 < whole * GraphCycle || run > whole * GraphCycle + 8)
+            return 0;
+        // Of the whole cycles, some were played silent in the sound's place and the rest delayed it.
+        const size_t soundAtBegin = i - (r - begin);
+        bool resumed = false;
+        for (size_t silentInPlace = whole + 1; silentInPlace-- > 0 && !resumed;) {
+            const size_t next = soundAtBegin + run - (whole - silentInPlace) * GraphCycle;
+            const size_t check = std::min<size_t>({64, sound.size() - std::min(next, sound.size()), recording.size() - end});
+            if (next > sound.size() || check == 0)
+                continue;
+            resumed = std::equal(recording.begin() + static_cast<std::ptrdiff_t>(end),
+                                 recording.begin() + static_cast<std::ptrdiff_t>(end + check),
+                                 sound.begin() + static_cast<std::ptrdiff_t>(next), same);
+            if (resumed)
+                i = next;
+        }
+        if (!resumed)
+            return 0;
+        r = end;
+        cycles += static_cast<int>(whole);
+    }
+    lost += cycles;
+    return r;
+}
+
 } // namespace
 
-std::vector<size_t> FindSound(const std::vector<int16_t>& recording, const std::vector<int16_t>& sound) {
-    std::vector<size_t> found;
+std::vector<std::pair<size_t, size_t>> FindSoundSpans(const std::vector<int16_t>& recording,
+                                                      const std::vector<int16_t>& sound, int* silentCycles) {
+    std::vector<std::pair<size_t, size_t>> found;
     const auto first = std::find_if(sound.begin(), sound.end(), [](int16_t s) { return std::abs(s) >= Loud; });
     if (first == sound.end())
         return found;
     const auto lead = static_cast<size_t>(first - sound.begin());
     const size_t rest = sound.size() - lead;
     const size_t opening = std::min<size_t>(rest, TPrivateSoundServer::SampleRate / 50);
-    for (size_t at = 0; at + rest <= recording.size(); ++at) {
+    for (size_t at = 0; at + opening <= recording.size(); ++at) {
         // The sink plays the samples as they are, so the first loud one stands where the sound's does.
         if (std::abs(recording[at] - *first) > 2 || Likeness(&recording[at], &*first, opening) < 0.99)
             continue;
-        if (Likeness(&recording[at], &*first, rest) < 0.99)
+        size_t end = 0;
+        if (at + rest <= recording.size() && Likeness(&recording[at], &*first, rest) >= 0.99)
+            end = at + rest;
+        else if (silentCycles != nullptr)
+            end = FollowThroughSilentCycles(recording, at, sound, lead, *silentCycles);
+        if (end == 0)
             continue;
-        found.push_back(at - std::min(at, lead));
-        at += rest - 1;
+        found.emplace_back(at - std::min(at, lead), end);
+        at = end - 1;
     }
     return found;
 }
 
-int CloseMissedCycles(std::vector<int16_t>& recording) {
-    constexpr size_t cycle = 1024;
-    int closed = 0;
-    std::vector<int16_t> kept;
-    kept.reserve(recording.size());
-    for (size_t i = 0; i < recording.size();) {
-        size_t end = i;
-        while (end < recording.size() && recording[end] == 0)
-            ++end;
-        const size_t run = end - i;
-        // The sample after the silence is about where the two before it were heading; a new sound
-        // after a gap would start from its own silence, and rarely make a whole cycle with it.
-        bool runsOn = false;
-        if (run > 0 && run % cycle == 0 && kept.size() >= 2 && end < recording.size()) {
-            const int last = kept[kept.size() - 1];
-            const int step = last - kept[kept.size() - 2];
-            runsOn = std::abs(last + step - recording[end]) <= std::max(300, 3 * std::abs(step));
-        }
-        if (run > 0 && !runsOn)
-            kept.insert(kept.end(), recording.begin() + static_cast<std::ptrdiff_t>(i), recording.begin() + static_cast<std::ptrdiff_t>(end));
-        closed += runsOn ? 1 : 0;
-        if (end < recording.size())
-            kept.push_back(recording[end]);
-        i = end + 1;
-    }
-    recording = std::move(kept);
-    return closed;
+std::vector<size_t> FindSound(const std::vector<int16_t>& recording, const std::vector<int16_t>& sound,
+                              int* silentCycles) {
+    std::vector<size_t> starts;
+    for (const auto& span : FindSoundSpans(recording, sound, silentCycles))
+        starts.push_back(span.first);
+    return starts;
 }
 
 std::vector<int16_t> WaveFileSamples(const QString& path) {

@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 #include <cstdint>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace zorva::testing {
@@ -63,13 +64,16 @@ bool HeardWhole(const std::vector<int16_t>& recording, size_t onset, const std::
 // Where the recording holds the whole sound sample for sample, as offsets of its start: the
 // sink mixes nothing else in and takes back nothing it has played, so its monitor hears exactly
 // what was played.
-std::vector<size_t> FindSound(const std::vector<int16_t>& recording, const std::vector<int16_t>& sound);
+// With silentCycles, the sound is also followed across PipeWire's own losses, which befall
+// paplay's streams as much: when a cycle of its graph runs late, whole cycles (1024 samples) come
+// out as exact silence, and the stream goes on after them on time or whole cycles late. A player's
+// fault never looks so. Such cycles are added to the count.
+std::vector<size_t> FindSound(const std::vector<int16_t>& recording, const std::vector<int16_t>& sound,
+                              int* silentCycles = nullptr);
+// The same, as where each sound begins and ends in the recording.
+std::vector<std::pair<size_t, size_t>> FindSoundSpans(const std::vector<int16_t>& recording,
+                                                      const std::vector<int16_t>& sound, int* silentCycles = nullptr);
 
-// PipeWire's PulseAudio server, on a busy machine, now and then misses a cycle of its graph: a
-// stream's next samples come a cycle late, after a cycle of exact silence (1024 samples at the
-// game's rate), paplay's as much as the game's. Takes out such silences where the waveform on
-// either side runs on as one, so what is left is what the player sent; returns how many.
-int CloseMissedCycles(std::vector<int16_t>& recording);
 
 // The loudest sample of the recording between two offsets.
 int Peak(const std::vector<int16_t>& recording, size_t from, size_t to);
