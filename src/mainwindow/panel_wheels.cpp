@@ -27,7 +27,8 @@ void TPanel::DrawWheel(int wheel) {
     if (Artwork.SymbolSheet.isNull())
         return;
     const QRect area(cell.Left, cell.Top, s, s);
-    Canvas.Place(area, Artwork.SymbolSheet, {{QRect((code % 4) * s, (code / 4) * s, s, s), area.topLeft()}});
+    Canvas.Place(area, Artwork.SymbolSheet, {{QRect((code % 4) * s, (code / 4) * s, s, s), area.topLeft()}},
+                 Artwork.SymbolSheet.hasAlphaChannel());
     Touched(area);
 }
 

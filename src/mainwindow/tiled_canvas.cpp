@@ -110,16 +110,16 @@ void TTiledCanvas::TPlaced::DrawOn(QPainter& painter) const {
         DrawPicturePart(painter, piece.To, Picture, piece.From);
 }
 
-void TTiledCanvas::Place(const QRect& area, const QImage& picture, std::vector<TPiece> pieces) {
+void TTiledCanvas::Place(const QRect& area, const QImage& picture, std::vector<TPiece> pieces, bool seeThrough) {
     // Whatever the new pieces cover whole can show nowhere any more.
     std::erase_if(Placed, [&](const TPlaced& placed) { return area.contains(placed.Area); });
-    Placed.push_back({area, DevicePixelsOf(area, Ratio_), picture, std::move(pieces), QColor(),
+    Placed.push_back({area, DevicePixelsOf(area, Ratio_), picture, std::move(pieces), QColor(), seeThrough,
                       std::vector<bool>(Tiles.size(), false)});
 }
 
 void TTiledCanvas::PlaceFill(const QRect& area, const QColor& colour) {
     std::erase_if(Placed, [&](const TPlaced& placed) { return area.contains(placed.Area); });
-    Placed.push_back({area, DevicePixelsOf(area, Ratio_), QImage(), {}, colour, std::vector<bool>(Tiles.size(), false)});
+    Placed.push_back({area, DevicePixelsOf(area, Ratio_), QImage(), {}, colour, false, std::vector<bool>(Tiles.size(), false)});
 }
 
 void TTiledCanvas::Compose(QPainter& painter, const QRect& device, const QPoint& origin) const {
@@ -135,7 +135,8 @@ void TTiledCanvas::Compose(QPainter& painter, const QRect& device, const QPoint&
         QRegion fromTile(part);
         for (std::size_t i = 0; i < Placed.size(); ++i)
             if (!Placed[i].Laid[index] && Placed[i].DeviceArea.intersects(part)) {
-                fromTile -= InnerDevicePixelsOf(Placed[i].Area, Ratio_);
+                if (!Placed[i].SeeThrough)
+                    fromTile -= InnerDevicePixelsOf(Placed[i].Area, Ratio_);
                 shows[i] += part;
             }
         // In the device's own pixels the copy is a plain blit; through the painter's scale to
@@ -148,19 +149,28 @@ void TTiledCanvas::Compose(QPainter& painter, const QRect& device, const QPoint&
         }
     });
     painter.restore();
-    // Each placed picture in one stroke where it shows, clipped to whole device pixels.
-    for (std::size_t i = 0; i < Placed.size(); ++i) {
+    // Nor is a placed picture drawn where a later one hides it: a spinning wheel's frame lies over
+    // the white that cleared it and over the face.
+    QRegion hidden;
+    for (std::size_t i = Placed.size(); i-- > 0;) {
         if (shows[i].isEmpty())
             continue;
-        painter.save();
-        painter.setWorldTransform(devicePixels);
-        if (shows[i].rectCount() == 1)
-            painter.setClipRect(shows[i].boundingRect(), Qt::IntersectClip);
-        else
-            painter.setClipRegion(shows[i], Qt::IntersectClip);
-        painter.setWorldTransform(QTransform::fromTranslate(-origin.x() / Ratio_, -origin.y() / Ratio_));
-        Placed[i].DrawOn(painter);
-        painter.restore();
+        const QRegion covered = shows[i] & InnerDevicePixelsOf(Placed[i].Area, Ratio_);
+        shows[i] -= hidden;
+        if (!Placed[i].SeeThrough)
+            hidden += covered;
+    }
+    // Each placed picture where it shows, a stroke for each rectangle of that, clipped to whole
+    // device pixels: under a clip of many rectangles Qt's raster engine walks the whole picture.
+    for (std::size_t i = 0; i < Placed.size(); ++i) {
+        for (const QRect& rect : shows[i]) {
+            painter.save();
+            painter.setWorldTransform(devicePixels);
+            painter.setClipRect(rect, Qt::IntersectClip);
+            painter.setWorldTransform(QTransform::fromTranslate(-origin.x() / Ratio_, -origin.y() / Ratio_));
+            Placed[i].DrawOn(painter);
+            painter.restore();
+        }
     }
 }
 

@@ -37,9 +37,8 @@ class TTiledCanvas {
     // tiles: a tile takes its share only when something else is drawn on it. So the machine face
     // stays in its picture wherever nothing covers it, and a spinning wheel's frame, replaced by
     // the next Place over the same area, reaches the window in one copy instead of two.
-    // What lies under area is not copied to the window first, so a picture with see-through parts
-    // must lie over something placed there before it, as a wheel's symbol over its white.
-    void Place(const QRect& area, const QImage& picture, std::vector<TPiece> pieces);
+    // A picture with see-through parts says so: what lies under it is then drawn first.
+    void Place(const QRect& area, const QImage& picture, std::vector<TPiece> pieces, bool seeThrough = false);
     // Shows one opaque colour over area the same way, with no picture behind it.
     void PlaceFill(const QRect& area, const QColor& colour);
 
@@ -70,6 +69,7 @@ class TTiledCanvas {
         QImage Picture; // none for a fill
         std::vector<TPiece> Pieces;
         QColor Fill;
+        bool SeeThrough = false;
         std::vector<bool> Laid; // for each tile, whether the pieces are on it
         void DrawOn(QPainter& painter) const;
     };

@@ -147,7 +147,7 @@ TEST(TiledCanvas, APlacedPictureShowsAsIfPainted) {
             DrawPicturePart(painter, at.topLeft(), symbol, QRect(0, 0, 30, 30));
         });
         placed.PlaceFill(area, Qt::white);
-        placed.Place(at, symbol, {{QRect(0, 0, 30, 30), at.topLeft()}});
+        placed.Place(at, symbol, {{QRect(0, 0, 30, 30), at.topLeft()}}, true);
         EXPECT_EQ(placed.ToImage(), painted.ToImage());
         EXPECT_EQ(WindowOf(placed, ratio, QRect(0, 0, 260, 160)), WindowOf(painted, ratio, QRect(0, 0, 260, 160)));
         const QRect hatch(area.x(), area.y() + 25, area.width(), 10);
@@ -155,6 +155,16 @@ TEST(TiledCanvas, APlacedPictureShowsAsIfPainted) {
             canvas->Paint(hatch, [&](QPainter& painter) { painter.fillRect(hatch, QBrush(Qt::red, Qt::DiagCrossPattern)); });
         EXPECT_EQ(placed.ToImage(), painted.ToImage());
         EXPECT_EQ(WindowOf(placed, ratio, cut), WindowOf(painted, ratio, cut));
+
+        // The next spin's frame over part of the white, the face and the hatch.
+        const QRect next(area.x() + 4, area.y() - 20, 40, 75);
+        const auto nextFrame = [&] { return std::vector<TTiledCanvas::TPiece>{{QRect(0, 30, 40, 75), next.topLeft()}}; };
+        placed.PlaceFill(face, Qt::white);
+        painted.Paint(face, [&](QPainter& painter) { painter.fillRect(face, Qt::white); });
+        placed.Place(next, strip, nextFrame());
+        painted.Paint(next, [&](QPainter& painter) { DrawPicturePart(painter, next.topLeft(), strip, QRect(0, 30, 40, 75)); });
+        EXPECT_EQ(placed.ToImage(), painted.ToImage());
+        EXPECT_EQ(WindowOf(placed, ratio, QRect(0, 0, 260, 160)), WindowOf(painted, ratio, QRect(0, 0, 260, 160)));
     }
 }
 
