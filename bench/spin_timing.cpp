@@ -175,6 +175,7 @@ int main(int argc, char** argv) {
 
     std::printf("spin_wall_ratio %.4f\n", totalWall / spins / DesignedSpinMs);
     std::printf("spin_wall_worst_deviation %.4f\n", worstDeviation);
+    std::printf("spin_cpu_wall_mean %.4f\n", totalCpu / totalWall);
     std::printf("spin_cpu_wall_worst %.4f\n", worstRatio);
     std::printf("tick_cpu_ms_in_spin %.3f\n", totalCpu / spins / TicksPerSpin);
     std::printf("tick_draw_cpu_ms %.3f\n", frameCpu);
