@@ -24,6 +24,8 @@ class TGameWindows {
     // Makes the window and shows it as the player left it, full screen or as designed.
     void Open();
     TForm1& Form() { return *Form_; }
+    // False while the window is being made, the first time or anew.
+    bool HasForm() const { return Form_ != nullptr; }
     // Called for each window made, the first included, before it is shown.
     std::function<void(TForm1&)> Made;
 

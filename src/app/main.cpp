@@ -48,7 +48,12 @@ int main(int argc, char** argv) {
         sound.LoadAfterFirstPaint(form, form.Session.Sound);
         zorva::CloseOnTerminationSignals(form);
     };
-    instance.OnLaterStart([&windows] { zorva::BringToFront(windows.Form()); });
     windows.Open();
+    // Answered once the window exists; while a zoom change remakes it there is none to bring forward,
+    // and the new one comes up in front anyway.
+    instance.OnLaterStart([&windows] {
+        if (windows.HasForm())
+            zorva::BringToFront(windows.Form());
+    });
     return QApplication::exec();
 }
