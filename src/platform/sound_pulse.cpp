@@ -100,8 +100,8 @@ void TPulseSoundBackend::ContextChanged(pa_context* context, void* self) {
     auto& player = *static_cast<TPulseSoundBackend*>(self);
     switch (pa_context_get_state(context)) {
     case PA_CONTEXT_READY: {
-        const pa_sample_spec spec{PA_SAMPLE_S16LE, SampleRate, 1};
-        player.Stream = pa_stream_new(context, "Zorva Slots", &spec, nullptr);
+        const pa_sample_spec format{PA_SAMPLE_S16LE, SampleRate, 1};
+        player.Stream = pa_stream_new(context, "Zorva Slots", &format, nullptr);
         pa_stream_set_state_callback(player.Stream, &StreamChanged, self);
         pa_stream_set_write_callback(player.Stream, &StreamWants, self);
         // A start threshold of one sample: a click shorter than the buffer must still be played.
@@ -297,8 +297,8 @@ void TPulseSoundBackend::TimingUpdated(pa_stream* stream, int success, void* sel
     const pa_timing_info* timing = success ? pa_stream_get_timing_info(stream) : nullptr;
     if (timing == nullptr || timing->write_index_corrupt || timing->read_index_corrupt || player.TimingFor != player.Sounds)
         return;
-    const pa_sample_spec* spec = pa_stream_get_sample_spec(stream);
-    const int64_t onItsWay = static_cast<int64_t>(pa_usec_to_bytes(timing->sink_usec, spec));
+    const pa_sample_spec* format = pa_stream_get_sample_spec(stream);
+    const int64_t onItsWay = static_cast<int64_t>(pa_usec_to_bytes(timing->sink_usec, format));
     const int64_t left = timing->write_index - timing->read_index + onItsWay;
     player.TimingSaysPlayed = left <= static_cast<int64_t>(SamplesIn(SilenceAfterMilliseconds) * 2);
 }
