@@ -820,6 +820,13 @@
     </message>
 </context>
 <context>
+    <name>TitleBar</name>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Zorva Slots is already running, but did not answer.</source>

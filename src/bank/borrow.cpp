@@ -132,9 +132,7 @@ int TBorrowC::HelpTopic() const {
     return Mode() == TBankMode::Borrow ? BorrowHelpTopic : PayBackHelpTopic;
 }
 
-void TBorrowC::paintEvent(QPaintEvent* event) {
-    QDialog::paintEvent(event);
-    QPainter canvas(this);
+void TBorrowC::PaintFace(QPainter& canvas) {
     FormPaint(canvas);
 }
 
@@ -144,10 +142,11 @@ void TBorrowC::FormPaint(QPainter& canvas) {
     const QFontMetrics metrics(canvas.font());
     const QString creditsCaption = tr("Credits:");
     const int captionTop = 20 + metrics.ascent();
-    canvas.drawText(width() - 35 - metrics.horizontalAdvance(creditsCaption), captionTop, creditsCaption);
+    const int width = Face()->width();
+    canvas.drawText(width - 35 - metrics.horizontalAdvance(creditsCaption), captionTop, creditsCaption);
     canvas.drawText(20, captionTop, tr("Borrowed:"));
 
-    DrawNumber(canvas, digits_, session_.Credits, width() - 30, 40, false, true, false);
+    DrawNumber(canvas, digits_, session_.Credits, width - 30, 40, false, true, false);
     DrawNumber(canvas, digits_, session_.Borrowed, 20, 40, true, false, false);
 }
 

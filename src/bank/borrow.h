@@ -38,7 +38,7 @@ class TBorrowC : public TGameDialog {
     int HelpTopic() const;
 
   protected:
-    void paintEvent(QPaintEvent* event) override;
+    void PaintFace(QPainter& canvas) override;
     void ShowHelp() override;
 
   private:

@@ -43,7 +43,7 @@ QRect TDoubleGameForm::FocusPlace() const {
 
 std::vector<QRect> TDoubleGameForm::FocusPlaces() const {
     std::vector<QRect> places;
-    for (const QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+    for (const QWidget* control : Face()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         if (control != Mark && (control->focusPolicy() & Qt::TabFocus))
             places.push_back(control->geometry());
     return places;

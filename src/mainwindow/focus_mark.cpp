@@ -7,6 +7,7 @@
 namespace zorva {
 
 TFocusMark::TFocusMark(QWidget* window) : QWidget(window) {
+    setObjectName(QStringLiteral("FocusRing"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::NoFocus);

@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
+#include <optional>
 
 #ifdef ZORVA_GTK_SHELL
 #include <qpa/qplatformnativeinterface.h>
@@ -22,10 +23,19 @@ namespace {
 
 #ifdef ZORVA_GTK_SHELL
 
+// What the compositor offers that the dialogs care about.
+struct TCompositorGlobals {
+    gtk_shell1* GtkShell = nullptr;
+    // Whether it can draw title bars itself (KWin and Sway can; GNOME and Weston leave them to us).
+    bool DrawsTitleBars = false;
+};
+
 void OnGlobal(void* data, wl_registry* registry, uint32_t name, const char* interface, uint32_t) {
+    auto* globals = static_cast<TCompositorGlobals*>(data);
     if (std::strcmp(interface, gtk_shell1_interface.name) == 0)
-        *static_cast<gtk_shell1**>(data) =
-            static_cast<gtk_shell1*>(wl_registry_bind(registry, name, &gtk_shell1_interface, 1));
+        globals->GtkShell = static_cast<gtk_shell1*>(wl_registry_bind(registry, name, &gtk_shell1_interface, 1));
+    else if (std::strcmp(interface, "zxdg_decoration_manager_v1") == 0)
+        globals->DrawsTitleBars = true;
 }
 
 void OnGlobalRemove(void*, wl_registry*, uint32_t) {}
@@ -37,14 +47,14 @@ wl_display* Display() {
     return native ? static_cast<wl_display*>(native->nativeResourceForIntegration("wl_display")) : nullptr;
 }
 
-// GNOME's shell object, looked up once. The lookup runs on a queue of its own, so that Qt's
-// dispatching of the default queue never sees the registry; the shell then moves to Qt's queue.
-gtk_shell1* GtkShell() {
-    static gtk_shell1* const shell = [] {
+// The compositor's globals, looked up once. The lookup runs on a queue of its own, so that Qt's
+// dispatching of the default queue never sees the registry; GNOME's shell then moves to Qt's queue.
+const TCompositorGlobals& CompositorGlobals() {
+    static const TCompositorGlobals globals = [] {
+        TCompositorGlobals found;
         wl_display* display = Display();
         if (display == nullptr)
-            return static_cast<gtk_shell1*>(nullptr);
-        gtk_shell1* found = nullptr;
+            return found;
         wl_event_queue* queue = wl_display_create_queue(display);
         auto* wrapper = static_cast<wl_display*>(wl_proxy_create_wrapper(display));
         wl_proxy_set_queue(reinterpret_cast<wl_proxy*>(wrapper), queue);
@@ -53,12 +63,20 @@ gtk_shell1* GtkShell() {
         wl_display_roundtrip_queue(display, queue);
         wl_registry_destroy(registry);
         wl_proxy_wrapper_destroy(wrapper);
-        if (found != nullptr)
-            wl_proxy_set_queue(reinterpret_cast<wl_proxy*>(found), nullptr);
+        if (found.GtkShell != nullptr)
+            wl_proxy_set_queue(reinterpret_cast<wl_proxy*>(found.GtkShell), nullptr);
         wl_event_queue_destroy(queue);
         return found;
     }();
-    return shell;
+    return globals;
+}
+
+gtk_shell1* GtkShell() {
+    return CompositorGlobals().GtkShell;
+}
+
+bool OnWayland() {
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
 // Watches one window: each Wayland surface it gets is marked modal before its first picture, since
@@ -137,9 +155,27 @@ class TKeepFixedSize : public QObject {
 void PlaceOverParent(QWidget* dialog) {
     new TKeepFixedSize(dialog);
 #ifdef ZORVA_GTK_SHELL
-    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")) && GtkShell() != nullptr)
+    if (OnWayland() && GtkShell() != nullptr)
         new TShowWatch(dialog);
 #endif
+}
+
+namespace {
+std::optional<bool> TitleBarsChosen;
+}
+
+bool TitleBarsAreOurs() {
+    if (TitleBarsChosen)
+        return *TitleBarsChosen;
+#ifdef ZORVA_GTK_SHELL
+    return OnWayland() && Display() != nullptr && !CompositorGlobals().DrawsTitleBars;
+#else
+    return false;
+#endif
+}
+
+void ChooseTitleBarsForTesting(std::optional<bool> ours) {
+    TitleBarsChosen = ours;
 }
 
 QWidget* OwnerForBox() {

@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 
 class QWidget;
 
@@ -13,5 +14,11 @@ void PlaceOverParent(QWidget* dialog);
 // The window a message box or question belongs to: the modal window in front, else the active
 // window, else the machine; never none while a window is open, or the box would have no parent.
 QWidget* OwnerForBox();
+
+// True where the game draws the title bars of its fixed-size windows: on a Wayland compositor that
+// draws none itself (GNOME, Weston), where Qt's own would offer minimise and maximise.
+bool TitleBarsAreOurs();
+// Tests choose; nullopt goes back to asking the compositor.
+void ChooseTitleBarsForTesting(std::optional<bool> ours);
 
 } // namespace zorva

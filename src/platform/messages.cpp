@@ -6,6 +6,7 @@
 #include <iostream>
 
 #include "platform/dialog_placement.h"
+#include "platform/own_title_bar.h"
 
 namespace zorva {
 
@@ -33,6 +34,7 @@ bool ShowMessageBox(TMessageKind kind, const std::string& text) {
         break;
     }
     PlaceOverParent(&box);
+    FrameBoxWhereTitleBarsAreOurs(&box);
     return box.exec() == QMessageBox::Yes;
 }
 

@@ -1,4 +1,5 @@
 #include <QCoreApplication>
+#include <QAbstractButton>
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
@@ -10,7 +11,9 @@
 
 #include "art/builtin_art.h"
 #include "bank/borrow.h"
+#include "platform/dialog_placement.h"
 #include "platform/help_viewer.h"
+#include "platform/own_title_bar.h"
 #include "support/fake_desktop.h"
 
 namespace zorva {
@@ -140,6 +143,34 @@ TEST_F(BorrowWindow, AFixedSizeDialogComesBackFromMaximisedAndFullScreen) {
         EXPECT_EQ(dialog.windowState(), Qt::WindowNoState) << state;
         EXPECT_EQ(dialog.size(), QSize(582, 300)) << state;
     }
+}
+
+// Where the game draws the title bars (GNOME, Weston), a fixed-size window gets its own above its
+// content: the content, drawing included, must show exactly as without it, and Close must close.
+TEST_F(BorrowWindow, UnderItsOwnTitleBarItShowsTheSameFaceAndClosesFromTheBar) {
+    TBorrowC plain(session_, desktop_);
+    plain.show();
+    const QImage unframed = plain.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    ChooseTitleBarsForTesting(true);
+    TBorrowC framed(session_, desktop_);
+    framed.show();
+    ChooseTitleBarsForTesting(std::nullopt);
+
+    const QMargins margins = OwnFrameMargins();
+    const QPoint content(margins.left(), margins.top());
+    EXPECT_TRUE(framed.windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(framed.size(), QSize(582, 300).grownBy(margins));
+    EXPECT_EQ(framed.OKBtn->mapTo(&framed, QPoint()), QPoint(442, 246) + content);
+    EXPECT_TRUE(framed.OKBtn->isVisible());
+    EXPECT_EQ(framed.grab(QRect(content, QSize(582, 300))).toImage().convertToFormat(QImage::Format_RGB32), unframed);
+
+    auto* close = framed.findChild<QWidget*>(QStringLiteral("OwnTitleBar"))->findChild<QAbstractButton*>();
+    ASSERT_NE(close, nullptr);
+    EXPECT_EQ(close->accessibleName(), "Close");
+    EXPECT_LT(close->mapTo(&framed, QPoint()).y(), margins.top());
+    QTest::mouseClick(close, Qt::LeftButton);
+    EXPECT_FALSE(framed.isVisible());
+    EXPECT_EQ(framed.result(), QDialog::Rejected);
 }
 
 } // namespace

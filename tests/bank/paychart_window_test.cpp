@@ -7,7 +7,9 @@
 #include "support/qt_printers.h"
 
 #include "bank/payoffs.h"
+#include "platform/dialog_placement.h"
 #include "platform/help_viewer.h"
+#include "platform/own_title_bar.h"
 #include "support/fake_desktop.h"
 
 namespace zorva {
@@ -38,6 +40,21 @@ TEST_F(PaychartWindow, AChartOf640By480GivesAClientAreaOf640By480) {
     EXPECT_EQ(window.Image1->geometry(), QRect(0, 0, 640, 480));
     EXPECT_EQ(window.grab().toImage().pixelColor(639, 479), QColor(Qt::darkBlue));
     EXPECT_TRUE(messages_.empty());
+}
+
+// The chart asks for a title and a close button only; where the game draws its title bar, the
+// compositor's must still go, or the chart shows two.
+TEST_F(PaychartWindow, UnderItsOwnTitleBarTheChartHasNoOtherAndKeepsItsPictureWhole) {
+    QImage chart(640, 480, QImage::Format_RGB32);
+    chart.fill(Qt::darkBlue);
+    ASSERT_TRUE(chart.save(folder_.filePath("Paychart.bmp"), "BMP"));
+    ChooseTitleBarsForTesting(true);
+    TPaychart window(folder_.path(), desktop_);
+    window.show();
+    ChooseTitleBarsForTesting(std::nullopt);
+    EXPECT_TRUE(window.windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(window.size(), QSize(640, 480).grownBy(OwnFrameMargins()));
+    EXPECT_EQ(window.Image1->mapTo(&window, QPoint()), QPoint(OwnFrameMargins().left(), OwnFrameMargins().top()));
 }
 
 // Guards the missing file: the player hears which file, and gets an empty window of the design size.

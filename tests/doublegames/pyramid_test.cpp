@@ -10,7 +10,9 @@
 #include <set>
 #include <gtest/gtest.h>
 
+#include "platform/dialog_placement.h"
 #include "platform/help_viewer.h"
+#include "platform/own_title_bar.h"
 #include "platform/spoken_notice.h"
 #include "support/recording_host.h"
 #include "support/spoken_notices.h"
@@ -344,6 +346,25 @@ TEST_F(PyramidWindow, TabReachesEverySquareAndButtonAndEnterTurnsASquare) {
         QTest::keyClick(Form->focusWidget(), key);
         EXPECT_EQ(Form->focusWidget(), Form->Squares[square]) << "key " << key;
     }
+}
+
+// Where the game draws the title bar, the controls sit on a face below it: the focus ring must still
+// find its neighbours there, and ring the square as it does without the bar.
+TEST_F(PyramidWindow, UnderItsOwnTitleBarTheFocusRingRingsTheSquareAsWithout) {
+    const auto ringOnSquareFive = [this] {
+        Open();
+        Form->Squares[4]->setFocus();
+        QCoreApplication::processEvents();
+        const auto* ring = Form->findChild<QWidget*>(QStringLiteral("FocusRing"));
+        return std::pair{ring->geometry(), ring->mapTo(Form.get(), QPoint())};
+    };
+    const auto plain = ringOnSquareFive();
+    ChooseTitleBarsForTesting(true);
+    const auto framed = ringOnSquareFive();
+    ChooseTitleBarsForTesting(std::nullopt);
+    EXPECT_TRUE(Form->windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(framed.first, plain.first);
+    EXPECT_EQ(framed.second, plain.second + QPoint(OwnFrameMargins().left(), OwnFrameMargins().top()));
 }
 
 // Guards against a clicked square keeping the keyboard: Enter (or Tab then Enter) would turn another
