@@ -128,12 +128,14 @@ int main(int argc, char** argv) {
     // The same 101 waits of 25 ms without any drawing: what the clock and the scheduler cost alone.
     uint32_t last = zorva::TickCount();
     const uint32_t bareStart = last;
+    const double bareCpuStart = CpuMilliseconds();
     for (int tick = 0; tick < 101; ++tick) {
         zorva::WaitUntil(last + 25);
         last = zorva::TickCount();
     }
-    std::printf("101 bare 25 ms waits: %u ms (%.4f of 2525)\n", last - bareStart,
-                (last - bareStart) / 2525.0);
+    const double bareCpu = CpuMilliseconds() - bareCpuStart;
+    std::printf("101 bare 25 ms waits: %u ms (%.4f of 2525), %.1f ms cpu\n", last - bareStart,
+                (last - bareStart) / 2525.0, bareCpu);
 
     std::printf("screen %d x %d, window %d x %d, %d spins\n", width, height, form.width(), form.height(),
                 spins);
@@ -179,5 +181,6 @@ int main(int argc, char** argv) {
     std::printf("spin_cpu_wall_worst %.4f\n", worstRatio);
     std::printf("tick_cpu_ms_in_spin %.3f\n", totalCpu / spins / TicksPerSpin);
     std::printf("tick_draw_cpu_ms %.3f\n", frameCpu);
+    std::printf("tick_wait_cpu_ms %.3f\n", bareCpu / 101);
     return 0;
 }

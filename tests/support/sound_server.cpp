@@ -80,9 +80,21 @@ void TPrivateSoundServer::StartPipeWire() {
         Why = QStringLiteral("pipewire-pulse does not answer");
         return;
     }
-    if (!Pactl({"load-module", "module-null-sink", "sink_name=null", "format=s16le", "rate=44100", "channels=1",
-                "channel_map=mono"}) ||
-        !Pactl({"set-default-sink", "null"}))
+    // pipewire-pulse answers before the session manager has the graph ready, and a sink asked
+    // for then is refused: ask again for a few seconds.
+    const auto within = [](int milliseconds, const auto& done) {
+        for (QDeadlineTimer deadline(milliseconds); !done();) {
+            if (deadline.hasExpired())
+                return false;
+            QThread::msleep(100);
+        }
+        return true;
+    };
+    if (!within(5000, [this] {
+            return Pactl({"load-module", "module-null-sink", "sink_name=null", "format=s16le", "rate=44100",
+                          "channels=1", "channel_map=mono"});
+        }) ||
+        !within(5000, [this] { return Pactl({"set-default-sink", "null"}); }))
         Why = QStringLiteral("PipeWire makes no null sink");
 }
 
