@@ -108,8 +108,9 @@ class TOwnFrame : public QWidget {
         painter.setFont(font);
         const bool active = Window->isActiveWindow();
         painter.setPen(palette.color(active ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
-        // Centred on the window, but never under the close button.
-        const int room = Close->geometry().left() - 2 * (Border + CloseRightMargin);
+        // Centred on the window, so it keeps as much room on the left as the close button takes.
+        const int reserved = width() - Close->geometry().left() + CloseRightMargin;
+        const int room = width() - 2 * reserved;
         const QString shown = QFontMetrics(font).elidedText(title, Qt::ElideRight, room);
         QRect line(0, 0, width(), TitleHeight);
         painter.drawText(line, Qt::AlignCenter, shown);
