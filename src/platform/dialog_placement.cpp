@@ -133,6 +133,9 @@ class TShowWatch : public QObject {
 
 #endif
 
+// What a test chose, in place of asking the compositor.
+std::optional<bool> TitleBarsChosen;
+
 // A dialog of fixed size has nothing to gain from filling the screen, but Qt 6.4 draws maximise
 // on every title bar it draws itself (GNOME's, Weston's): the press is undone as it comes.
 constexpr Qt::WindowStates Filling = Qt::WindowMaximized | Qt::WindowFullScreen;
@@ -158,10 +161,6 @@ void PlaceOverParent(QWidget* dialog) {
     if (OnWayland() && GtkShell() != nullptr)
         new TShowWatch(dialog);
 #endif
-}
-
-namespace {
-std::optional<bool> TitleBarsChosen;
 }
 
 bool TitleBarsAreOurs() {

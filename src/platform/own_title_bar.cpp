@@ -80,7 +80,6 @@ class TOwnFrame : public QWidget {
             case QEvent::WindowTitleChange:
             case QEvent::ActivationChange:
                 update();
-                Close->update();
                 break;
             case QEvent::ChildAdded:
                 // Whatever the window adds later is content and goes under the frame.
